@@ -1,0 +1,35 @@
+#include "core/SharedState.h"
+
+// ---- band plan ----
+int16_t PCBand = 0;
+std::array<std::string, 4> FreLimitText{};
+std::array<double, 4> RxFreLow{};
+std::array<double, 4> RxFreHigh{};
+std::array<double, 4> TxFreLow{};
+std::array<double, 4> TxFreHigh{};
+
+// ---- radio data ----
+
+// ---- view state ----
+
+// ---- link state ----
+
+// ---- language ----
+
+void ResetSharedState() {
+    // band plan
+    PCBand = 0;
+    FreLimitText = {};
+    RxFreLow = {};
+    RxFreHigh = {};
+    TxFreLow = {};
+    TxFreHigh = {};
+
+    // radio data
+
+    // view state
+
+    // link state
+
+    // language
+}

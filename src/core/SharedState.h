@@ -1,0 +1,32 @@
+#pragma once
+// The program's shared state: the globals every subsystem reads and writes
+// (the working and saved configuration, the band table of the current plan,
+// view, link and language state). They are gathered here so that a test can
+// put all of them back to their start values with one call.
+#include <array>
+#include <cstdint>
+#include <string>
+
+// ---- band plan ----------------------------------------------------------
+// The band plan of the data: 0 "Band 1", 1 "Band 2"; other values (possible
+// from a data file) use the table of plan 0.
+extern int16_t PCBand;
+// One text a band, "Rx(low - high MHz) Tx(low - high MHz)", and the edges
+// parsed from it, in MHz.
+extern std::array<std::string, 4> FreLimitText;
+extern std::array<double, 4> RxFreLow;
+extern std::array<double, 4> RxFreHigh;
+extern std::array<double, 4> TxFreLow;
+extern std::array<double, 4> TxFreHigh;
+
+// ---- radio data ----------------------------------------------------------
+
+// ---- view state ----------------------------------------------------------
+
+// ---- link state ----------------------------------------------------------
+
+// ---- language ------------------------------------------------------------
+
+// Puts every global above back to its value at program start (before start-up
+// runs): zero numbers, empty texts, fresh records.
+void ResetSharedState();
