@@ -15,6 +15,8 @@ std::array<double, 4> TxFreHigh{};
 // ---- link state ----
 
 // ---- language ----
+int16_t LangIndex = 1;
+std::string LangFilePath = "language/english.ini";
 
 void ResetSharedState() {
     // band plan
@@ -32,4 +34,6 @@ void ResetSharedState() {
     // link state
 
     // language
+    LangIndex = 1;
+    LangFilePath = "language/english.ini";
 }

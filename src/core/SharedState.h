@@ -26,6 +26,11 @@ extern std::array<double, 4> TxFreHigh;
 // ---- link state ----------------------------------------------------------
 
 // ---- language ------------------------------------------------------------
+// The current language: 1 English, 2 Chinese.
+extern int16_t LangIndex;
+// The current language file relative to the program folder,
+// "language/english.ini" or "language/Tchinese.ini".
+extern std::string LangFilePath;
 
 // Puts every global above back to its value at program start (before start-up
 // runs): zero numbers, empty texts, fresh records.
