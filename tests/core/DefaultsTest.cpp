@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "core/Defaults.h"
@@ -206,9 +207,12 @@ TEST_F(Defaults, NewRadioDataStartsUntitledWithOneChannel) {
 
 TEST_F(Defaults, EmbeddedInformationFromTheDate) {
     platform::SetClock([] { return platform::DateTime{2015, 5, 26, 10, 0, 0}; });
+    const char* oldLcAll = getenv("LC_ALL");
+    const std::string saved = oldLcAll ? oldLcAll : "";
     setenv("LC_ALL", "en_US.UTF-8", 1);
     InitEmbedInfo();
-    unsetenv("LC_ALL");
+    if (oldLcAll) setenv("LC_ALL", saved.c_str(), 1);
+    else unsetenv("LC_ALL");
     EXPECT_EQ(EmbedInfo.SerialNo.raw(), "2015052600000001");
     EXPECT_EQ(EmbedInfo.ManufactureCode.raw(), "05-1-E-1");
     EXPECT_EQ(EmbedInfo.ProduceDate.raw(), "5/26/2015\0      "s);
