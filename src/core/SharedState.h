@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/OneBased.h"
+
 // ---- band plan ----------------------------------------------------------
 // The band plan of the data: 0 "Band 1", 1 "Band 2"; other values (possible
 // from a data file) use the table of plan 0.
@@ -18,6 +20,12 @@ extern std::array<double, 4> RxFreLow;
 extern std::array<double, 4> RxFreHigh;
 extern std::array<double, 4> TxFreLow;
 extern std::array<double, 4> TxFreHigh;
+// The six frequency ranges of the hyper bank rows, numbered 1..6: the text
+// "low - high MHz" and its edges as number texts in their shortest form
+// ("108", "399.995").
+extern OneBased<std::string, 6> HyperRangeText;
+extern OneBased<std::string, 6> HyperLow;
+extern OneBased<std::string, 6> HyperHigh;
 
 // ---- radio data ----------------------------------------------------------
 
