@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <string>
 
+#include "core/FreCodec.h"
 #include "core/HyperChannel.h"
 #include "core/SharedState.h"
 
@@ -19,10 +20,9 @@ constexpr int16_t kDefaultUserTone = 1511;  // 151.1 Hz
 // A text that is no number reads as 0 MHz.
 std::string CodeOfMHz(double mhz) {
     if (!std::isfinite(mhz) || mhz < 0 || mhz >= 10000) mhz = 0;
-    const long long units100Hz = std::llround(mhz * 10000.0);
-    char code[16];
-    std::snprintf(code, sizeof code, "%09lld", units100Hz * 10);
-    return code;
+    char text[32];
+    std::snprintf(text, sizeof text, "%.4f", mhz);
+    return FreToCode(text);
 }
 
 double MHzOfText(std::string_view text) {

@@ -8,13 +8,7 @@
 #include <string>
 #include <string_view>
 
-// The value of a fixed-length text: trailing blanks removed first, then cut
-// before the first NUL. The order matters: "AB\0  X  " keeps only "AB".
-inline std::string FixTextValue(std::string_view text) {
-    std::size_t end = text.size();
-    while (end > 0 && text[end - 1] == ' ') --end;
-    return std::string(text.substr(0, std::min(end, text.find('\0'))));
-}
+#include "core/TextCodec.h"
 
 template <std::size_t N>
 struct FixStr {
@@ -22,9 +16,9 @@ struct FixStr {
 
     static constexpr std::size_t size() { return N; }
 
-    // The field's value (FixTextValue).
+    // The field's value: trailing blanks removed first, then cut before the first NUL.
     std::string value() const {
-        return FixTextValue(std::string_view(reinterpret_cast<const char*>(bytes.data()), N));
+        return TrimFixStr(std::string_view(reinterpret_cast<const char*>(bytes.data()), N));
     }
 
     // All N bytes as they are stored.

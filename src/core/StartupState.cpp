@@ -1,4 +1,5 @@
 #include "core/StartupState.h"
+#include "core/TextCodec.h"
 
 #include "core/FixStr.h"
 #include "core/SharedState.h"
@@ -16,7 +17,7 @@ void InitGridEditState() {
 }
 
 std::string GetModelName(std::string_view code) {
-    std::string model = FixTextValue(code);
+    std::string model = TrimFixStr(code);
     return model == "314KTR" ? "KQ-314" : model;
 }
 
@@ -38,6 +39,6 @@ bool ReadsAsNumber(std::string_view t) {
 }  // namespace
 
 bool IsVersionText(std::string_view text) {
-    const std::string v = FixTextValue(text);
+    const std::string v = TrimFixStr(text);
     return v.size() == 4 && v[0] == 'V' && ReadsAsNumber(std::string_view(v).substr(1));
 }
