@@ -1,0 +1,44 @@
+#pragma once
+// The serial port dialog: the ports of this machine as "COM" entries, the
+// device of the chosen one beside the list, refreshed every second; OK
+// stores the choice.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTimer;
+
+class FrmComSet : public QDialog {
+public:
+    explicit FrmComSet(QWidget* parent = nullptr);
+
+    // The number of the port shown as chosen; 0 when the list is empty or
+    // nothing is chosen.
+    int16_t PortID = 0;
+
+    void ReShowComPortTimer_Timer();
+    void CommandOK_Click();
+    void CommandCancel_Click();
+    void done(int result) override;
+
+private:
+    void Form_Load();
+    void InitComSetShow();
+    void Combo1_Click();
+    // Puts a fresh list into the combo box and chooses entry `index`.
+    void ShowList(const std::vector<std::string>& entries, const std::vector<std::string>& paths,
+                  int index);
+
+    QLabel* Label1 = nullptr;
+    QComboBox* Combo1 = nullptr;
+    QLabel* LabelDevice = nullptr;
+    QPushButton* CommandOK = nullptr;
+    QPushButton* CommandCancel = nullptr;
+    QTimer* ReShowComPortTimer = nullptr;
+    std::vector<std::string> paths_;
+};
