@@ -16,7 +16,11 @@ std::array<double, 4> TxFreHigh{};
 
 // ---- language ----
 int16_t LangIndex = 1;
+std::string LangFileName = "english.ini";
 std::string LangFilePath = "language/english.ini";
+MsgTextTable MsgText{};
+std::string CloseText;
+std::string HelpText;
 
 void ResetSharedState() {
     // band plan
@@ -35,5 +39,9 @@ void ResetSharedState() {
 
     // language
     LangIndex = 1;
+    LangFileName = "english.ini";
     LangFilePath = "language/english.ini";
+    MsgText = {};
+    CloseText.clear();
+    HelpText.clear();
 }

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/MsgText.h"
+
 // ---- band plan ----------------------------------------------------------
 // The band plan of the data: 0 "Band 1", 1 "Band 2"; other values (possible
 // from a data file) use the table of plan 0.
@@ -28,9 +30,16 @@ extern std::array<double, 4> TxFreHigh;
 // ---- language ------------------------------------------------------------
 // The current language: 1 English, 2 Chinese.
 extern int16_t LangIndex;
+// The language file's name, "english.ini" or "Tchinese.ini".
+extern std::string LangFileName;
 // The current language file relative to the program folder,
 // "language/english.ini" or "language/Tchinese.ini".
 extern std::string LangFilePath;
+// The built-in message table (InitMsgText) and the captions of a dialog's
+// CommandClose and CommandHelp buttons (InitLangButtonText).
+extern MsgTextTable MsgText;
+extern std::string CloseText;
+extern std::string HelpText;
 
 // Puts every global above back to its value at program start (before start-up
 // runs): zero numbers, empty texts, fresh records.
