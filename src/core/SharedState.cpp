@@ -18,11 +18,7 @@ std::array<UFreData, kMaxChannels> UFreList{};
 std::array<UFreData, kMaxChannels> OldUFreList{};
 FunSetData TempFunSetData{};
 EmbedInfoData EmbedInfo{};
-std::string RadioModel;
-std::string RadioVersion;
 std::string ModelName;
-int32_t ReadBlockSize = 0;
-int32_t WriteBlockSize = 0;
 int16_t ScanEnable = 0;
 int16_t AlertEnable = 0;
 int16_t HelpEnable = 0;
@@ -61,7 +57,11 @@ int16_t RadioStunned = 0;
 
 // ---- language ----
 int16_t LangIndex = 1;
+std::string LangFileName = "english.ini";
 std::string LangFilePath = "language/english.ini";
+MsgTextTable MsgText{};
+std::string CloseText;
+std::string HelpText;
 
 void ResetSharedState() {
     // band plan
@@ -82,11 +82,7 @@ void ResetSharedState() {
     OldUFreList = {};
     TempFunSetData = {};
     EmbedInfo = {};
-    RadioModel.clear();
-    RadioVersion.clear();
     ModelName.clear();
-    ReadBlockSize = 0;
-    WriteBlockSize = 0;
     ScanEnable = 0;
     AlertEnable = 0;
     HelpEnable = 0;
@@ -126,5 +122,9 @@ void ResetSharedState() {
 
     // language
     LangIndex = 1;
+    LangFileName = "english.ini";
     LangFilePath = "language/english.ini";
+    MsgText = {};
+    CloseText.clear();
+    HelpText.clear();
 }

@@ -7,8 +7,9 @@
 #include <cstdint>
 #include <string>
 
-#include "core/ChannelRecord.h"
 #include "core/BasedArray.h"
+#include "core/ChannelRecord.h"
+#include "core/MsgText.h"
 #include "core/RadioRecord.h"
 
 // ---- band plan ----------------------------------------------------------
@@ -42,14 +43,8 @@ extern std::array<UFreData, kMaxChannels> OldUFreList;
 extern FunSetData TempFunSetData;
 // The radio's embedded information: start-up defaults until a radio is read.
 extern EmbedInfoData EmbedInfo;
-// Model code and version text of the program, replaced by every radio
-// identification; ModelName is the model's display name.
-extern std::string RadioModel;
-extern std::string RadioVersion;
+// The display name of the model (RadioModel, under link state).
 extern std::string ModelName;
-// Bytes per block read and block write of a radio session.
-extern int32_t ReadBlockSize;
-extern int32_t WriteBlockSize;
 // The fixed feature switches (0 off, -1 on), set once by InitFunEnable.
 extern int16_t ScanEnable;
 extern int16_t AlertEnable;
@@ -108,9 +103,16 @@ extern int16_t RadioStunned;
 // ---- language ------------------------------------------------------------
 // The current language: 1 English, 2 Chinese.
 extern int16_t LangIndex;
+// The language file's name, "english.ini" or "Tchinese.ini".
+extern std::string LangFileName;
 // The current language file relative to the program folder,
 // "language/english.ini" or "language/Tchinese.ini".
 extern std::string LangFilePath;
+// The built-in message table (InitMsgText) and the captions of a dialog's
+// CommandClose and CommandHelp buttons (InitLangButtonText).
+extern MsgTextTable MsgText;
+extern std::string CloseText;
+extern std::string HelpText;
 
 // Puts every global above back to its value at program start (before start-up
 // runs): zero numbers, empty texts, fresh records.
