@@ -41,6 +41,17 @@ UFreData CHClipBoard{};
 UFreData EditCHData{};
 UFreData ShowCHData{};
 
+// ---- start-up settings ----
+bool FirstRunFlag = false;
+int16_t CommHandshaking = 0;
+int16_t CommStopBit = 0;
+int16_t IsVista = 0;
+int32_t UserLCID = 0;
+std::string OldDecimalSep;
+std::string HelpFileName;
+std::array<uint8_t, 21> BatchFunFlag{};
+ReportTextTable ReportText{};
+
 // ---- link state ----
 int16_t CommPortNo = 0;
 int32_t CommSendLen = 0;
@@ -54,6 +65,7 @@ int16_t RadioVerNo = 0;
 std::array<int16_t, 4> SettingFlag{};
 int16_t RadioKilled = 0;
 int16_t RadioStunned = 0;
+std::string InputPassWord;
 
 // ---- language ----
 int16_t LangIndex = 1;
@@ -105,6 +117,17 @@ void ResetSharedState() {
     EditCHData = {};
     ShowCHData = {};
 
+    // start-up settings
+    FirstRunFlag = false;
+    CommHandshaking = 0;
+    CommStopBit = 0;
+    IsVista = 0;
+    UserLCID = 0;
+    OldDecimalSep.clear();
+    HelpFileName.clear();
+    BatchFunFlag = {};
+    ReportText = {};
+
     // link state
     CommPortNo = 0;
     CommSendLen = 0;
@@ -119,6 +142,7 @@ void ResetSharedState() {
     SettingFlag = {};
     RadioKilled = 0;
     RadioStunned = 0;
+    InputPassWord.clear();
 
     // language
     LangIndex = 1;

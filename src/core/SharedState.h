@@ -11,6 +11,7 @@
 #include "core/ChannelRecord.h"
 #include "core/MsgText.h"
 #include "core/RadioRecord.h"
+#include "printing/ReportText.h"
 
 // ---- band plan ----------------------------------------------------------
 // The band plan of the data: 0 "Band 1", 1 "Band 2"; other values (possible
@@ -79,6 +80,25 @@ extern UFreData CHClipBoard;
 extern UFreData EditCHData;
 extern UFreData ShowCHData;
 
+// ---- start-up settings --------------------------------------------------
+// From mysetup.ini: the first-run flag, the port's handshaking and stop bits
+// (read, not used by the link), and whether every channel of the default data
+// file is kept.
+extern bool FirstRunFlag;
+extern int16_t CommHandshaking;
+extern int16_t CommStopBit;
+// 1 only on the one system version that skipped the port check; never here.
+extern int16_t IsVista;
+// The user's locale id and decimal separator when the program started.
+extern int32_t UserLCID;
+extern std::string OldDecimalSep;
+// The help file beside the program (only while HelpEnable is on).
+extern std::string HelpFileName;
+// The batch channel editor's 21 item flags, kept in BatchFun.ini.
+extern std::array<uint8_t, 21> BatchFunFlag;
+// The report's built-in texts, filled once by InitPrintText.
+extern ReportTextTable ReportText;
+
 // ---- link state ----------------------------------------------------------
 // The port number the link opens ("comPort" of mysetup.ini); 0 means none.
 extern int16_t CommPortNo;
@@ -99,6 +119,8 @@ extern std::array<int16_t, 4> SettingFlag;
 // -1 when the radio reports it was remotely killed / stunned, else 0.
 extern int16_t RadioKilled;
 extern int16_t RadioStunned;
+// The password typed in the read-password dialog.
+extern std::string InputPassWord;
 
 // ---- language ------------------------------------------------------------
 // The current language: 1 English, 2 Chinese.
