@@ -24,6 +24,12 @@ void Resum(std::vector<uint8_t>& reply) {
     if (reply.size() >= static_cast<std::size_t>(kBlockOverhead)) SetCheckSum(reply, 1);
 }
 
+std::string Hex4(int value) {
+    char s[8];
+    std::snprintf(s, sizeof s, "0x%04X", value & 0xFFFF);
+    return s;
+}
+
 std::string Printable(const std::vector<uint8_t>& bytes) {
     std::string s;
     for (uint8_t b : bytes) s.push_back(b >= 0x20 && b < 0x7F ? static_cast<char>(b) : '.');
@@ -139,7 +145,7 @@ std::vector<uint8_t> SimRadio::Answer(FrameKind kind, const std::vector<uint8_t>
                 return {};
             }
             auto r = BuildWriteFrame(addr, std::span(memory_).subspan(addr, len));
-            note = "read reply";
+            note = "read " + Hex4(addr);
             return r;
         }
         case FrameKind::Write: {
@@ -147,17 +153,17 @@ std::vector<uint8_t> SimRadio::Answer(FrameKind kind, const std::vector<uint8_t>
             const int len = frame[3];
             const bool good = frame.back() == kAckByte && IsCheckSumOK(frame, 1) && addr + len <= kImage;
             if (!good) {
-                note = "resend: bad write frame";
+                note = "write " + Hex4(addr) + " refused: resend";
                 return {kResendByte};
             }
             if (resendsLeft_ > 0) {
                 --resendsLeft_;
-                note = "resend (fault)";
+                note = "write " + Hex4(addr) + " answered with resend (fault)";
                 return {kResendByte};
             }
             std::copy(frame.begin() + 4, frame.begin() + 4 + len, memory_.begin() + addr);
             dirty_ = true;
-            note = "written";
+            note = "write " + Hex4(addr);
             return {kAckByte};
         }
         case FrameKind::End:
