@@ -132,7 +132,11 @@ void QtSerialPort::OnReadyRead() {
 }
 
 void QtSerialPort::OnError(int error) {
-    if (error != QSerialPort::ResourceError || !port_) return;
+    // A pulled USB adapter reports a resource error; a terminal whose other
+    // end hung up reports read errors, again and again until it is closed.
+    const bool dead = error == QSerialPort::ResourceError || error == QSerialPort::ReadError ||
+                      error == QSerialPort::WriteError;
+    if (!dead || !port_) return;
     const auto detail = port_->errorString().toStdString();
     // The device is gone: close it so that a later Open starts clean.
     const bool outer = !inSignal_;

@@ -1,0 +1,181 @@
+// The link through the real serial port against the simulated radio on a
+// pseudo-terminal.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <optional>
+#include <thread>
+
+#include <QEventLoop>
+#include <QSerialPort>
+#include <QTimer>
+
+#include "core/SharedState.h"
+#include "link/Protocol.h"
+#include "link/SimPty.h"
+#include "link/SimRadio.h"
+#include "platform/QtSerialPort.h"
+#include "platform/ReplyTimer.h"
+#include "platform/SerialDevices.h"
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+class SimRadioPtyTest : public testing::Test {
+protected:
+    void Start(sim::SimRadioConfig config = {}) {
+        ResetSharedState();
+        radio_ = std::make_unique<sim::SimRadio>(std::move(config));
+        std::string error;
+        ASSERT_TRUE(pty_.Open(error)) << error;
+        server_ = std::thread([this] { pty_.Serve(*radio_, stop_); });
+        port.SetDevicePathOverride(pty_.DevicePath());
+        ASSERT_TRUE(port.SetSettings("9600,N,8,1"));
+        port.SetNoHandshaking();
+        port.SetBinaryInput();
+        ASSERT_TRUE(port.Open()) << port.LastError();
+        port.SetReceiveThreshold(1);
+        port.OnComm([this](platform::CommEvent e) {
+            if (e == platform::CommEvent::PortLost) lost_ = true;
+            else {
+                ++events_;
+                got_ = port.ReadAll();
+            }
+            loop_.quit();
+        });
+        timer.OnTick([this] {
+            timer.Stop();
+            ticked_ = true;
+            loop_.quit();
+        });
+    }
+    void TearDown() override {
+        stop_ = true;
+        if (server_.joinable()) server_.join();
+        port.Close();
+        ResetSharedState();
+    }
+    // Sends a frame and waits for the receive event or the reply time-out.
+    std::optional<Bytes> Exchange(const Frame& frame, int replyLength) {
+        got_.reset();
+        ticked_ = false;
+        events_ = 0;
+        EXPECT_TRUE(SendFrame(port, timer, frame, replyLength)) << port.LastError();
+        QTimer guard;
+        guard.setSingleShot(true);
+        QObject::connect(&guard, &QTimer::timeout, &loop_, &QEventLoop::quit);
+        guard.start(3000);
+        while (!got_ && !ticked_ && !lost_ && guard.isActive()) loop_.exec();
+        timer.Stop();
+        return got_;
+    }
+    sim::SimRadio& Radio() { return *radio_; }
+
+    platform::QtSerialPort port;
+    platform::QtReplyTimer timer;
+    bool ticked_ = false;
+    bool lost_ = false;
+    int events_ = 0;
+
+private:
+    sim::SimPty pty_;
+    std::unique_ptr<sim::SimRadio> radio_;
+    std::atomic<bool> stop_{false};
+    std::thread server_;
+    std::optional<Bytes> got_;
+    QEventLoop loop_;
+};
+
+TEST_F(SimRadioPtyTest, SessionThroughTheRealPort) {
+    sim::SimRadioConfig config;
+    config.band = 1;
+    Start(config);
+    auto rx = Exchange(BuildLinkRequest(), kLinkReplyLength);
+    ASSERT_TRUE(rx);
+    EXPECT_TRUE(IsLink(*rx));
+    rx = Exchange(BuildIdentifyRequest(), kIdentifyReplyLength);
+    ASSERT_TRUE(rx);
+    EXPECT_TRUE(IsIdentify(*rx));
+    EXPECT_EQ(RadioModel, "314KTR");
+    EXPECT_EQ(RadioBand, 1);
+
+    Bytes data(16, 0x3C);
+    rx = Exchange(BuildWriteFrame(0x0100, data), kAckReplyLength);
+    ASSERT_TRUE(rx);
+    EXPECT_TRUE(IsAck(*rx));
+    CommAddr = 0x0100;
+    rx = Exchange(BuildReadRequest(0x0100, 16), 16 + kBlockOverhead);
+    ASSERT_TRUE(rx);
+    ASSERT_TRUE(IsReadData(*rx));
+    EXPECT_EQ(ReplyData(*rx)[15], 0x3C);
+
+    // The program may close and reopen the port between sessions.
+    rx = Exchange(BuildEndRequest(), kAckReplyLength);
+    ASSERT_TRUE(rx);
+    EXPECT_TRUE(IsAck(*rx));
+    port.Close();
+    ASSERT_TRUE(port.Open()) << port.LastError();
+    rx = Exchange(BuildLinkRequest(), kLinkReplyLength);
+    ASSERT_TRUE(rx);
+    EXPECT_TRUE(IsLink(*rx));
+}
+
+TEST_F(SimRadioPtyTest, SlowSingleBytesMakeOneReceiveEvent) {
+    sim::SimRadioConfig config;
+    config.paced = true;
+    config.byteAtATime = true;
+    Start(config);
+    ASSERT_TRUE(Exchange(BuildLinkRequest(), kLinkReplyLength));
+    CommAddr = 0x0200;
+    const auto rx = Exchange(BuildReadRequest(0x0200, 16), 16 + kBlockOverhead);
+    ASSERT_TRUE(rx);
+    EXPECT_EQ(rx->size(), 26u);
+    EXPECT_TRUE(IsReadData(*rx));
+    EXPECT_EQ(events_, 1);
+}
+
+TEST_F(SimRadioPtyTest, NoReplyLetsTheTimerTick) {
+    sim::SimRadioConfig config;
+    config.faults = {{sim::FaultKind::Drop, 1}};
+    Start(config);
+    EXPECT_FALSE(Exchange(BuildLinkRequest(), kLinkReplyLength));
+    EXPECT_TRUE(ticked_);
+    EXPECT_EQ(port.InBufferCount(), 7u);  // the echo alone
+}
+
+TEST_F(SimRadioPtyTest, ACutLineIsReportedWithTheDevice) {
+    sim::SimRadioConfig config;
+    config.faults = {{sim::FaultKind::Disconnect, 2}};
+    Start(config);
+    ASSERT_TRUE(Exchange(BuildLinkRequest(), kLinkReplyLength));
+    Exchange(BuildIdentifyRequest(), kIdentifyReplyLength);
+    EXPECT_TRUE(lost_);
+    EXPECT_FALSE(port.IsOpen());
+    EXPECT_NE(port.LastError().find(port.DevicePath()), std::string::npos) << port.LastError();
+}
+
+TEST(QtSerialPortTest, OpenFailuresNameTheDeviceAndTheRemedy) {
+    platform::QtSerialPort port;
+    port.SetDevicePathOverride("/nonexistent/ttyUSB0");
+    EXPECT_FALSE(port.Open());
+    EXPECT_EQ(port.LastError().rfind("cannot open /nonexistent/ttyUSB0: no such device", 0), 0u)
+        << port.LastError();
+
+    const std::string denied = platform::OpenFailureText("/dev/ttyUSB0", QSerialPort::PermissionError, false, "");
+    EXPECT_NE(denied.find("permission denied"), std::string::npos);
+    EXPECT_NE(denied.find("dialout"), std::string::npos);
+    EXPECT_EQ(platform::OpenFailureText("/dev/ttyUSB0", QSerialPort::PermissionError, true, ""),
+              "cannot open /dev/ttyUSB0: the port is in use by another program");
+
+    // A port number with no device behind it.
+    platform::SetSerialScanOptions({"/nonexistent", false});
+    platform::QtSerialPort numbered;
+    numbered.SetCommPort(7);
+    EXPECT_FALSE(numbered.Open());
+    EXPECT_NE(numbered.LastError().find("COM7"), std::string::npos);
+    platform::SetSerialScanOptions({});
+    EXPECT_FALSE(numbered.Write(Bytes{1}));
+}
+
+}  // namespace
