@@ -1,24 +1,11 @@
 #include "link/RadioIdentity.h"
 
 #include "core/SharedState.h"
+#include "core/StartupState.h"
+#include "core/TextCodec.h"
 #include "platform/Prompts.h"
 
 namespace {
-
-// The value of a fixed-length text: trailing blanks removed, then cut before
-// the first NUL.
-std::string FixedTextValue(std::string_view text) {
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    const auto nul = text.find('\0');
-    if (nul != std::string_view::npos) text = text.substr(0, nul);
-    return std::string(text);
-}
-
-// The display name of a model code.
-std::string ModelDisplayName(std::string_view code) {
-    auto value = FixedTextValue(code);
-    return value == kPcModelCode ? std::string("KQ-314") : value;
-}
 
 // Bytes from the radio are one character each (Latin-1); message texts are
 // UTF-8.
@@ -75,8 +62,8 @@ void DecodeIdentity(std::span<const uint8_t, 16> reply) {
 }
 
 bool IsModelOK(std::string_view pc, std::string_view radio) {
-    const auto p = FixedTextValue(pc);
-    auto r = FixedTextValue(radio);
+    const auto p = TrimFixStr(pc);
+    auto r = TrimFixStr(radio);
     if (r == kRadioModelAlias) r = std::string(kPcModelCode);
     return p == r;
 }
@@ -94,8 +81,8 @@ bool CheckRadioIdentity(bool writing) {
     bool failed = false;
     if (RadioModel != kPcModelCode || RadioVersion != kPcVersion) {
         if (!IsModelOK(kPcModelCode, RadioModel)) {
-            platform::MsgBox("Model type is wrong. \r\nPC is " + ModelDisplayName(kPcModelCode) +
-                                 "\r\nRadio is " + Latin1ToUtf8(ModelDisplayName(RadioModel)),
+            platform::MsgBox("Model type is wrong. \r\nPC is " + GetModelName(kPcModelCode) +
+                                 "\r\nRadio is " + Latin1ToUtf8(GetModelName(RadioModel)),
                              Buttons::Ok);
             failed = true;
         } else if (!IsVersionOK(kPcVersion, RadioVersion)) {
