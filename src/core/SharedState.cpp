@@ -14,6 +14,10 @@ std::array<double, 4> TxFreHigh{};
 
 // ---- link state ----
 
+// ---- memory image ----
+ImageBytes CommData{};
+bool WriteDataOK = false;
+
 // ---- language ----
 int16_t LangIndex = 1;
 std::string LangFilePath = "language/english.ini";
@@ -32,6 +36,10 @@ void ResetSharedState() {
     // view state
 
     // link state
+
+    // memory image
+    CommData = {};
+    WriteDataOK = false;
 
     // language
     LangIndex = 1;

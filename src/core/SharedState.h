@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "link/ImageAccess.h"
+
 // ---- band plan ----------------------------------------------------------
 // The band plan of the data: 0 "Band 1", 1 "Band 2"; other values (possible
 // from a data file) use the table of plan 0.
@@ -24,6 +26,12 @@ extern std::array<double, 4> TxFreHigh;
 // ---- view state ----------------------------------------------------------
 
 // ---- link state ----------------------------------------------------------
+
+// ---- memory image --------------------------------------------------------
+// The radio's 32 KB memory as exchanged with it; blanked by every session.
+extern ImageBytes CommData;
+// True while the encoders of a write have reported no error.
+extern bool WriteDataOK;
 
 // ---- language ------------------------------------------------------------
 // The current language: 1 English, 2 Chinese.
