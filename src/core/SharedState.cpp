@@ -44,6 +44,10 @@ UFreData ShowCHData{};
 
 // ---- link state ----
 
+// ---- memory image ----
+ImageBytes CommData{};
+bool WriteDataOK = false;
+
 // ---- language ----
 int16_t LangIndex = 1;
 std::string LangFilePath = "language/english.ini";
@@ -92,6 +96,10 @@ void ResetSharedState() {
     ShowCHData = {};
 
     // link state
+
+    // memory image
+    CommData = {};
+    WriteDataOK = false;
 
     // language
     LangIndex = 1;

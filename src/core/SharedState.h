@@ -9,6 +9,7 @@
 
 #include "core/ChannelRecord.h"
 #include "core/RadioRecord.h"
+#include "link/ImageAccess.h"
 
 // ---- band plan ----------------------------------------------------------
 // The band plan of the data: 0 "Band 1", 1 "Band 2"; other values (possible
@@ -78,6 +79,12 @@ extern UFreData EditCHData;
 extern UFreData ShowCHData;
 
 // ---- link state ----------------------------------------------------------
+
+// ---- memory image --------------------------------------------------------
+// The radio's 32 KB memory as exchanged with it; blanked by every session.
+extern ImageBytes CommData;
+// True while the encoders of a write have reported no error.
+extern bool WriteDataOK;
 
 // ---- language ------------------------------------------------------------
 // The current language: 1 English, 2 Chinese.
