@@ -46,6 +46,18 @@ UFreData EditCHData{};
 UFreData ShowCHData{};
 
 // ---- link state ----
+int16_t CommPortNo = 0;
+int32_t CommSendLen = 0;
+int32_t CommAddr = 0;
+int32_t ReadBlockSize = 16;
+int32_t WriteBlockSize = 16;
+std::string RadioModel;
+int16_t RadioBand = 0;
+std::string RadioVersion;
+int16_t RadioVerNo = 0;
+std::array<int16_t, 4> SettingFlag{};
+int16_t RadioKilled = 0;
+int16_t RadioStunned = 0;
 
 // ---- memory image ----
 ImageBytes CommData{};
@@ -102,6 +114,19 @@ void ResetSharedState() {
     ShowCHData = {};
 
     // link state
+    CommPortNo = 0;
+    CommSendLen = 0;
+    CommAddr = 0;
+    // The block sizes never change; a zero would only make every reply test fail.
+    ReadBlockSize = 16;
+    WriteBlockSize = 16;
+    RadioModel.clear();
+    RadioBand = 0;
+    RadioVersion.clear();
+    RadioVerNo = 0;
+    SettingFlag = {};
+    RadioKilled = 0;
+    RadioStunned = 0;
 
     // memory image
     CommData = {};

@@ -86,6 +86,25 @@ extern UFreData EditCHData;
 extern UFreData ShowCHData;
 
 // ---- link state ----------------------------------------------------------
+// The port number the link opens ("comPort" of mysetup.ini); 0 means none.
+extern int16_t CommPortNo;
+// Length of the last frame sent: the echo that starts every reply.
+extern int32_t CommSendLen;
+// Address of the block in transfer.
+extern int32_t CommAddr;
+// Data bytes per read request and per write frame (16).
+extern int32_t ReadBlockSize;
+extern int32_t WriteBlockSize;
+// The identity of the radio of the last identification reply.
+extern std::string RadioModel;
+extern int16_t RadioBand;
+extern std::string RadioVersion;
+extern int16_t RadioVerNo;
+// Four feature flags, 0 or 1; once 1 a flag stays 1. Kept in Setting.ini.
+extern std::array<int16_t, 4> SettingFlag;
+// -1 when the radio reports it was remotely killed / stunned, else 0.
+extern int16_t RadioKilled;
+extern int16_t RadioStunned;
 
 // ---- memory image --------------------------------------------------------
 // The radio's 32 KB memory as exchanged with it; blanked by every session.
