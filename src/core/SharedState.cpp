@@ -18,11 +18,7 @@ std::array<UFreData, kMaxChannels> UFreList{};
 std::array<UFreData, kMaxChannels> OldUFreList{};
 FunSetData TempFunSetData{};
 EmbedInfoData EmbedInfo{};
-std::string RadioModel;
-std::string RadioVersion;
 std::string ModelName;
-int32_t ReadBlockSize = 0;
-int32_t WriteBlockSize = 0;
 int16_t ScanEnable = 0;
 int16_t AlertEnable = 0;
 int16_t HelpEnable = 0;
@@ -60,7 +56,7 @@ int16_t RadioKilled = 0;
 int16_t RadioStunned = 0;
 
 // ---- memory image ----
-ImageBytes CommData{};
+std::array<uint8_t, 0x8000> CommData{};
 bool WriteDataOK = false;
 
 // ---- language ----
@@ -86,11 +82,7 @@ void ResetSharedState() {
     OldUFreList = {};
     TempFunSetData = {};
     EmbedInfo = {};
-    RadioModel.clear();
-    RadioVersion.clear();
     ModelName.clear();
-    ReadBlockSize = 0;
-    WriteBlockSize = 0;
     ScanEnable = 0;
     AlertEnable = 0;
     HelpEnable = 0;

@@ -10,7 +10,6 @@
 #include "core/ChannelRecord.h"
 #include "core/OneBased.h"
 #include "core/RadioRecord.h"
-#include "link/ImageAccess.h"
 
 // ---- band plan ----------------------------------------------------------
 // The band plan of the data: 0 "Band 1", 1 "Band 2"; other values (possible
@@ -43,14 +42,8 @@ extern std::array<UFreData, kMaxChannels> OldUFreList;
 extern FunSetData TempFunSetData;
 // The radio's embedded information: start-up defaults until a radio is read.
 extern EmbedInfoData EmbedInfo;
-// Model code and version text of the program, replaced by every radio
-// identification; ModelName is the model's display name.
-extern std::string RadioModel;
-extern std::string RadioVersion;
+// The model's display name (RadioModel and RadioVersion: link state).
 extern std::string ModelName;
-// Bytes per block read and block write of a radio session.
-extern int32_t ReadBlockSize;
-extern int32_t WriteBlockSize;
 // The fixed feature switches (0 off, -1 on), set once by InitFunEnable.
 extern int16_t ScanEnable;
 extern int16_t AlertEnable;
@@ -108,7 +101,8 @@ extern int16_t RadioStunned;
 
 // ---- memory image --------------------------------------------------------
 // The radio's 32 KB memory as exchanged with it; blanked by every session.
-extern ImageBytes CommData;
+// (The same type as ImageBytes of link/ImageAccess.h.)
+extern std::array<uint8_t, 0x8000> CommData;
 // True while the encoders of a write have reported no error.
 extern bool WriteDataOK;
 
