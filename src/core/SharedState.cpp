@@ -7,6 +7,9 @@ std::array<double, 4> RxFreLow{};
 std::array<double, 4> RxFreHigh{};
 std::array<double, 4> TxFreLow{};
 std::array<double, 4> TxFreHigh{};
+OneBased<std::string, 6> HyperRangeText{};
+OneBased<std::string, 6> HyperLow{};
+OneBased<std::string, 6> HyperHigh{};
 
 // ---- radio data ----
 RadioData CurData{};
@@ -15,11 +18,7 @@ std::array<UFreData, kMaxChannels> UFreList{};
 std::array<UFreData, kMaxChannels> OldUFreList{};
 FunSetData TempFunSetData{};
 EmbedInfoData EmbedInfo{};
-std::string RadioModel;
-std::string RadioVersion;
 std::string ModelName;
-int32_t ReadBlockSize = 0;
-int32_t WriteBlockSize = 0;
 int16_t ScanEnable = 0;
 int16_t AlertEnable = 0;
 int16_t HelpEnable = 0;
@@ -43,9 +42,21 @@ UFreData EditCHData{};
 UFreData ShowCHData{};
 
 // ---- link state ----
+int16_t CommPortNo = 0;
+int32_t CommSendLen = 0;
+int32_t CommAddr = 0;
+int32_t ReadBlockSize = 16;
+int32_t WriteBlockSize = 16;
+std::string RadioModel;
+int16_t RadioBand = 0;
+std::string RadioVersion;
+int16_t RadioVerNo = 0;
+std::array<int16_t, 4> SettingFlag{};
+int16_t RadioKilled = 0;
+int16_t RadioStunned = 0;
 
 // ---- memory image ----
-ImageBytes CommData{};
+std::array<uint8_t, 0x8000> CommData{};
 bool WriteDataOK = false;
 
 // ---- language ----
@@ -60,6 +71,9 @@ void ResetSharedState() {
     RxFreHigh = {};
     TxFreLow = {};
     TxFreHigh = {};
+    HyperRangeText = {};
+    HyperLow = {};
+    HyperHigh = {};
 
     // radio data
     CurData = {};
@@ -68,11 +82,7 @@ void ResetSharedState() {
     OldUFreList = {};
     TempFunSetData = {};
     EmbedInfo = {};
-    RadioModel.clear();
-    RadioVersion.clear();
     ModelName.clear();
-    ReadBlockSize = 0;
-    WriteBlockSize = 0;
     ScanEnable = 0;
     AlertEnable = 0;
     HelpEnable = 0;
@@ -96,6 +106,19 @@ void ResetSharedState() {
     ShowCHData = {};
 
     // link state
+    CommPortNo = 0;
+    CommSendLen = 0;
+    CommAddr = 0;
+    // The block sizes never change; a zero would only make every reply test fail.
+    ReadBlockSize = 16;
+    WriteBlockSize = 16;
+    RadioModel.clear();
+    RadioBand = 0;
+    RadioVersion.clear();
+    RadioVerNo = 0;
+    SettingFlag = {};
+    RadioKilled = 0;
+    RadioStunned = 0;
 
     // memory image
     CommData = {};

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "core/ChannelRecord.h"
+#include "core/OneBased.h"
 #include "core/RadioRecord.h"
-#include "link/ImageAccess.h"
 
 // ---- band plan ----------------------------------------------------------
 // The band plan of the data: 0 "Band 1", 1 "Band 2"; other values (possible
@@ -22,6 +22,12 @@ extern std::array<double, 4> RxFreLow;
 extern std::array<double, 4> RxFreHigh;
 extern std::array<double, 4> TxFreLow;
 extern std::array<double, 4> TxFreHigh;
+// The six frequency ranges of the hyper bank rows, numbered 1..6: the text
+// "low - high MHz" and its edges as number texts in their shortest form
+// ("108", "399.995").
+extern OneBased<std::string, 6> HyperRangeText;
+extern OneBased<std::string, 6> HyperLow;
+extern OneBased<std::string, 6> HyperHigh;
 
 // ---- radio data ----------------------------------------------------------
 // The working configuration and its saved copy (the last load, save or read).
@@ -36,14 +42,8 @@ extern std::array<UFreData, kMaxChannels> OldUFreList;
 extern FunSetData TempFunSetData;
 // The radio's embedded information: start-up defaults until a radio is read.
 extern EmbedInfoData EmbedInfo;
-// Model code and version text of the program, replaced by every radio
-// identification; ModelName is the model's display name.
-extern std::string RadioModel;
-extern std::string RadioVersion;
+// The model's display name (RadioModel and RadioVersion: link state).
 extern std::string ModelName;
-// Bytes per block read and block write of a radio session.
-extern int32_t ReadBlockSize;
-extern int32_t WriteBlockSize;
 // The fixed feature switches (0 off, -1 on), set once by InitFunEnable.
 extern int16_t ScanEnable;
 extern int16_t AlertEnable;
@@ -79,10 +79,30 @@ extern UFreData EditCHData;
 extern UFreData ShowCHData;
 
 // ---- link state ----------------------------------------------------------
+// The port number the link opens ("comPort" of mysetup.ini); 0 means none.
+extern int16_t CommPortNo;
+// Length of the last frame sent: the echo that starts every reply.
+extern int32_t CommSendLen;
+// Address of the block in transfer.
+extern int32_t CommAddr;
+// Data bytes per read request and per write frame (16).
+extern int32_t ReadBlockSize;
+extern int32_t WriteBlockSize;
+// The identity of the radio of the last identification reply.
+extern std::string RadioModel;
+extern int16_t RadioBand;
+extern std::string RadioVersion;
+extern int16_t RadioVerNo;
+// Four feature flags, 0 or 1; once 1 a flag stays 1. Kept in Setting.ini.
+extern std::array<int16_t, 4> SettingFlag;
+// -1 when the radio reports it was remotely killed / stunned, else 0.
+extern int16_t RadioKilled;
+extern int16_t RadioStunned;
 
 // ---- memory image --------------------------------------------------------
 // The radio's 32 KB memory as exchanged with it; blanked by every session.
-extern ImageBytes CommData;
+// (The same type as ImageBytes of link/ImageAccess.h.)
+extern std::array<uint8_t, 0x8000> CommData;
 // True while the encoders of a write have reported no error.
 extern bool WriteDataOK;
 

@@ -27,6 +27,8 @@
 // Gaps between the lines are unused.
 #include <cstddef>
 
+#include "link/ImageAccess.h"
+
 namespace image_map {
 inline constexpr std::size_t kEmbedInfo = 0x0010;
 inline constexpr std::size_t kFlagNibbles = 0x0100;

@@ -4,7 +4,9 @@
 // are not in the image.
 #include <string>
 
-#include "link/ImagePendingDeps.h"
+#include "core/NumericText.h"
+#include "core/SharedState.h"
+#include "core/TextCodec.h"
 #include "core/SharedState.h"
 #include "link/ImageAreas.h"
 #include "link/ImageGuard.h"

@@ -3,7 +3,9 @@
 #include <string>
 
 #include "core/SharedState.h"
-#include "link/ImagePendingDeps.h"
+#include "core/NumericText.h"
+#include "core/SharedState.h"
+#include "core/TextCodec.h"
 #include "link/ImageAreas.h"
 
 namespace {

@@ -1,6 +1,8 @@
 #include "link/ImageSignalFields.h"
 
-#include "link/ImagePendingDeps.h"
+#include "core/NumericText.h"
+#include "core/SharedState.h"
+#include "core/TextCodec.h"
 #include "link/ImageGuard.h"
 
 int HexDigitValue(char c, std::string_view what) {

@@ -1,0 +1,145 @@
+#include "platform/QtSerialPort.h"
+
+#include <unistd.h>
+
+#include <QSerialPort>
+
+#include "platform/SerialDevices.h"
+
+namespace platform {
+namespace {
+
+QSerialPort::Parity ToParity(char p) {
+    switch (p) {
+        case 'E': return QSerialPort::EvenParity;
+        case 'O': return QSerialPort::OddParity;
+        case 'M': return QSerialPort::MarkParity;
+        case 'S': return QSerialPort::SpaceParity;
+        default: return QSerialPort::NoParity;
+    }
+}
+
+}  // namespace
+
+std::string OpenFailureText(const std::string& path, int error, bool accessible,
+                            const std::string& detail) {
+    const std::string head = "cannot open " + path + ": ";
+    switch (static_cast<QSerialPort::SerialPortError>(error)) {
+        case QSerialPort::DeviceNotFoundError:
+            return head + "no such device; check that the cable is plugged in and the right port is chosen";
+        case QSerialPort::PermissionError:
+            if (accessible)
+                return head + "the port is in use by another program";
+            return head + "permission denied; the user must be allowed to use serial devices"
+                          " (on Debian: add the user to the dialout group and log in again)";
+        default:
+            return head + (detail.empty() ? std::string("the port could not be opened") : detail);
+    }
+}
+
+std::string LostPortText(const std::string& path, const std::string& detail) {
+    return "the serial port " + path + " stopped working (" +
+           (detail.empty() ? std::string("device removed") : detail) +
+           "); check the cable and choose the port again";
+}
+
+QtSerialPort::QtSerialPort() = default;
+QtSerialPort::~QtSerialPort() { Close(); }
+
+bool QtSerialPort::Open() {
+    Close();
+    ClearLastError();
+    if (override_) {
+        path_ = *override_;
+    } else if (auto p = SerialDevicePath(CommPort())) {
+        path_ = *p;
+    } else {
+        path_ = "COM" + std::to_string(CommPort());
+        SetLastError("cannot open " + path_ + ": no such serial port on this computer;"
+                     " choose a port that is listed");
+        return false;
+    }
+
+    port_ = std::make_unique<QSerialPort>();
+    port_->setPortName(QString::fromStdString(path_));
+    const auto& s = Settings();
+    port_->setBaudRate(s.baud);
+    port_->setDataBits(static_cast<QSerialPort::DataBits>(s.dataBits));
+    port_->setParity(ToParity(s.parity));
+    port_->setStopBits(s.stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop);
+    port_->setFlowControl(QSerialPort::NoFlowControl);
+    if (!port_->open(QIODevice::ReadWrite)) {
+        const int error = port_->error();
+        const bool accessible = ::access(path_.c_str(), R_OK | W_OK) == 0;
+        SetLastError(OpenFailureText(path_, error, accessible, port_->errorString().toStdString()));
+        port_.reset();
+        return false;
+    }
+    ResetInput();
+    QObject::connect(port_.get(), &QSerialPort::readyRead, port_.get(), [this] { OnReadyRead(); });
+    QObject::connect(port_.get(), &QSerialPort::errorOccurred, port_.get(),
+                     [this](QSerialPort::SerialPortError e) { OnError(e); });
+    return true;
+}
+
+void QtSerialPort::Close() {
+    if (!port_) return;
+    QSerialPort* port = port_.release();
+    port->disconnect();
+    if (port->isOpen()) port->close();
+    // A handler that closes the port runs inside one of its signals; the
+    // object is then released once that signal has returned.
+    if (inSignal_)
+        port->deleteLater();
+    else
+        delete port;
+    ResetInput();
+}
+
+bool QtSerialPort::IsOpen() const { return port_ && port_->isOpen(); }
+
+bool QtSerialPort::Write(std::span<const uint8_t> bytes) {
+    if (!IsOpen()) {
+        SetLastError("cannot write to " + (path_.empty() ? std::string("the serial port") : path_) +
+                     ": the port is not open");
+        return false;
+    }
+    const auto written =
+        port_->write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+    if (written != static_cast<qint64>(bytes.size())) {
+        SetLastError("cannot write to " + path_ + ": " + port_->errorString().toStdString());
+        return false;
+    }
+    return true;
+}
+
+void QtSerialPort::DropOutput() {
+    if (IsOpen()) port_->clear(QSerialPort::Output);
+}
+
+void QtSerialPort::OnReadyRead() {
+    if (!port_) return;
+    const QByteArray data = port_->readAll();
+    const bool outer = !inSignal_;
+    inSignal_ = true;
+    struct Reset {
+        bool& flag;
+        bool outer;
+        ~Reset() { if (outer) flag = false; }
+    } reset{inSignal_, outer};
+    Deliver(std::span(reinterpret_cast<const uint8_t*>(data.constData()),
+                      static_cast<std::size_t>(data.size())));
+}
+
+void QtSerialPort::OnError(int error) {
+    if (error != QSerialPort::ResourceError || !port_) return;
+    const auto detail = port_->errorString().toStdString();
+    // The device is gone: close it so that a later Open starts clean.
+    const bool outer = !inSignal_;
+    inSignal_ = true;
+    Close();
+    if (outer) inSignal_ = false;
+    ReportLost(LostPortText(path_, detail));
+}
+
+}  // namespace platform
