@@ -4,7 +4,6 @@
 
 #include "SignalImageTestSupport.h"
 #include "link/ImageAreas.h"
-#include "link/ImagePendingDeps.h"
 
 using namespace std::string_literals;
 
