@@ -12,15 +12,12 @@
 #include "ScriptedPrompts.h"
 #include "core/Defaults.h"
 #include "core/SharedState.h"
+#include "link/ImageCodec.h"
 
 using ByteRun = std::vector<int>;
 
-// The blank pattern as far as the signalling areas see it: the presence
-// bitmaps are 0xFF (every entry empty), everything else 0x00.
-inline void BlankSignalImage() {
-    CommData.fill(0x00);
-    for (std::size_t a = 0x0380; a <= 0x039F; ++a) CommData[a] = 0xFF;
-}
+// The image as every session starts it.
+inline void BlankSignalImage() { InitCommData(); }
 
 inline ByteRun Bytes(std::size_t addr, std::size_t count) {
     ByteRun run;
