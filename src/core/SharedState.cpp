@@ -67,6 +67,10 @@ int16_t RadioKilled = 0;
 int16_t RadioStunned = 0;
 std::string InputPassWord;
 
+// ---- memory image ----
+std::array<uint8_t, 0x8000> CommData{};
+bool WriteDataOK = false;
+
 // ---- language ----
 int16_t LangIndex = 1;
 std::string LangFileName = "english.ini";
@@ -143,6 +147,10 @@ void ResetSharedState() {
     RadioKilled = 0;
     RadioStunned = 0;
     InputPassWord.clear();
+
+    // memory image
+    CommData = {};
+    WriteDataOK = false;
 
     // language
     LangIndex = 1;

@@ -122,6 +122,13 @@ extern int16_t RadioStunned;
 // The password typed in the read-password dialog.
 extern std::string InputPassWord;
 
+// ---- memory image --------------------------------------------------------
+// The radio's 32 KB memory as exchanged with it; blanked by every session.
+// (The same type as ImageBytes of link/ImageAccess.h.)
+extern std::array<uint8_t, 0x8000> CommData;
+// True while the encoders of a write have reported no error.
+extern bool WriteDataOK;
+
 // ---- language ------------------------------------------------------------
 // The current language: 1 English, 2 Chinese.
 extern int16_t LangIndex;

@@ -1,0 +1,33 @@
+#pragma once
+// How a guarded encoder fails: any failure of its own work clears
+// `WriteDataOK` and shows "<Name>Error" in an OK box without icon; the image
+// is then partly written and the write must not start.
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "core/SharedState.h"
+#include "platform/Prompts.h"
+
+// A failure that says where it happened (which channel, which field); its
+// text is shown on a second line under "<Name>Error".
+struct EncodeError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Runs `body`; returns false (after the report) when it failed.
+template <class Body>
+bool RunGuardedEncoder(std::string_view name, Body&& body) {
+    std::string text = std::string(name) + "Error";
+    try {
+        body();
+        return true;
+    } catch (const EncodeError& e) {
+        text += "\n";
+        text += e.what();
+    } catch (...) {
+    }
+    WriteDataOK = false;
+    platform::MsgBox(text, platform::Buttons::Ok);
+    return false;
+}
