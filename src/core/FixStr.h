@@ -8,20 +8,23 @@
 #include <string>
 #include <string_view>
 
+// The value of a fixed-length text: trailing blanks removed first, then cut
+// before the first NUL. The order matters: "AB\0  X  " keeps only "AB".
+inline std::string FixTextValue(std::string_view text) {
+    std::size_t end = text.size();
+    while (end > 0 && text[end - 1] == ' ') --end;
+    return std::string(text.substr(0, std::min(end, text.find('\0'))));
+}
+
 template <std::size_t N>
 struct FixStr {
     std::array<uint8_t, N> bytes{};
 
     static constexpr std::size_t size() { return N; }
 
-    // The field's value: trailing blanks removed first, then cut before the
-    // first NUL. The order matters: "AB\0  X  " keeps nothing after "AB".
+    // The field's value (FixTextValue).
     std::string value() const {
-        std::size_t end = N;
-        while (end > 0 && bytes[end - 1] == ' ') --end;
-        std::size_t cut = 0;
-        while (cut < end && bytes[cut] != 0) ++cut;
-        return std::string(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(cut));
+        return FixTextValue(std::string_view(reinterpret_cast<const char*>(bytes.data()), N));
     }
 
     // All N bytes as they are stored.
