@@ -6,8 +6,6 @@
 
 #include "core/NumericText.h"
 #include "core/SharedState.h"
-#include "core/TextCodec.h"
-#include "core/SharedState.h"
 #include "link/ImageAreas.h"
 #include "link/ImageGuard.h"
 #include "link/ImageSignalFields.h"

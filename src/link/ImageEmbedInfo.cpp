@@ -3,8 +3,6 @@
 #include <string>
 
 #include "core/SharedState.h"
-#include "core/NumericText.h"
-#include "core/SharedState.h"
 #include "core/TextCodec.h"
 #include "link/ImageAreas.h"
 

@@ -1,7 +1,5 @@
 #include "link/ImageSignalFields.h"
 
-#include "core/NumericText.h"
-#include "core/SharedState.h"
 #include "core/TextCodec.h"
 #include "link/ImageGuard.h"
 
