@@ -75,10 +75,12 @@ TEST_F(ImageChannelsTest, EachFieldHasItsBitsAndComesBack) {
         SetCommDataByFrequency();
         ASSERT_TRUE(WriteDataOK) << c.name;
         EXPECT_EQ(CommData[kSlot0 + c.offset], c.byte) << c.name;
-        for (std::size_t flagByte : {9u, 10u, 11u, 16u})
+        for (std::size_t flagByte : {9u, 10u, 11u, 16u}) {
             if (flagByte != c.offset && !(c.offset == 14 && flagByte == 9) &&
-                !(c.offset == 15 && flagByte == 9))
+                !(c.offset == 15 && flagByte == 9)) {
                 EXPECT_EQ(CommData[kSlot0 + flagByte], 0) << c.name << " leaks into byte " << flagByte;
+            }
+        }
 
         UFreData expected = ch;
         expected.Reserved1 = static_cast<int16_t>(ch.En_DCSCode >> 8);

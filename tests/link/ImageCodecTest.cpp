@@ -234,7 +234,9 @@ TEST_F(ImageCodecTest, RadioBytesGoBackAsTheyCame) {
     for (std::size_t a : {0x0280u, 0x029Cu, 0x029Fu, 0x0290u, 0x02B4u, 0x02BAu, 0x03A7u, 0x03BAu, 0x03BDu})
         EXPECT_EQ(CommData[a], radio[a]) << "address " << a;
     for (std::size_t a = 0x2000; a < 0x2020; ++a)
-        if (a != 0x2000 + 17) EXPECT_EQ(CommData[a], radio[a]) << "slot byte " << a - 0x2000;
+        if (a != 0x2000 + 17) {
+            EXPECT_EQ(CommData[a], radio[a]) << "slot byte " << a - 0x2000;
+        }
 }
 
 TEST_F(ImageCodecTest, ChannelFailureStopsEverythingElse) {

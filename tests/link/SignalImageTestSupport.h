@@ -56,7 +56,9 @@ void ExpectFailures(Fixture& fixture, const Cases& cases, const std::function<vo
         c.set();
         const std::string text = FailureText(encoder);
         EXPECT_EQ(text.rfind(encoderName + "Error", 0), 0u) << c.name << ": " << text;
-        if (c.detail) EXPECT_NE(text.find(c.detail), std::string::npos) << c.name << ": " << text;
+        if (c.detail) {
+            EXPECT_NE(text.find(c.detail), std::string::npos) << c.name << ": " << text;
+        }
     }
 }
 

@@ -172,7 +172,9 @@ TEST_F(SimRadioTest, FaultsSpoilTheReplyTheWayTheTestsMustCatch) {
         CommAddr = 0x0200;
         SendFrame(p, timer, BuildReadRequest(0x0200, 16), 22);
         clk.RunUntilIdle();
-        if (got) EXPECT_EQ(ClassifyReply(*got, {}), ReplyKind::None) << c.name;
+        if (got) {
+            EXPECT_EQ(ClassifyReply(*got, {}), ReplyKind::None) << c.name;
+        }
         // The reply of the next frame is whole again.
         got.reset();
         SendFrame(p, timer, BuildReadRequest(0x0200, 16), 22);
