@@ -18,6 +18,11 @@ std::array<double, 4> TxFreHigh{};
 int16_t LangIndex = 1;
 std::string LangFilePath = "language/english.ini";
 
+// ---- grid column map ----
+int16_t MainShowCount = 0;
+std::array<int16_t, kMaxShowPairs> MainShowData{};
+std::array<int16_t, kMaxShowPairs> MainShowCol{};
+
 void ResetSharedState() {
     // band plan
     PCBand = 0;
@@ -36,4 +41,9 @@ void ResetSharedState() {
     // language
     LangIndex = 1;
     LangFilePath = "language/english.ini";
+
+    // grid column map
+    MainShowCount = 0;
+    MainShowData = {};
+    MainShowCol = {};
 }
