@@ -9,8 +9,38 @@ std::array<double, 4> TxFreLow{};
 std::array<double, 4> TxFreHigh{};
 
 // ---- radio data ----
+RadioData CurData{};
+RadioData OldData{};
+std::array<UFreData, kMaxChannels> UFreList{};
+std::array<UFreData, kMaxChannels> OldUFreList{};
+FunSetData TempFunSetData{};
+EmbedInfoData EmbedInfo{};
+std::string RadioModel;
+std::string RadioVersion;
+std::string ModelName;
+int32_t ReadBlockSize = 0;
+int32_t WriteBlockSize = 0;
+int16_t ScanEnable = 0;
+int16_t AlertEnable = 0;
+int16_t HelpEnable = 0;
+int16_t InitDataMode = 0;
+int16_t FactoryFresFlag = 0;
+std::string DataFileName;
+int16_t IsNewFile = 0;
+std::string BookFileName;
+double TVFreLow = 0;
+double TVFreHigh = 0;
 
 // ---- view state ----
+int16_t CHListType = 0;
+int16_t CurCHNo = 0;
+int16_t GridEditRow = 0;
+int16_t GridEditCol = 0;
+std::array<int16_t, 2> TVEnterCell{};
+std::array<int16_t, 3> GridCopyFlag{};
+UFreData CHClipBoard{};
+UFreData EditCHData{};
+UFreData ShowCHData{};
 
 // ---- link state ----
 
@@ -33,8 +63,38 @@ void ResetSharedState() {
     TxFreHigh = {};
 
     // radio data
+    CurData = {};
+    OldData = {};
+    UFreList = {};
+    OldUFreList = {};
+    TempFunSetData = {};
+    EmbedInfo = {};
+    RadioModel.clear();
+    RadioVersion.clear();
+    ModelName.clear();
+    ReadBlockSize = 0;
+    WriteBlockSize = 0;
+    ScanEnable = 0;
+    AlertEnable = 0;
+    HelpEnable = 0;
+    InitDataMode = 0;
+    FactoryFresFlag = 0;
+    DataFileName.clear();
+    IsNewFile = 0;
+    BookFileName.clear();
+    TVFreLow = 0;
+    TVFreHigh = 0;
 
     // view state
+    CHListType = 0;
+    CurCHNo = 0;
+    GridEditRow = 0;
+    GridEditCol = 0;
+    TVEnterCell = {};
+    GridCopyFlag = {};
+    CHClipBoard = {};
+    EditCHData = {};
+    ShowCHData = {};
 
     // link state
 

@@ -7,6 +7,9 @@
 #include <cstdint>
 #include <string>
 
+#include "core/ChannelRecord.h"
+#include "core/RadioRecord.h"
+
 // ---- band plan ----------------------------------------------------------
 // The band plan of the data: 0 "Band 1", 1 "Band 2"; other values (possible
 // from a data file) use the table of plan 0.
@@ -20,8 +23,59 @@ extern std::array<double, 4> TxFreLow;
 extern std::array<double, 4> TxFreHigh;
 
 // ---- radio data ----------------------------------------------------------
+// The working configuration and its saved copy (the last load, save or read).
+extern RadioData CurData;
+extern RadioData OldData;
+// The normal channels: the first CurData.CHCount entries, in no order,
+// looked up by CHNo; and their saved copy.
+extern std::array<UFreData, kMaxChannels> UFreList;
+extern std::array<UFreData, kMaxChannels> OldUFreList;
+// The working copy of CurData.FunSet while the two-tone or five-tone dialog
+// (or one opened from them) is open.
+extern FunSetData TempFunSetData;
+// The radio's embedded information: start-up defaults until a radio is read.
+extern EmbedInfoData EmbedInfo;
+// Model code and version text of the program, replaced by every radio
+// identification; ModelName is the model's display name.
+extern std::string RadioModel;
+extern std::string RadioVersion;
+extern std::string ModelName;
+// Bytes per block read and block write of a radio session.
+extern int32_t ReadBlockSize;
+extern int32_t WriteBlockSize;
+// The fixed feature switches (0 off, -1 on), set once by InitFunEnable.
+extern int16_t ScanEnable;
+extern int16_t AlertEnable;
+extern int16_t HelpEnable;
+// Non-zero while the initialise command runs File New.
+extern int16_t InitDataMode;
+// Non-zero keeps every channel of the default data file (mysetup.ini).
+extern int16_t FactoryFresFlag;
+// The current data file ("new.dat" while untitled), whether it has no file of
+// its own yet (-1), and the current contact-book file.
+extern std::string DataFileName;
+extern int16_t IsNewFile;
+extern std::string BookFileName;
+// Limits of the 128-frequency list, MHz.
+extern double TVFreLow;
+extern double TVFreHigh;
 
 // ---- view state ----------------------------------------------------------
+// The channel list on show: 0 normal, 1 limit, 2 hyper bank 1, 3 hyper bank 2.
+extern int16_t CHListType;
+// The current channel of the main window.
+extern int16_t CurCHNo;
+// Grid editing state of the main window.
+extern int16_t GridEditRow;
+extern int16_t GridEditCol;
+extern std::array<int16_t, 2> TVEnterCell;
+// The row clipboard's three flags and the channel it holds.
+extern std::array<int16_t, 3> GridCopyFlag;
+extern UFreData CHClipBoard;
+// The channel shown in the single-channel dialog, and the one being
+// formatted for a grid row.
+extern UFreData EditCHData;
+extern UFreData ShowCHData;
 
 // ---- link state ----------------------------------------------------------
 
