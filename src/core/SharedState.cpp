@@ -7,6 +7,9 @@ std::array<double, 4> RxFreLow{};
 std::array<double, 4> RxFreHigh{};
 std::array<double, 4> TxFreLow{};
 std::array<double, 4> TxFreHigh{};
+OneBased<std::string, 6> HyperRangeText{};
+OneBased<std::string, 6> HyperLow{};
+OneBased<std::string, 6> HyperHigh{};
 
 // ---- radio data ----
 RadioData CurData{};
@@ -61,6 +64,9 @@ void ResetSharedState() {
     RxFreHigh = {};
     TxFreLow = {};
     TxFreHigh = {};
+    HyperRangeText = {};
+    HyperLow = {};
+    HyperHigh = {};
 
     // radio data
     CurData = {};

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/ChannelRecord.h"
+#include "core/OneBased.h"
 #include "core/RadioRecord.h"
 
 // ---- band plan ----------------------------------------------------------
@@ -21,6 +22,12 @@ extern std::array<double, 4> RxFreLow;
 extern std::array<double, 4> RxFreHigh;
 extern std::array<double, 4> TxFreLow;
 extern std::array<double, 4> TxFreHigh;
+// The six frequency ranges of the hyper bank rows, numbered 1..6: the text
+// "low - high MHz" and its edges as number texts in their shortest form
+// ("108", "399.995").
+extern OneBased<std::string, 6> HyperRangeText;
+extern OneBased<std::string, 6> HyperLow;
+extern OneBased<std::string, 6> HyperHigh;
 
 // ---- radio data ----------------------------------------------------------
 // The working configuration and its saved copy (the last load, save or read).
