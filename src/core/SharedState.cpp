@@ -49,7 +49,11 @@ UFreData ShowCHData{};
 
 // ---- language ----
 int16_t LangIndex = 1;
+std::string LangFileName = "english.ini";
 std::string LangFilePath = "language/english.ini";
+MsgTextTable MsgText{};
+std::string CloseText;
+std::string HelpText;
 
 // ---- grid column map ----
 int16_t MainShowCount = 0;
@@ -106,7 +110,11 @@ void ResetSharedState() {
 
     // language
     LangIndex = 1;
+    LangFileName = "english.ini";
     LangFilePath = "language/english.ini";
+    MsgText = {};
+    CloseText.clear();
+    HelpText.clear();
 
     // grid column map
     MainShowCount = 0;

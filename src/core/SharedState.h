@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/ChannelRecord.h"
+#include "core/MsgText.h"
 #include "core/OneBased.h"
 #include "core/RadioRecord.h"
 
@@ -89,9 +90,16 @@ extern UFreData ShowCHData;
 // ---- language ------------------------------------------------------------
 // The current language: 1 English, 2 Chinese.
 extern int16_t LangIndex;
+// The language file's name, "english.ini" or "Tchinese.ini".
+extern std::string LangFileName;
 // The current language file relative to the program folder,
 // "language/english.ini" or "language/Tchinese.ini".
 extern std::string LangFilePath;
+// The built-in message table (InitMsgText) and the captions of a dialog's
+// CommandClose and CommandHelp buttons (InitLangButtonText).
+extern MsgTextTable MsgText;
+extern std::string CloseText;
+extern std::string HelpText;
 
 // ---- grid column map ------------------------------------------------------
 // Which display column of the channel grid shows which logical column: pair i

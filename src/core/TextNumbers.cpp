@@ -1,0 +1,48 @@
+#include "core/TextNumbers.h"
+
+#include <limits>
+
+std::optional<int64_t> WholeNumberOf(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    bool negative = false;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    const auto point = text.find('.');
+    const std::string_view whole = text.substr(0, point);
+    const std::string_view fraction =
+        point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
+    if (whole.empty() && fraction.empty()) return std::nullopt;
+    const auto digits = [](std::string_view s) {
+        for (char c : s)
+            if (c < '0' || c > '9') return false;
+        return true;
+    };
+    if (!digits(whole) || !digits(fraction)) return std::nullopt;
+
+    constexpr uint64_t limit = uint64_t(std::numeric_limits<int64_t>::max());
+    uint64_t value = 0;
+    for (char c : whole) {
+        value = value * 10 + uint64_t(c - '0');
+        if (value > limit) return std::nullopt;
+    }
+    // Halves go to the even neighbour, as the number conversions of the
+    // original program did.
+    if (!fraction.empty() && fraction.front() >= '5') {
+        const bool exactHalf = fraction.front() == '5' &&
+                               fraction.substr(1).find_first_not_of('0') == std::string_view::npos;
+        if (!exactHalf || value % 2 == 1) ++value;
+        if (value > limit) return std::nullopt;
+    }
+    return negative ? -int64_t(value) : int64_t(value);
+}
+
+int32_t StrToLngDef(std::string_view text, int32_t def) {
+    const auto value = WholeNumberOf(text);
+    if (!value || *value < std::numeric_limits<int32_t>::min() ||
+        *value > std::numeric_limits<int32_t>::max())
+        return def;
+    return int32_t(*value);
+}

@@ -1,0 +1,14 @@
+#pragma once
+// Whole numbers read from texts that a user typed or a list shows.
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+// The value of a numeric text: blanks around it, an optional sign, digits and
+// an optional "." fraction, rounded to the nearest whole number (halves to the
+// even one). nullopt for anything else, the empty text included, and for
+// values beyond the 64-bit range.
+std::optional<int64_t> WholeNumberOf(std::string_view text);
+
+// The text as a 32-bit number when it is numeric and fits, else `def`.
+int32_t StrToLngDef(std::string_view text, int32_t def);

@@ -1,0 +1,25 @@
+#include <gtest/gtest.h>
+
+#include "core/TextNumbers.h"
+
+TEST(StrToLngDef, NumbersAndEverythingElse) {
+    struct Case { const char* what; const char* text; int32_t result; };
+    const Case cases[] = {
+        {"plain", "12", 12},
+        {"blanks around", "  12 ", 12},
+        {"sign", "-7", -7},
+        {"letter after the digits", "12a", -1},
+        {"empty", "", -1},
+        {"only a sign", "-", -1},
+        {"only a point", ".", -1},
+        {"fraction rounds", "12.6", 13},
+        {"half to even (down)", "12.5", 12},
+        {"half to even (up)", "13.5", 14},
+        {"largest 32-bit", "2147483647", 2147483647},
+        {"smallest 32-bit", "-2147483648", INT32_MIN},
+        {"beyond 32 bits", "2147483648", -1},
+        {"far beyond 64 bits", "99999999999999999999999", -1},
+        {"inner blank", "1 2", -1},
+    };
+    for (const auto& c : cases) EXPECT_EQ(StrToLngDef(c.text, -1), c.result) << c.what;
+}
