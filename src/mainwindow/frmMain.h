@@ -118,6 +118,7 @@ private:
     void CreateEditors(QWidget* central);
     void CreateStatusBar();
     void UpdateClock();
+    void ApplyBarSwitches();
     void RestoreGeometry();
     void StoreGeometry();
     void SetGridFixedFormat();
