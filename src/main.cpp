@@ -1,8 +1,8 @@
 #include <cstdio>
 
 #include <QApplication>
-#include <QMainWindow>
 
+#include "mainwindow/ShowMainWindow.h"
 #include "platform/Locale.h"
 #include "platform/MessageBoxPrompts.h"
 #include "platform/Prompts.h"
@@ -13,9 +13,6 @@ int main(int argc, char* argv[]) {
     platform::MessageBoxPrompts prompts;
     platform::SetPromptService(&prompts);
 
-    QMainWindow window;
-    window.setWindowTitle(QString::fromStdString(platform::AppTitle()));
-    window.resize(800, 600);
-    window.show();
+    ShowMainWindow();
     return app.exec();
 }

@@ -271,6 +271,9 @@ void frmMain::RestoreGeometry() {
     const int top = StoredTwips("MainTop", 0);
     const int width = StoredTwips("MainWidth", TwipsFromPixels(screen.width()));
     const int height = StoredTwips("MainHeight", TwipsFromPixels(screen.height()));
+    // The stored values are outer bounds: the frame must be known before
+    // the client size can be derived from them.
+    winId();
     move(PixelsFromTwips(left), PixelsFromTwips(top));
     const QSize frame = frameGeometry().size() - size();
     resize(PixelsFromTwips(width) - frame.width(), PixelsFromTwips(height) - frame.height());

@@ -2,6 +2,7 @@
 // header row and lookup lists, and filling every row from the data.
 #include <QFrame>
 
+#include "core/ChannelOps.h"
 #include "core/FreCodec.h"
 #include "core/LangText.h"
 #include "core/NumericText.h"
@@ -197,3 +198,33 @@ void frmMain::ReShowGrid(int16_t index, int16_t row, int16_t /*col*/) {
 void frmMain::LoadHyperPanelLists() {}
 
 void frmMain::ShowHyperPanel() {}
+
+void frmMain::MSFlexGrid1_KeyDown(int16_t index, int keyCode, int shift) {
+    if (index > 0) return;
+    // The rows of the limit and hyper views are not normal channels: the
+    // row clipboard works in the normal view only.
+    if (CHListType != static_cast<int16_t>(ListType::Normal)) return;
+    constexpr int kCtrlOnly = 2;
+    if (shift != kCtrlOnly) return;
+    const auto row = static_cast<int16_t>(MSFlexGrid1->Row());
+    auto& allowed = GridCopyFlag[static_cast<std::size_t>(index)];
+    switch (keyCode) {
+        case 'C':
+            allowed = -1;
+            CopyCH(index, row);
+            break;
+        case 'X':
+            allowed = -1;
+            CutCH(index, row);
+            ReShowGrid(index, static_cast<int16_t>(MSFlexGrid1->Row()), 1);
+            break;
+        case 'V':
+            if (allowed) {
+                PasteCH(index, row);
+                ReShowGrid(index, static_cast<int16_t>(MSFlexGrid1->Row()), 1);
+            }
+            break;
+        default: break;
+    }
+    CheckCHLink();
+}
