@@ -100,7 +100,12 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
 }
 
 frmMain::~frmMain() {
-    if (seam_ && &MainView() == seam_) SetMainView(nullptr);
+    // A window destroyed without closing must not stay reachable from the
+    // core or the language dialog.
+    if (seam_ && &MainView() == seam_) {
+        SetMainView(nullptr);
+        FormReLoadHook() = nullptr;
+    }
     delete seam_;
 }
 
