@@ -6,7 +6,7 @@
 #include <set>
 #include <sstream>
 
-#include "TempDir.h"
+#include "TempProgramFolder.h"
 #include "core/LangText.h"
 #include "core/MsgText.h"
 #include "core/SharedState.h"
@@ -19,9 +19,6 @@ namespace {
 class LangFiles : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetSharedState();
-        saved_ = platform::ProgramFolder();
-        platform::SetProgramFolder(dir_.path());
         dir_.write("language/english.ini",
                    "[OTHER]\n101=OK\n102=Cancel\n1501=English\n2001=English only\n"
                    "[MSG]\n9001=Save first?\n"
@@ -31,17 +28,12 @@ protected:
                    "[MSG]\n"
                    "[OPTION]\n60024=解碼\n");
     }
-    void TearDown() override {
-        platform::SetProgramFolder(saved_);
-        ResetSharedState();
-    }
     void Chinese() {
         LangIndex = 2;
         LangFilePath = LangFileOf(2);
     }
 
-    TempDir dir_;
-    std::string saved_;
+    TempProgramFolder dir_;
 };
 
 TEST_F(LangFiles, CurrentLanguageFirstThenEnglish) {

@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "TempProgramFolder.h"
+#include "core/FormReLoadHook.h"
+#include "core/FrmLanguage.h"
+#include "core/LangText.h"
+#include "core/SharedState.h"
+#include "platform/ComboBox.h"
+#include "platform/Controls.h"
+#include "platform/ProgramFolder.h"
+
+namespace {
+
+class LanguageDialog : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_.write("language/english.ini",
+                   "[OTHER]\n101=OK\n102=Cancel\n1501=English\n1502=Chinese\n1503=Language\n");
+        dir_.write("language/Tchinese.ini", "[OTHER]\n101=確定\n1501=英文\n1502=中文\n1503=語言\n");
+        FormReLoadHook() = [this] {
+            ++reloads_;
+            reloadedIn_ = GetLangText(1503);
+        };
+    }
+    void TearDown() override {
+        FormReLoadHook() = nullptr;
+    }
+    TempProgramFolder dir_;
+    int reloads_ = 0;
+    std::string reloadedIn_;
+};
+
+TEST_F(LanguageDialog, OkSwitchesTheLanguageAndReloadsTheMainWindow) {
+    FrmLanguage dialog;
+    EXPECT_EQ(dialog.windowTitle(), "Language");
+    EXPECT_EQ(platform::Control<QLabel>(&dialog, "Label1")->text(), "Language");
+    EXPECT_EQ(platform::Control<QPushButton>(&dialog, "CommandOK")->text(), "OK");
+    ASSERT_EQ(dialog.Combo1()->ListCount(), 2);
+    EXPECT_EQ(dialog.Combo1()->List(1), "Chinese");
+    EXPECT_EQ(dialog.Combo1()->ListIndex(), 0) << "the current language is selected";
+
+    dialog.Combo1()->SetListIndex(1);
+    dialog.CommandOK_Click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(LangIndex, 2);
+    EXPECT_EQ(LangFilePath, "language/Tchinese.ini");
+    EXPECT_EQ(reloads_, 1);
+    EXPECT_EQ(reloadedIn_, "語言") << "the main window reloads in the new language";
+
+    FrmLanguage again;  // the next dialog opens in Chinese
+    EXPECT_EQ(again.windowTitle(), "語言");
+    EXPECT_EQ(platform::Control<QPushButton>(&again, "CommandCancel")->text(), "Cancel");
+    EXPECT_EQ(again.Combo1()->ListIndex(), 1);
+}
+
+TEST_F(LanguageDialog, CancelChangesNothing) {
+    FrmLanguage dialog;
+    dialog.Combo1()->SetListIndex(1);
+    dialog.CommandCancel_Click();
+    EXPECT_EQ(LangIndex, 1);
+    EXPECT_EQ(LangFilePath, "language/english.ini");
+    EXPECT_EQ(reloads_, 0);
+}
+
+TEST_F(LanguageDialog, WorksBeforeTheMainWindowExists) {
+    FormReLoadHook() = nullptr;
+    FrmLanguage dialog;
+    dialog.Combo1()->SetListIndex(1);
+    dialog.CommandOK_Click();
+    EXPECT_EQ(LangIndex, 2);
+}
+
+}  // namespace
