@@ -1,7 +1,7 @@
 #include <QApplication>
-#include <QMainWindow>
 
 #include "core/Startup.h"
+#include "mainwindow/ShowMainWindow.h"
 #include "platform/MessageBoxPrompts.h"
 #include "platform/Prompts.h"
 
@@ -10,11 +10,6 @@ int main(int argc, char* argv[]) {
     platform::MessageBoxPrompts prompts;
     platform::SetPromptService(&prompts);
 
-    QMainWindow window;
-    Main([&] {
-        window.setWindowTitle(QString::fromStdString(platform::AppTitle()));
-        window.resize(800, 600);
-        window.show();
-    });
+    Main([] { ShowMainWindow(); });
     return app.exec();
 }

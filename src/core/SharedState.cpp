@@ -79,6 +79,11 @@ MsgTextTable MsgText{};
 std::string CloseText;
 std::string HelpText;
 
+// ---- grid column map ----
+int16_t MainShowCount = 0;
+std::array<int16_t, kMaxShowPairs> MainShowData{};
+std::array<int16_t, kMaxShowPairs> MainShowCol{};
+
 void ResetSharedState() {
     // band plan
     PCBand = 0;
@@ -159,4 +164,9 @@ void ResetSharedState() {
     MsgText = {};
     CloseText.clear();
     HelpText.clear();
+
+    // grid column map
+    MainShowCount = 0;
+    MainShowData = {};
+    MainShowCol = {};
 }

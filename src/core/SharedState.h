@@ -143,6 +143,16 @@ extern MsgTextTable MsgText;
 extern std::string CloseText;
 extern std::string HelpText;
 
+// ---- grid column map ------------------------------------------------------
+// Which display column of the channel grid shows which logical column: pair i
+// (index i - 1) puts logical column MainShowData[i - 1] into display column
+// MainShowCol[i - 1]. Only the first MainShowCount pairs count; 0 or less is
+// the identity. Read once at start-up from language/MainShowList.ini.
+inline constexpr int kMaxShowPairs = 20;
+extern int16_t MainShowCount;
+extern std::array<int16_t, kMaxShowPairs> MainShowData;
+extern std::array<int16_t, kMaxShowPairs> MainShowCol;
+
 // Puts every global above back to its value at program start (before start-up
 // runs): zero numbers, empty texts, fresh records.
 void ResetSharedState();

@@ -1,0 +1,130 @@
+#include "mainwindow/ChannelRowText.h"
+
+#include <cstdlib>
+
+#include "core/BandPlan.h"
+#include "core/FreCodec.h"
+#include "core/NumericText.h"
+#include "core/TextCodec.h"
+#include "core/ToneCodec.h"
+
+namespace {
+
+const std::string& Item(const std::vector<std::string>& list, int index) {
+    static const std::string empty;
+    if (index < 0 || static_cast<std::size_t>(index) >= list.size()) return empty;
+    return list[static_cast<std::size_t>(index)];
+}
+
+std::string PowerText(int16_t power, const RowLookups& lk) {
+    switch (power) {
+        case 1: return lk.powerMid + "1";
+        case 2: return lk.powerMid + "2";
+        case 3: return lk.powerHigh;
+        default: return lk.powerLow;  // 0, and anything outside 0..3
+    }
+}
+
+std::string BandwidthText(int16_t bandwidth) {
+    switch (bandwidth) {
+        case 0: return "25K";
+        case 2: return "12.5K";
+        default: return "20K";  // 1, and anything outside 0..2
+    }
+}
+
+std::string ToneText(int16_t type, int16_t ctcss, int16_t dcsCode, int16_t dcsInvert, const RowLookups& lk) {
+    switch (type) {
+        case 1: {
+            if (ctcss < 0 || ctcss > CTCSSUserIndex) ctcss = 0;
+            return Item(lk.ctcss, ctcss);
+        }
+        case 2: {
+            if (dcsCode < 0 || dcsCode >= DCSCodeCount) dcsCode = 0;
+            std::string text = "D" + Item(lk.dcs, dcsCode);
+            if (dcsInvert > 0 && text.size() > 1) text.back() = 'I';
+            return text;
+        }
+        default: return lk.none;
+    }
+}
+
+std::string SignallingText(const UFreData& ch, const RowLookups& lk) {
+    switch (ch.OptSig) {
+        case 1: return "DTMF M" + std::to_string(ch.DTMFCodeNo + 1);
+        case 2: return "2tone " + std::to_string(ch.Tone2No);
+        case 3: return "5tone " + std::to_string(ch.Tone5No);
+        default: return lk.none;
+    }
+}
+
+// The transmit cell: only for a receive frequency in receive band 0 or 3.
+std::string TransmitText(const std::string& rxText, const UFreData& ch) {
+    const auto rx = ReadFre(rxText);
+    if (!rx || !IsVUFre(*rx)) return {};
+    if (ch.ShiftDir != 1 && ch.ShiftDir != 2) return rxText;
+    const Fre offset = ReadFre(CodeToOffset(ch.OffsetFre.value())).value_or(Fre{});
+    const Fre tx = ch.ShiftDir == 1 ? *rx - offset : *rx + offset;
+    return FormatHashFiveDecimals(tx.units);
+}
+
+}  // namespace
+
+const std::vector<std::string>& StepTexts() {
+    static const std::vector<std::string> steps = {"2.5K", "5K",  "6.25K", "10K", "12.5K",
+                                                   "15K",  "20K", "25K",   "30K", "50K"};
+    return steps;
+}
+
+std::vector<std::string> DCSLookupTexts() {
+    std::vector<std::string> texts;
+    texts.reserve(DCSCodeCount);
+    for (int16_t i = 0; i < DCSCodeCount; ++i) texts.push_back(IntToOct(i, 3) + "N");
+    return texts;
+}
+
+std::vector<std::string> CTCSSLookupTexts() { return {CTCSSTones.begin(), CTCSSTones.end()}; }
+
+std::string FormatHashFiveDecimals(int64_t units) {
+    const bool negative = units < 0;
+    const int64_t u = std::llabs(units);
+    const int64_t whole = u / Fre::PerMHz;
+    std::string frac = std::to_string(u % Fre::PerMHz);
+    frac.insert(0, 5 - frac.size(), '0');
+    return (negative ? "-" : "") + (whole == 0 ? std::string() : std::to_string(whole)) + "." + frac;
+}
+
+std::string Latin1ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x80) {
+            out += c;
+        } else {
+            out += static_cast<char>(0xC0 | (b >> 6));
+            out += static_cast<char>(0x80 | (b & 0x3F));
+        }
+    }
+    return out;
+}
+
+RowTexts ChannelRowText(const UFreData& ch, const RowLookups& lk) {
+    RowTexts t;
+    const std::string rxCode = ch.RxFre.value();
+    std::string rx = CodeToFre(rxCode);
+    // A damaged code shows an empty cell, not a made-up frequency.
+    if (!rx.empty() && !IsNumericText(rxCode)) rx.clear();
+
+    auto at = [&t](Col c) -> std::string& { return t[static_cast<std::size_t>(c)]; };
+    at(Col::RxFre) = rx;
+    at(Col::TxFre) = TransmitText(rx, ch);
+    at(Col::Name) = Latin1ToUtf8(ch.CHName.value());
+    at(Col::Step) = Item(lk.steps, ch.StepIndex);
+    at(Col::Bandwidth) = BandwidthText(ch.Bandwidth);
+    at(Col::Power) = PowerText(ch.TxPower, lk);
+    at(Col::DecodeTone) = ToneText(ch.De_CTC_Type, ch.De_CTCSS, ch.De_DCSCode, ch.De_DCSInvert, lk);
+    at(Col::EncodeTone) = ToneText(ch.En_CTC_Type, ch.En_CTCSS, ch.En_DCSCode, ch.En_DCSInvert, lk);
+    at(Col::OptSig) = SignallingText(ch, lk);
+    return t;
+}

@@ -1,0 +1,64 @@
+#pragma once
+// How the main window shares its client area between the tree, the splitter
+// and the channel grid, in twips (1/1440 inch) as the window's layout was
+// drawn. Pure arithmetic, so the rules are tested without a window.
+#include <optional>
+
+inline constexpr int kTwipsPerPixel = 15;
+
+constexpr int TwipsFromPixels(int px) { return px * kTwipsPerPixel; }
+// Nearest whole pixel.
+constexpr int PixelsFromTwips(double twips) {
+    const double px = twips / kTwipsPerPixel;
+    return static_cast<int>(px < 0 ? px - 0.5 : px + 0.5);
+}
+
+namespace layout {
+
+inline constexpr int kSplitterMin = 30;        // nearest the splitter comes to either edge
+inline constexpr int kSplitterStart = 2400;    // splitter position of a new window
+inline constexpr int kSplitterWidth = 150;     // the invisible strip the mouse grabs
+inline constexpr int kGridGap = 30;            // from splitter position to grid
+inline constexpr int kGridMinWidth = 11438;    // the grid runs past the edge rather than shrink
+inline constexpr int kWindowMinWidth = 3000;   // outer width the window snaps back to
+inline constexpr int kDragBarShorter = 20;     // drag bar height = splitter height less this
+
+struct Rect {
+    double left = 0, top = 0, width = 0, height = 0;
+    bool operator==(const Rect&) const = default;
+};
+
+struct Input {
+    double splitter = kSplitterStart;  // wanted splitter position
+    double outerWidth = 0;             // window with its frame
+    double clientWidth = 0;
+    double clientHeight = 0;           // below the menu bar
+    bool toolbarVisible = true;
+    double toolbarTop = 0;
+    double toolbarHeight = 0;
+    bool statusVisible = true;
+    double statusHeight = 0;
+};
+
+struct Result {
+    double splitter = 0;  // the position after clamping
+    Rect tree;
+    Rect splitterStrip;
+    Rect grid;
+    // Width of the grid's last, empty column when it takes up spare width;
+    // nothing when the columns keep their widths.
+    std::optional<int> lastColumnWidth;
+};
+
+// Lays the client area out with the splitter at in.splitter.
+Result SizeControls(const Input& in);
+
+// Where the drag bar stands while the splitter is dragged: the mouse at
+// `mouseX` from the splitter's left edge `splitterLeft`, held between the
+// left edge and the middle of the window.
+double DragBarLeft(double splitterLeft, double mouseX, double outerWidth);
+
+// The drag bar over a splitter strip: half as wide, a little shorter.
+Rect DragBar(const Rect& splitterStrip);
+
+}  // namespace layout

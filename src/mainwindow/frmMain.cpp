@@ -1,0 +1,399 @@
+// The main window's frame: creation of its controls, load, reload, unload,
+// layout, status bar and title.
+#include "mainwindow/frmMain.h"
+
+#include <charconv>
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QDialog>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QTreeWidget>
+
+#include "core/FormReLoadHook.h"
+#include "core/LangText.h"
+#include "core/MainWindowHooks.h"
+#include "core/SharedState.h"
+#include "core/ToneCodec.h"
+#include "mainwindow/ChannelGrid.h"
+#include "core/Startup.h"
+#include "mainwindow/ColumnMap.h"
+#include "mainwindow/MainLayout.h"
+#include "platform/Clock.h"
+#include "platform/ComboBox.h"
+#include "platform/Controls.h"
+#include "platform/FormLanguage.h"
+#include "platform/UserSettings.h"
+
+
+namespace {
+
+constexpr std::string_view kAppTitle = "KQ_314";
+constexpr std::string_view kSettingsSection = "Settings";
+constexpr int kStatusPanelMinTwips = 1440;
+
+// The strip between tree and grid that the mouse drags.
+class SplitterStrip : public QWidget {
+public:
+    explicit SplitterStrip(frmMain* window, QWidget* parent) : QWidget(parent), window_(window) {
+        setCursor(Qt::SplitHCursor);
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override {
+        if (e->button() == Qt::LeftButton) window_->imgSplitter_MouseDown();
+    }
+    void mouseMoveEvent(QMouseEvent* e) override {
+        window_->imgSplitter_MouseMove(static_cast<float>(TwipsFromPixels(qRound(e->position().x()))));
+    }
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        if (e->button() == Qt::LeftButton) window_->imgSplitter_MouseUp();
+    }
+
+private:
+    frmMain* window_;
+};
+
+QRect Pixels(const layout::Rect& r, double topShift) {
+    return {PixelsFromTwips(r.left), PixelsFromTwips(r.top - topShift), PixelsFromTwips(r.width),
+            PixelsFromTwips(r.height)};
+}
+
+// A stored geometry value; a text that is not a whole number counts as absent.
+int StoredTwips(std::string_view key, int fallback) {
+    const std::string text = platform::UserSettings().GetSetting(kAppTitle, kSettingsSection, key, "");
+    int value = 0;
+    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc() || ptr != text.data() + text.size()) return fallback;
+    return value;
+}
+
+}  // namespace
+
+// The core redraws the window through this seam after it replaced data.
+class frmMain::RedrawSeam : public MainWindowView {
+public:
+    explicit RedrawSeam(frmMain* w) : w_(w) {}
+    void ReShowListByData() override { w_->ReShowListByData(); }
+    void ShowMainTxt() override { w_->ShowMainTxt(); }
+
+private:
+    frmMain* w_;
+};
+
+frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
+    platform::SetControlName(this, "frmMain");
+    CreateControls();
+}
+
+frmMain::~frmMain() {
+    // A window destroyed without closing must not stay reachable from the
+    // core or the language dialog.
+    if (seam_ && &MainView() == seam_) {
+        SetMainView(nullptr);
+        FormReLoadHook() = nullptr;
+    }
+    delete seam_;
+}
+
+void frmMain::CreateControls() {
+    setMenuBar(new QMenuBar(this));
+
+    tbToolBar = platform::Named(new QToolBar(this), "tbToolBar");
+    tbToolBar->setMovable(false);
+    tbToolBar->setFloatable(false);
+    tbToolBar->toggleViewAction()->setVisible(false);
+    addToolBar(Qt::TopToolBarArea, tbToolBar);
+    setContextMenuPolicy(Qt::NoContextMenu);
+
+    CreateStatusBar();
+
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    tvTreeView = platform::Named(new QTreeWidget(central), "tvTreeView");
+    tvTreeView->setHeaderHidden(true);
+    imgSplitter = platform::Named(new SplitterStrip(this, central), "imgSplitter");
+    MSFlexGrid1 = platform::Named(new ChannelGrid(central), "MSFlexGrid1", 0);
+    // The strip lies behind the grid: only the gap between tree and grid
+    // takes the mouse.
+    imgSplitter->lower();
+    picSplitter = platform::Named(new QWidget(central), "picSplitter");
+    picSplitter->setAutoFillBackground(true);
+    QPalette grey = picSplitter->palette();
+    grey.setColor(QPalette::Window, QColor(128, 128, 128));
+    picSplitter->setPalette(grey);
+    picSplitter->hide();
+
+    Frame1 = platform::Named(new QFrame(central), "Frame1");
+    Frame1->setFrameShape(QFrame::StyledPanel);
+    Frame1->setAutoFillBackground(true);
+    Frame1->setGeometry(QRect(PixelsFromTwips(3240), PixelsFromTwips(4440), PixelsFromTwips(8775),
+                              PixelsFromTwips(2655)));
+    Frame1->hide();
+
+    CreateEditors(central);
+
+    WaitTimer = new QTimer(this);
+    WaitTimer->setObjectName("WaitTimer");
+
+    MnuViewToolBar = platform::Named(new QAction(this), "MnuViewToolBar");
+    MnuViewToolBar->setCheckable(true);
+    platform::SetLangTag(MnuViewToolBar, 1026);
+    // A menu click has already moved the check mark when it triggers.
+    connect(MnuViewToolBar, &QAction::triggered, this, [this] { ApplyBarSwitches(); });
+    MnuViewStatusBar = platform::Named(new QAction(this), "MnuViewStatusBar");
+    MnuViewStatusBar->setCheckable(true);
+    platform::SetLangTag(MnuViewStatusBar, 1027);
+    connect(MnuViewStatusBar, &QAction::triggered, this, [this] { ApplyBarSwitches(); });
+
+    connect(MSFlexGrid1, &ChannelGrid::KeyDown, this,
+            [this](int key, int shift) { MSFlexGrid1_KeyDown(0, key, shift); });
+}
+
+void frmMain::CreateEditors(QWidget* central) {
+    auto make = [central](std::string_view name) {
+        auto* box = new platform::ComboBox(central, name);
+        box->hide();
+        return box;
+    };
+    ComboStep = make("ComboStep");
+    ComboWN = make("ComboWN");
+    ComboPower = make("ComboPower");
+    ComboDe_CTC_Type = make("ComboDe_CTC_Type");
+    ComboEn_CTC_Type = make("ComboEn_CTC_Type");
+    ComboDe_CTCSS = make("ComboDe_CTCSS");
+    ComboEn_CTCSS = make("ComboEn_CTCSS");
+    ComboDe_CDCSS = make("ComboDe_CDCSS");
+    ComboEn_CDCSS = make("ComboEn_CDCSS");
+    ComboOptSig = make("ComboOptSig");
+    // What the lists hold from creation; the language fill replaces only
+    // the "none" items and adds the user tone once.
+    for (auto* box : {ComboDe_CTC_Type, ComboEn_CTC_Type})
+        for (const char* item : {"", "CTCSS", "DCS"}) box->AddItem(item);
+    for (const char* item : {"", "DTMF", "2Tone", "5Tone"}) ComboOptSig->AddItem(item);
+    for (auto* box : {ComboDe_CTCSS, ComboEn_CTCSS})
+        for (const auto tone : CTCSSTones) box->AddItem(tone);
+}
+
+void frmMain::CreateStatusBar() {
+    sbStatusBar = platform::Named(new QStatusBar(this), "sbStatusBar");
+    setStatusBar(sbStatusBar);
+    statusText_ = new QLabel(QStringLiteral("Status"), sbStatusBar);
+    statusDate_ = new QLabel(sbStatusBar);
+    statusTime_ = new QLabel(sbStatusBar);
+    for (QLabel* l : {statusDate_, statusTime_}) {
+        l->setMinimumWidth(PixelsFromTwips(kStatusPanelMinTwips));
+        l->setAlignment(Qt::AlignCenter);
+    }
+    sbStatusBar->addWidget(statusText_, 1);
+    sbStatusBar->addPermanentWidget(statusDate_);
+    sbStatusBar->addPermanentWidget(statusTime_);
+    clockTimer_ = new QTimer(this);
+    clockTimer_->setInterval(1000);
+    connect(clockTimer_, &QTimer::timeout, this, [this] { UpdateClock(); });
+    clockTimer_->start();
+    UpdateClock();
+}
+
+void frmMain::UpdateClock() {
+    const platform::DateTime now = platform::Now();
+    const QLocale locale = QLocale::system();
+    statusDate_->setText(locale.toString(QDate(now.year, now.month, now.day), QLocale::ShortFormat));
+    statusTime_->setText(locale.toString(QTime(now.hour, now.minute, now.second), QLocale::ShortFormat));
+}
+
+void frmMain::Form_Load() {
+    ComboSetting = false;
+    FormLoaded = false;
+    ListRefreshing = true;
+    // The menu items that the feature switches show or hide are set by the
+    // menu builder when it creates them.
+    picSplitter->raise();
+    LoadFormLanguage(this);
+    MnuViewToolBar->setChecked(true);
+    MnuViewStatusBar->setChecked(true);
+    WaitTimer->stop();
+    RestoreGeometry();
+
+    lookups_.ctcss = CTCSSLookupTexts();
+    lookups_.dcs = DCSLookupTexts();
+    SetGridFixedFormat();
+
+    if (!seam_) seam_ = new RedrawSeam(this);
+    SetMainView(seam_);
+    FormReLoadHook() = [this] { Form_ReLoad(); };
+
+    LoadShowTree();
+    ShowListByData();
+    ListRefreshing = false;
+    FormLoaded = true;
+}
+
+void frmMain::Form_ReLoad() {
+    LoadFormLanguage(this);
+    LoadShowTree();
+    ShowListByData();
+}
+
+void frmMain::LoadShowTree() { tvTreeView->clear(); }
+
+void frmMain::SetGridFixedFormat() {
+    MSFlexGrid1->SetCols(kGridCols);
+    MSFlexGrid1->SetRows(2);
+    MSFlexGrid1->SetRowHeightTwips(0, 500);
+    MSFlexGrid1->SetColWidthTwips(0, 800);
+    // The widths the window does not prescribe, chosen so that the columns
+    // about fill the grid's minimum width.
+    MSFlexGrid1->SetColWidthTwips(GetShowCol(Col::RxFre), 1100);
+    MSFlexGrid1->SetColWidthTwips(GetShowCol(Col::TxFre), 1100);
+    MSFlexGrid1->SetColWidthTwips(GetShowCol(Col::Step), 700);
+    MSFlexGrid1->SetColWidthTwips(GetShowCol(Col::OptSig), 1000);
+    MSFlexGrid1->SetColWidthTwips(GetShowCol(Col::Open), 400);
+    MSFlexGrid1->SetColWidthTwips(kGridCols - 1, 0);
+    MSFlexGrid1->SetColWidthTwips(GetShowCol(Col::Bandwidth), 1500);
+    MSFlexGrid1->SetColWidthTwips(GetShowCol(Col::Unused), 0);
+    MSFlexGrid1->SetColWidthTwips(GetShowCol(Col::Power), 1200);
+    MSFlexGrid1->SetColWidthTwips(GetShowCol(Col::DecodeTone), 1400);
+    MSFlexGrid1->SetColWidthTwips(GetShowCol(Col::EncodeTone), 1400);
+}
+
+void frmMain::RestoreGeometry() {
+    const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->geometry() : QRect();
+    const int left = StoredTwips("MainLeft", 0);
+    const int top = StoredTwips("MainTop", 0);
+    const int width = StoredTwips("MainWidth", TwipsFromPixels(screen.width()));
+    const int height = StoredTwips("MainHeight", TwipsFromPixels(screen.height()));
+    // The stored values are outer bounds: the frame must be known before
+    // the client size can be derived from them.
+    winId();
+    move(PixelsFromTwips(left), PixelsFromTwips(top));
+    const QSize frame = frameGeometry().size() - size();
+    resize(PixelsFromTwips(width) - frame.width(), PixelsFromTwips(height) - frame.height());
+    SizeControls(layout::kSplitterStart);
+}
+
+void frmMain::StoreGeometry() {
+    const QRect outer = frameGeometry();
+    auto& store = platform::UserSettings();
+    store.SaveSetting(kAppTitle, kSettingsSection, "MainLeft", std::to_string(TwipsFromPixels(outer.x())));
+    store.SaveSetting(kAppTitle, kSettingsSection, "MainTop", std::to_string(TwipsFromPixels(outer.y())));
+    store.SaveSetting(kAppTitle, kSettingsSection, "MainWidth", std::to_string(TwipsFromPixels(outer.width())));
+    store.SaveSetting(kAppTitle, kSettingsSection, "MainHeight", std::to_string(TwipsFromPixels(outer.height())));
+}
+
+void frmMain::Form_Unload() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    clockTimer_->stop();
+    // Every other window of the program goes with the main window, the
+    // newest first.
+    const auto windows = QApplication::topLevelWidgets();
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it)
+        if (auto* dialog = qobject_cast<QDialog*>(*it)) dialog->close();
+    if (!isMinimized()) StoreGeometry();
+    // The decimal point was forced for this process only, so nothing outside
+    // it needs putting back; a failed write of the flags file is silent.
+    SaveSettingFile();
+    if (&MainView() == seam_) SetMainView(nullptr);
+    FormReLoadHook() = nullptr;
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+void frmMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    const int minPx = PixelsFromTwips(layout::kWindowMinWidth);
+    if (frameGeometry().width() < minPx) {
+        resize(minPx - (frameGeometry().width() - width()), height());
+        return;  // the resize comes back here
+    }
+    SizeControls(static_cast<float>(SplitterLeftTwips()));
+}
+
+double frmMain::SplitterLeftTwips() const { return TwipsFromPixels(imgSplitter->x()); }
+
+// Where the central widget starts, measured in the client area below the
+// menu bar that the layout rules count in.
+double frmMain::ClientTopOfCentralTwips() const {
+    return TwipsFromPixels(centralWidget()->y() - (menuBar() ? menuBar()->height() : 0));
+}
+
+void frmMain::SizeControls(float x) {
+    const int menuHeight = menuBar() ? menuBar()->height() : 0;
+    layout::Input in;
+    in.splitter = x;
+    in.outerWidth = TwipsFromPixels(frameGeometry().width());
+    in.clientWidth = TwipsFromPixels(width());
+    in.clientHeight = TwipsFromPixels(height() - menuHeight);
+    in.toolbarVisible = !tbToolBar->isHidden();
+    in.toolbarTop = 0;
+    in.toolbarHeight = TwipsFromPixels(tbToolBar->height());
+    in.statusVisible = !sbStatusBar->isHidden();
+    in.statusHeight = TwipsFromPixels(sbStatusBar->height());
+    const layout::Result r = layout::SizeControls(in);
+
+    const double shift = ClientTopOfCentralTwips();
+    tvTreeView->setGeometry(Pixels(r.tree, shift));
+    imgSplitter->setGeometry(Pixels(r.splitterStrip, shift));
+    MSFlexGrid1->setGeometry(Pixels(r.grid, shift));
+    if (r.lastColumnWidth) MSFlexGrid1->SetColWidthTwips(kGridCols - 1, *r.lastColumnWidth);
+}
+
+void frmMain::imgSplitter_MouseDown() {
+    const layout::Rect strip{SplitterLeftTwips(), TwipsFromPixels(imgSplitter->y()) + ClientTopOfCentralTwips(),
+                             static_cast<double>(TwipsFromPixels(imgSplitter->width())),
+                             static_cast<double>(TwipsFromPixels(imgSplitter->height()))};
+    picSplitter->setGeometry(Pixels(layout::DragBar(strip), ClientTopOfCentralTwips()));
+    picSplitter->show();
+    picSplitter->raise();
+    SplitterMoving = true;
+}
+
+void frmMain::imgSplitter_MouseMove(float x) {
+    if (!SplitterMoving) return;
+    const double left =
+        layout::DragBarLeft(SplitterLeftTwips(), x, TwipsFromPixels(frameGeometry().width()));
+    picSplitter->move(PixelsFromTwips(left), picSplitter->y());
+}
+
+void frmMain::imgSplitter_MouseUp() {
+    SizeControls(static_cast<float>(TwipsFromPixels(picSplitter->x())));
+    picSplitter->hide();
+    SplitterMoving = false;
+}
+
+void frmMain::MnuViewToolBar_Click() {
+    MnuViewToolBar->setChecked(!MnuViewToolBar->isChecked());
+    ApplyBarSwitches();
+}
+
+void frmMain::MnuViewStatusBar_Click() {
+    MnuViewStatusBar->setChecked(!MnuViewStatusBar->isChecked());
+    ApplyBarSwitches();
+}
+
+void frmMain::ApplyBarSwitches() {
+    tbToolBar->setVisible(MnuViewToolBar->isChecked());
+    sbStatusBar->setVisible(MnuViewStatusBar->isChecked());
+    SizeControls(static_cast<float>(SplitterLeftTwips()));
+}
+
+void frmMain::ShowMainTxt() {
+    const std::string title = std::string(kAppTitle) + "[" + ModelName + "][" + GetLangText(2012) + ":" +
+                              DataFileName + "]";
+    setWindowTitle(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
+}

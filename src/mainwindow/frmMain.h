@@ -1,0 +1,141 @@
+#pragma once
+// The main window: the tree of data areas on the left, the channel grid on
+// the right, toolbar, status bar and the hyper bank panel. This file holds
+// the frame (load, reload, unload, layout, title) and the channel grid's
+// views and row clipboard; the tree, the menus, the in-cell editors and the
+// hyper panel add their parts to the same class.
+#include <cstdint>
+#include <string>
+
+#include <QMainWindow>
+
+#include "mainwindow/ChannelRowText.h"
+
+class ChannelGrid;
+class QAction;
+class QFrame;
+class QLabel;
+class QTimer;
+class QTreeWidget;
+class QToolBar;
+class QStatusBar;
+namespace platform {
+class ComboBox;
+}
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmMain(QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // ---- frame ----
+    // Runs once after creation, before the window is first shown.
+    void Form_Load();
+    // Re-applies the language after a language switch.
+    void Form_ReLoad();
+    // Runs once when the window closes.
+    void Form_Unload();
+    // "KQ_314[model][File:path]".
+    void ShowMainTxt();
+    // Lays out tree, splitter and grid with the splitter at x twips.
+    void SizeControls(float x);
+    void MnuViewToolBar_Click();
+    void MnuViewStatusBar_Click();
+    // The splitter drag; x is the mouse position in twips from the
+    // splitter's left edge.
+    void imgSplitter_MouseDown();
+    void imgSplitter_MouseMove(float x);
+    void imgSplitter_MouseUp();
+    // Builds the tree of data areas.
+    void LoadShowTree();
+
+    // ---- channel grid views ----
+    // Shape, headers and lists of the current view, then every row.
+    void ShowListByData();
+    void InitShowListContent();
+    // Title and every row of the current view (and the hyper panel).
+    void ReShowListByData();
+    // Writes row `row` from ShowCHData.
+    void ShowCHInfoByList(int16_t row);
+    // Header row, lookup lists and editor lists.
+    void LoadShowList();
+
+    // ---- row redraw and row clipboard ----
+    // Redraws one row of grid 0 from the data of the current view; the
+    // column is not used.
+    void ReShowGrid(int16_t index, int16_t row, int16_t col);
+    // Empties the ten data cells of a row.
+    void ClearGridRow(int16_t row);
+    // Ctrl+C, Ctrl+X, Ctrl+V on the grid. `shift`: 1 Shift, 2 Ctrl, 4 Alt.
+    void MSFlexGrid1_KeyDown(int16_t index, int keyCode, int shift);
+
+    // The hidden lookup lists (step, CTCSS, DCS) the cells and the printed
+    // report read.
+    const RowLookups& Lookups() const { return lookups_; }
+
+    // ---- window flags ----
+    bool FormLoaded = false;
+    bool ListRefreshing = false;
+    bool ListIniting = false;
+    bool ComboSetting = false;
+    bool SplitterMoving = false;
+
+    // ---- controls ----
+    ChannelGrid* MSFlexGrid1 = nullptr;
+    QTreeWidget* tvTreeView = nullptr;
+    QToolBar* tbToolBar = nullptr;
+    QStatusBar* sbStatusBar = nullptr;
+    QWidget* imgSplitter = nullptr;
+    QWidget* picSplitter = nullptr;
+    // The hyper bank panel, shown in the hyper views only.
+    QFrame* Frame1 = nullptr;
+    // The radio session's reply timer.
+    QTimer* WaitTimer = nullptr;
+    // The View menu's two check items (the menu places them).
+    QAction* MnuViewToolBar = nullptr;
+    QAction* MnuViewStatusBar = nullptr;
+    // The in-cell list editors, hidden until an edit opens one.
+    platform::ComboBox* ComboStep = nullptr;
+    platform::ComboBox* ComboWN = nullptr;
+    platform::ComboBox* ComboPower = nullptr;
+    platform::ComboBox* ComboDe_CTC_Type = nullptr;
+    platform::ComboBox* ComboEn_CTC_Type = nullptr;
+    platform::ComboBox* ComboDe_CTCSS = nullptr;
+    platform::ComboBox* ComboEn_CTCSS = nullptr;
+    platform::ComboBox* ComboDe_CDCSS = nullptr;
+    platform::ComboBox* ComboEn_CDCSS = nullptr;
+    platform::ComboBox* ComboOptSig = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    class RedrawSeam;
+
+    void CreateControls();
+    void CreateEditors(QWidget* central);
+    void CreateStatusBar();
+    void UpdateClock();
+    void ApplyBarSwitches();
+    void RestoreGeometry();
+    void StoreGeometry();
+    void SetGridFixedFormat();
+    void RefreshCellLanguageTexts();
+    bool RowShowsText(int16_t row) const;
+    // Places kept for the hyper panel: its captions and lists, and its
+    // values from the viewed bank.
+    void LoadHyperPanelLists();
+    void ShowHyperPanel();
+    double SplitterLeftTwips() const;
+    double ClientTopOfCentralTwips() const;
+
+    RowLookups lookups_;
+    QLabel* statusText_ = nullptr;
+    QLabel* statusDate_ = nullptr;
+    QLabel* statusTime_ = nullptr;
+    QTimer* clockTimer_ = nullptr;
+    RedrawSeam* seam_ = nullptr;
+    bool unloaded_ = false;
+};

@@ -1,0 +1,230 @@
+// The channel grid's views: shaping the grid for the list on show, the
+// header row and lookup lists, and filling every row from the data.
+#include <QFrame>
+
+#include "core/ChannelOps.h"
+#include "core/FreCodec.h"
+#include "core/LangText.h"
+#include "core/NumericText.h"
+#include "core/SharedState.h"
+#include "core/TextCodec.h"
+#include "mainwindow/ChannelGrid.h"
+#include "mainwindow/ChannelViews.h"
+#include "mainwindow/ColumnMap.h"
+#include "mainwindow/frmMain.h"
+#include "platform/ComboBox.h"
+
+namespace {
+
+const QColor kHeaderText(0, 0, 155);
+const QColor kLabelText(0, 0, 255);
+const QColor kEvenRowBack(250, 250, 240);
+
+QString Q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// Item i of a lookup list: replaced when it exists, appended when the list
+// has exactly i items.
+void SetListItem(std::vector<std::string>& list, std::size_t i, std::string text) {
+    if (i < list.size())
+        list[i] = std::move(text);
+    else if (i == list.size())
+        list.push_back(std::move(text));
+}
+
+constexpr int16_t kFirstDataCol = 1;
+constexpr int16_t kLastDataCol = 10;
+
+}  // namespace
+
+void frmMain::ShowListByData() {
+    ListRefreshing = true;
+    InitShowListContent();
+    ReShowListByData();
+    ListRefreshing = false;
+}
+
+void frmMain::InitShowListContent() {
+    ListIniting = true;
+    const int dataRows = DataRows(CHListType);
+    if (dataRows > 0) {
+        MSFlexGrid1->SetRows(dataRows + 1);
+        MSFlexGrid1->SetColWidthTwips(GetShowCol(Col::Name), NameColumnTwips(CHListType));
+        Frame1->setVisible(HyperPanelShown(CHListType));
+    }
+
+    const int rows = MSFlexGrid1->Rows();
+    const int cols = MSFlexGrid1->Cols();
+    MSFlexGrid1->SetRedraw(false);
+    for (int c = 0; c < cols; ++c) MSFlexGrid1->SetCellForeColor(0, c, kHeaderText);
+    for (int r = 1; r < rows; ++r) {
+        MSFlexGrid1->SetCellForeColor(r, 0, kLabelText);
+        if (r % 2 == 0)
+            for (int c = 1; c < cols; ++c) MSFlexGrid1->SetCellBackColor(r, c, kEvenRowBack);
+    }
+    // The colouring leaves the current cell in the last, empty column of the
+    // last even row, where a double-click opens no editor.
+    const int lastEven = (rows - 1) % 2 == 0 ? rows - 1 : rows - 2;
+    MSFlexGrid1->SetCurrentCell(lastEven, cols - 1);
+    MSFlexGrid1->SetRedraw(true);
+
+    LoadShowList();
+    const QString open = QStringLiteral(">>");
+    for (int r = 1; r < rows; ++r) MSFlexGrid1->SetTextMatrix(r, GetShowCol(Col::Open), open);
+    for (int r = 1; r < rows; ++r)
+        MSFlexGrid1->SetTextMatrix(r, GetShowCol(Col::Label), Q(RowLabel(CHListType, r)));
+    ListIniting = false;
+}
+
+void frmMain::LoadShowList() {
+    for (int16_t c = 0; c < kLogicalColumns; ++c)
+        MSFlexGrid1->SetTextMatrix(0, GetShowCol(c), Q(HeaderText(static_cast<Col>(c))));
+
+    lookups_.steps = StepTexts();
+    ComboStep->Clear();
+    for (std::size_t i = 0; i < lookups_.steps.size(); ++i) ComboStep->SetList(static_cast<int>(i), lookups_.steps[i]);
+
+    ComboWN->SetList(0, "25KHz");
+    ComboWN->SetList(1, "20KHz");
+    ComboWN->SetList(2, "12.5KHz");
+
+    const std::string mid = GetLangText(1221);
+    ComboPower->SetList(0, GetLangText(1204));
+    ComboPower->SetList(1, mid + "1");
+    ComboPower->SetList(2, mid + "2");
+    ComboPower->SetList(3, GetLangText(1205));
+
+    const std::string none = GetLangText(1206);
+    ComboDe_CTC_Type->SetList(0, none);
+    ComboEn_CTC_Type->SetList(0, none);
+
+    // The user-tone item is added once, in the language of the first fill.
+    const int n = ComboDe_CTCSS->ListCount();
+    if (n > 0 && IsNumericText(ComboDe_CTCSS->List(n - 1))) {
+        const std::string user = GetLangText(4031);
+        SetListItem(lookups_.ctcss, static_cast<std::size_t>(n), user);
+        ComboEn_CTCSS->SetList(n, user);
+        ComboDe_CTCSS->SetList(n, user);
+    }
+
+    ComboDe_CDCSS->Clear();
+    for (int16_t i = 0; i < 512; ++i) {
+        const std::string text = "D" + IntToOct(i, 3) + "N";
+        ComboDe_CDCSS->SetList(i, text);
+        ComboEn_CDCSS->SetList(i, text);
+    }
+    for (int16_t i = 0; i < 512; ++i) {
+        const std::string text = "D" + IntToOct(i, 3) + "I";
+        ComboDe_CDCSS->SetList(512 + i, text);
+        ComboEn_CDCSS->SetList(512 + i, text);
+    }
+
+    ComboOptSig->SetList(0, none);
+    LoadHyperPanelLists();
+}
+
+void frmMain::RefreshCellLanguageTexts() {
+    lookups_.none = GetLangText(1206);
+    lookups_.powerLow = GetLangText(1204);
+    lookups_.powerMid = GetLangText(1221);
+    lookups_.powerHigh = GetLangText(1205);
+}
+
+void frmMain::ReShowListByData() {
+    ShowMainTxt();
+    NotNumericOncePerRedraw oneMessage;
+    RefreshCellLanguageTexts();
+    switch (static_cast<ListType>(CHListType)) {
+        case ListType::Normal: {
+            const NormalRowMap rows = PlaceNormalRows();
+            for (int16_t r = 1; r <= kMaxChannels; ++r) {
+                const int16_t index = rows[static_cast<std::size_t>(r)];
+                if (index >= 0) {
+                    ShowCHData = UFreList[static_cast<std::size_t>(index)];
+                    ShowCHInfoByList(r);
+                } else if (RowShowsText(r)) {
+                    ClearGridRow(r);
+                }
+            }
+            break;
+        }
+        case ListType::Limit:
+        case ListType::Hyper1:
+        case ListType::Hyper2: {
+            const auto count = static_cast<int16_t>(DataRows(CHListType));
+            for (int16_t r = 1; r <= count; ++r) {
+                if (const auto record = RowRecord(CHListType, r)) {
+                    ShowCHData = *record;
+                    ShowCHInfoByList(r);
+                } else {
+                    ClearGridRow(r);
+                }
+            }
+            if (HyperPanelShown(CHListType)) ShowHyperPanel();
+            break;
+        }
+    }
+}
+
+// Any of the ten data cells, not only the receive frequency: a row left over
+// from another view may show text in any of them.
+bool frmMain::RowShowsText(int16_t row) const {
+    for (int16_t c = kFirstDataCol; c <= kLastDataCol; ++c)
+        if (!TrimFixStr(MSFlexGrid1->TextMatrix(row, GetShowCol(c)).toStdString()).empty()) return true;
+    return false;
+}
+
+void frmMain::ShowCHInfoByList(int16_t row) {
+    const RowTexts texts = ChannelRowText(ShowCHData, lookups_);
+    for (const Col c : kRowDataColumns)
+        MSFlexGrid1->SetTextMatrix(row, GetShowCol(c), Q(texts[static_cast<std::size_t>(c)]));
+}
+
+void frmMain::ClearGridRow(int16_t row) {
+    for (int16_t c = kFirstDataCol; c <= kLastDataCol; ++c) MSFlexGrid1->SetTextMatrix(row, GetShowCol(c), QString());
+}
+
+void frmMain::ReShowGrid(int16_t index, int16_t row, int16_t /*col*/) {
+    if (index != 0 || DataRows(CHListType) == 0) return;
+    NotNumericOncePerRedraw oneMessage;
+    RefreshCellLanguageTexts();
+    if (const auto record = RowRecord(CHListType, row)) {
+        ShowCHData = *record;
+        ShowCHInfoByList(row);
+    } else {
+        ClearGridRow(row);
+    }
+}
+
+void frmMain::LoadHyperPanelLists() {}
+
+void frmMain::ShowHyperPanel() {}
+
+void frmMain::MSFlexGrid1_KeyDown(int16_t index, int keyCode, int shift) {
+    if (index > 0) return;
+    // The rows of the limit and hyper views are not normal channels: the
+    // row clipboard works in the normal view only.
+    if (CHListType != static_cast<int16_t>(ListType::Normal)) return;
+    constexpr int kCtrlOnly = 2;
+    if (shift != kCtrlOnly) return;
+    const auto row = static_cast<int16_t>(MSFlexGrid1->Row());
+    auto& allowed = GridCopyFlag[static_cast<std::size_t>(index)];
+    switch (keyCode) {
+        case 'C':
+            allowed = -1;
+            CopyCH(index, row);
+            break;
+        case 'X':
+            allowed = -1;
+            CutCH(index, row);
+            ReShowGrid(index, static_cast<int16_t>(MSFlexGrid1->Row()), 1);
+            break;
+        case 'V':
+            if (allowed) {
+                PasteCH(index, row);
+                ReShowGrid(index, static_cast<int16_t>(MSFlexGrid1->Row()), 1);
+            }
+            break;
+        default: break;
+    }
+    CheckCHLink();
+}

@@ -1,0 +1,395 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+#include <QApplication>
+#include <QDateTime>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QTreeWidget>
+
+#include "ScriptedPrompts.h"
+#include "TempDir.h"
+#include "core/BandPlan.h"
+#include "core/DataFiles.h"
+#include "core/Defaults.h"
+#include "core/HyperChannel.h"
+#include "core/HyperRange.h"
+#include "core/SharedState.h"
+#include "mainwindow/ChannelGrid.h"
+#include "mainwindow/ColumnMap.h"
+#include "mainwindow/frmMain.h"
+#include "platform/Clock.h"
+#include "platform/ComboBox.h"
+#include "platform/ProgramFolder.h"
+#include "platform/UserSettings.h"
+
+namespace {
+
+UFreData Channel(int16_t no, std::string_view rx, std::string_view name = "") {
+    UFreData ch;
+    ch.CHNo = no;
+    ch.UsedFlag = 1;
+    ch.RxFre = rx;
+    ch.OffsetFre = std::string_view("000060000");
+    ch.CHName = name.empty() ? FixStr<7>::NulText() : FixStr<7>::Of(name);
+    return ch;
+}
+
+class MainWindowTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ResetSharedState();
+        savedFolder_ = platform::ProgramFolder();
+        platform::SetProgramFolder(dir_.path());
+        for (const char* f : {"english.ini", "Tchinese.ini"})
+            std::filesystem::copy_file(std::string(KQ_SOURCE_DIR) + "/data/language/" + f,
+                                       dir_.write(std::string("language/") + f, ""),
+                                       std::filesystem::copy_options::overwrite_existing);
+        previousSettings_ = platform::SetUserSettings(&settings_);
+        SetBandByType(0);
+        InitHyperRange();
+        InitRadioData();
+        ModelName = "KQ-314";
+        DataFileName = "new.dat";
+        CurData.CHCount = 0;
+    }
+    void TearDown() override {
+        window_.reset();
+        platform::SetUserSettings(previousSettings_);
+        platform::SetProgramFolder(savedFolder_);
+        platform::SetClock({});
+        ResetSharedState();
+    }
+    void AddNormal(const UFreData& ch) { UFreList[static_cast<std::size_t>(CurData.CHCount++)] = ch; }
+    void UseColumnMap(const std::string& content) {
+        dir_.write("language/MainShowList.ini", content);
+        LoadMainShowList();
+    }
+    frmMain& Open() {
+        window_ = std::make_unique<frmMain>();
+        window_->Form_Load();
+        window_->show();
+        QApplication::processEvents();
+        return *window_;
+    }
+    ChannelGrid& Grid() { return *window_->MSFlexGrid1; }
+    std::string Cell(int row, Col c) { return Grid().TextMatrix(row, GetShowCol(c)).toStdString(); }
+    void SwitchTo(int16_t listType) {
+        CHListType = listType;
+        window_->ShowListByData();
+    }
+    void Key(int key, Qt::KeyboardModifiers mods, int row) {
+        Grid().SetCurrentCell(row, 1);
+        QKeyEvent press(QEvent::KeyPress, key, mods);
+        QApplication::sendEvent(&Grid(), &press);
+    }
+
+    TempDir dir_;
+    std::string savedFolder_;
+    platform::MemoryUserSettings settings_;
+    platform::UserSettingsStore* previousSettings_ = nullptr;
+    std::unique_ptr<frmMain> window_;
+};
+
+}  // namespace
+
+TEST_F(MainWindowTest, NormalViewPlacesChannelsByNumberAndLeavesTheCurrentCellHarmless) {
+    UFreData a = Channel(500, "014512500", "REPEAT");
+    a.ShiftDir = 1;
+    a.De_CTC_Type = 2;
+    a.De_DCSCode = 19;
+    a.De_DCSInvert = 1;
+    a.OptSig = 1;
+    AddNormal(a);
+    AddNormal(Channel(3, "022500000"));
+    Open();
+
+    EXPECT_EQ(Grid().Rows(), 759);
+    EXPECT_EQ(Cell(500, Col::RxFre), "145.12500");
+    EXPECT_EQ(Cell(500, Col::TxFre), "144.52500");
+    EXPECT_EQ(Cell(500, Col::Name), "REPEAT");
+    EXPECT_EQ(Cell(500, Col::DecodeTone), "D023I");
+    EXPECT_EQ(Cell(500, Col::OptSig), "DTMF M1");
+    EXPECT_EQ(Cell(3, Col::TxFre), "");  // receive band 1
+    EXPECT_EQ(Cell(1, Col::RxFre), "");
+    EXPECT_EQ(Cell(758, Col::Label), "758");
+    EXPECT_EQ(Cell(758, Col::Open), ">>");
+    EXPECT_EQ(Cell(0, Col::RxFre), "RX Freq (MHz)");
+    EXPECT_EQ(Cell(0, Col::DecodeTone), "CTCSS/DCS\r\nDecode");
+    EXPECT_EQ(Grid().ColWidthTwips(GetShowCol(Col::Name)), 1200);
+    EXPECT_FALSE(window_->Frame1->isVisible());
+    // The rebuild leaves the current cell in the empty last column of the
+    // last even row.
+    EXPECT_EQ(Grid().Row(), 758);
+    EXPECT_EQ(Grid().Col(), 12);
+    EXPECT_TRUE(window_->FormLoaded);
+    EXPECT_FALSE(window_->ListRefreshing);
+    // Colours belong to display positions.
+    EXPECT_EQ(Grid().CellForeColor(0, 3), QColor(0, 0, 155));
+    EXPECT_EQ(Grid().CellForeColor(7, 0), QColor(0, 0, 255));
+    EXPECT_EQ(Grid().CellBackColor(8, 5), QColor(250, 250, 240));
+    EXPECT_FALSE(Grid().CellBackColor(7, 5).isValid());
+}
+
+TEST_F(MainWindowTest, LimitAndHyperViewsShowUsedRowsOnly) {
+    CurData.LimitCH[2] = Channel(3, "043500000");
+    CurData.LimitCH[3] = Channel(4, "043600000");
+    CurData.LimitCH[3].UsedFlag = 2;
+    Open();
+
+    SwitchTo(1);
+    EXPECT_EQ(Grid().Rows(), 11);
+    EXPECT_EQ(Cell(3, Col::Label), "L2");
+    EXPECT_EQ(Cell(10, Col::Label), "U5");
+    EXPECT_EQ(Cell(3, Col::RxFre), "435.00000");
+    EXPECT_EQ(Cell(4, Col::RxFre), "");
+    EXPECT_EQ(Grid().Row(), 10);
+
+    for (int16_t view : {2, 3}) {
+        SwitchTo(view);
+        EXPECT_EQ(Grid().Rows(), 13);
+        EXPECT_EQ(Cell(1, Col::Label), "L-108");
+        EXPECT_EQ(Cell(12, Col::Label), "HR-400");
+        EXPECT_EQ(Cell(1, Col::RxFre), "108.00000");  // default hyper rows are used
+        EXPECT_EQ(Grid().ColWidthTwips(GetShowCol(Col::Name)), 0);
+        EXPECT_TRUE(window_->Frame1->isVisible());
+    }
+    UFreData row = GetHyperChannel(2, 1);
+    row.UsedFlag = 0;
+    SetHyperChannel(2, 1, row);
+    window_->ReShowGrid(0, 2, 0);
+    EXPECT_EQ(Cell(2, Col::RxFre), "");
+    EXPECT_EQ(Cell(2, Col::Label), "L-220");
+    EXPECT_EQ(Cell(2, Col::Open), ">>");
+}
+
+TEST_F(MainWindowTest, NormalViewBlanksEveryAbsentRowThatShowsText) {
+    AddNormal(Channel(2, "014600000"));
+    CurData.LimitCH[0] = Channel(1, "043500000");
+    Open();
+    SwitchTo(1);
+    EXPECT_EQ(Cell(1, Col::RxFre), "435.00000");
+    // A leftover cell with text but an empty receive cell is blanked too.
+    Grid().SetTextMatrix(5, GetShowCol(Col::Name), "stale");
+    SwitchTo(0);
+    EXPECT_EQ(Cell(1, Col::RxFre), "");
+    EXPECT_EQ(Cell(1, Col::Power), "");
+    EXPECT_EQ(Cell(2, Col::RxFre), "146.00000");
+    EXPECT_EQ(Cell(5, Col::Name), "");
+    EXPECT_EQ(Cell(1, Col::Label), "1");
+}
+
+TEST_F(MainWindowTest, SwappedColumnMapMovesHeadersAndCells) {
+    UseColumnMap("2\r\n2,3\r\n3,2\r\n");
+    UFreData ch = Channel(1, "014512500", "NAME");
+    ch.ShiftDir = 2;
+    AddNormal(ch);
+    Open();
+    EXPECT_EQ(Grid().TextMatrix(0, 3).toStdString(), "TX Freq (MHz)");
+    EXPECT_EQ(Grid().TextMatrix(0, 2).toStdString(), "Name");
+    EXPECT_EQ(Grid().TextMatrix(1, 3).toStdString(), "145.72500");
+    EXPECT_EQ(Grid().TextMatrix(1, 2).toStdString(), "NAME");
+    EXPECT_EQ(Grid().ColWidthTwips(2), 1200);  // the name column's width follows the name
+    window_->ClearGridRow(1);
+    for (int c = 1; c <= 10; ++c) EXPECT_EQ(Grid().TextMatrix(1, c).toStdString(), "") << c;
+    EXPECT_EQ(Grid().TextMatrix(1, 11).toStdString(), ">>");
+    EXPECT_EQ(Grid().TextMatrix(1, 0).toStdString(), "1");
+}
+
+TEST_F(MainWindowTest, EditorListsAreFilledOnceAndFollowTheLanguage) {
+    Open();
+    auto& w = *window_;
+    SwitchTo(1);
+    for (auto* box : {w.ComboDe_CTCSS, w.ComboEn_CTCSS}) {
+        EXPECT_EQ(box->ListCount(), 52);
+        EXPECT_EQ(box->List(51), "User");
+    }
+    EXPECT_EQ(w.Lookups().ctcss.size(), 52u);
+    EXPECT_EQ(w.ComboDe_CDCSS->ListCount(), 1024);
+    EXPECT_EQ(w.ComboEn_CDCSS->List(19), "D023N");
+    EXPECT_EQ(w.ComboEn_CDCSS->List(531), "D023I");
+    EXPECT_EQ(w.ComboDe_CDCSS->List(1023), "D777I");
+    EXPECT_EQ(w.ComboStep->List(2), "6.25K");
+    EXPECT_EQ(w.ComboWN->List(1), "20KHz");
+    EXPECT_EQ(w.ComboOptSig->ListCount(), 4);
+    EXPECT_EQ(w.ComboOptSig->List(2), "2Tone");
+
+    LangIndex = 2;
+    LangFilePath = "language/Tchinese.ini";
+    w.Form_ReLoad();
+    EXPECT_EQ(w.ComboDe_CTCSS->ListCount(), 52);
+    EXPECT_EQ(w.ComboDe_CTCSS->List(51), "User");  // kept from the first fill
+    EXPECT_NE(w.ComboPower->List(0), "Low");
+    EXPECT_NE(Cell(0, Col::RxFre), "RX Freq (MHz)");
+    EXPECT_EQ(CHListType, 1);
+    EXPECT_EQ(Grid().Rows(), 11);
+}
+
+TEST_F(MainWindowTest, RowClipboardCopiesCutsAndPastesInTheNormalView) {
+    UFreData five = Channel(5, "014512500", "FIVE");
+    five.TxPower = 3;
+    AddNormal(five);
+    AddNormal(Channel(7, "014700000"));
+    Open();
+
+    Key(Qt::Key_V, Qt::ControlModifier, 9);  // nothing copied yet
+    EXPECT_EQ(CurData.CHCount, 2);
+
+    Key(Qt::Key_C, Qt::ControlModifier, 5);
+    Key(Qt::Key_V, Qt::ControlModifier, 9);
+    EXPECT_EQ(CurData.CHCount, 3);
+    EXPECT_EQ(Cell(9, Col::Name), "FIVE");
+    EXPECT_EQ(Cell(9, Col::Power), "High");
+
+    Key(Qt::Key_X, Qt::ControlModifier, 5);
+    EXPECT_EQ(Cell(5, Col::RxFre), "");
+    EXPECT_EQ(CurData.CHCount, 2);
+    Key(Qt::Key_V, Qt::ControlModifier, 5);
+    EXPECT_EQ(Cell(5, Col::Name), "FIVE");
+
+    // Only Ctrl alone counts.
+    Key(Qt::Key_X, Qt::ControlModifier | Qt::ShiftModifier, 7);
+    Key(Qt::Key_Delete, Qt::NoModifier, 7);
+    EXPECT_EQ(Cell(7, Col::RxFre), "147.00000");
+
+    // An empty row's copy empties the target.
+    Key(Qt::Key_C, Qt::ControlModifier, 20);
+    Key(Qt::Key_V, Qt::ControlModifier, 7);
+    EXPECT_EQ(Cell(7, Col::RxFre), "");
+    EXPECT_EQ(CurData.CHCount, 2);
+}
+
+TEST_F(MainWindowTest, RowClipboardDoesNothingOutsideTheNormalView) {
+    AddNormal(Channel(1, "014512500"));
+    CurData.LimitCH[1] = Channel(2, "043500000");
+    Open();
+    Key(Qt::Key_C, Qt::ControlModifier, 1);
+    SwitchTo(1);
+    Key(Qt::Key_V, Qt::ControlModifier, 2);
+    Key(Qt::Key_X, Qt::ControlModifier, 2);
+    EXPECT_EQ(CurData.LimitCH[1].UsedFlag, 1);
+    EXPECT_EQ(Cell(2, Col::RxFre), "435.00000");
+    EXPECT_EQ(CurData.CHCount, 1);
+}
+
+TEST_F(MainWindowTest, ClipboardSurvivesOpenAndIsClearedByNew) {
+    AddNormal(Channel(5, "014512500", "FIVE"));
+    Open();
+    Key(Qt::Key_C, Qt::ControlModifier, 5);
+
+    DataFileName = dir_.file("a.dat");
+    ASSERT_TRUE(WriteDatFile());
+    ASSERT_TRUE(ReadDatFile(dir_.file("a.dat")));
+    Key(Qt::Key_V, Qt::ControlModifier, 8);
+    EXPECT_EQ(Cell(8, Col::Name), "FIVE");
+
+    NewDataFile();
+    const int16_t count = CurData.CHCount;
+    Key(Qt::Key_V, Qt::ControlModifier, 9);
+    EXPECT_EQ(CurData.CHCount, count);
+    EXPECT_EQ(Cell(9, Col::RxFre), "");
+}
+
+TEST_F(MainWindowTest, TitleNamesTheModelAndTheDataFile) {
+    Open();
+    EXPECT_EQ(window_->windowTitle().toStdString(), "KQ_314[KQ-314][File:new.dat]");
+    DataFileName = dir_.file("radio.dat");
+    ASSERT_TRUE(WriteDatFile());
+    EXPECT_EQ(window_->windowTitle().toStdString(), "KQ_314[KQ-314][File:" + dir_.file("radio.dat") + "]");
+    NewDataFile();
+    EXPECT_EQ(window_->windowTitle().toStdString(), "KQ_314[KQ-314][File:new.dat]");
+}
+
+TEST_F(MainWindowTest, WindowPositionIsRestoredAndStored) {
+    settings_.SaveSetting("KQ_314", "Settings", "MainLeft", "1500");
+    settings_.SaveSetting("KQ_314", "Settings", "MainTop", "3000");
+    settings_.SaveSetting("KQ_314", "Settings", "MainWidth", "15000");
+    settings_.SaveSetting("KQ_314", "Settings", "MainHeight", "9000");
+    Open();
+    EXPECT_EQ(window_->frameGeometry(), QRect(100, 200, 1000, 600));
+    EXPECT_EQ(window_->MSFlexGrid1->x(), 162);  // 2400 + 30 twips
+
+    // The outer bounds are stored, frame included.
+    window_->move(40, 60);
+    window_->resize(900, 700);
+    const QSize outer = window_->frameGeometry().size();
+    ASSERT_NE(outer, QSize(900, 700));
+    window_->close();
+    EXPECT_EQ(settings_.GetSetting("KQ_314", "Settings", "MainLeft", ""), "600");
+    EXPECT_EQ(settings_.GetSetting("KQ_314", "Settings", "MainTop", ""), "900");
+    EXPECT_EQ(settings_.GetSetting("KQ_314", "Settings", "MainWidth", ""), std::to_string(outer.width() * 15));
+    EXPECT_EQ(settings_.GetSetting("KQ_314", "Settings", "MainHeight", ""), std::to_string(outer.height() * 15));
+}
+
+TEST_F(MainWindowTest, MinimisedWindowKeepsTheStoredBounds) {
+    settings_.SaveSetting("KQ_314", "Settings", "MainLeft", "1500");
+    Open();
+    window_->showMinimized();
+    QApplication::processEvents();
+    ASSERT_TRUE(window_->isMinimized());
+    window_->move(300, 300);
+    window_->close();
+    EXPECT_EQ(settings_.GetSetting("KQ_314", "Settings", "MainLeft", ""), "1500");
+    EXPECT_FALSE(settings_.Has("KQ_314", "Settings", "MainWidth"));
+}
+
+TEST_F(MainWindowTest, FirstRunFillsTheScreenAndTheWidthHasAMinimum) {
+    settings_.SaveSetting("KQ_314", "Settings", "MainWidth", "not a number");
+    Open();
+    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    EXPECT_EQ(window_->frameGeometry(), QRect(QPoint(0, 0), screen));
+    window_->resize(100, 400);
+    QApplication::processEvents();
+    // The status panels' own minimum may hold it wider still.
+    EXPECT_GE(window_->frameGeometry().width(), 200);
+}
+
+TEST_F(MainWindowTest, BarsTogglesAndStatusPanels) {
+    platform::SetClock([] { return platform::DateTime{2015, 5, 26, 14, 7, 9}; });
+    Open();
+    auto& w = *window_;
+    const int gridTopWithToolbar = w.MSFlexGrid1->mapTo(&w, QPoint()).y();
+    w.MnuViewToolBar_Click();
+    EXPECT_FALSE(w.MnuViewToolBar->isChecked());
+    EXPECT_TRUE(w.tbToolBar->isHidden());
+    QApplication::processEvents();
+    w.SizeControls(2400);
+    EXPECT_LE(w.MSFlexGrid1->mapTo(&w, QPoint()).y(), gridTopWithToolbar);
+    w.MnuViewStatusBar_Click();
+    EXPECT_TRUE(w.sbStatusBar->isHidden());
+    w.MnuViewStatusBar_Click();
+    EXPECT_FALSE(w.sbStatusBar->isHidden());
+
+    const auto labels = w.sbStatusBar->findChildren<QLabel*>();
+    QStringList texts;
+    for (auto* l : labels) texts << l->text();
+    EXPECT_TRUE(texts.contains("Status"));
+    EXPECT_TRUE(texts.contains(QLocale::system().toString(QDate(2015, 5, 26), QLocale::ShortFormat)));
+    EXPECT_TRUE(texts.contains(QLocale::system().toString(QTime(14, 7, 9), QLocale::ShortFormat)));
+}
+
+TEST_F(MainWindowTest, SplitterDragStopsAtTheEdgeAndTheMiddle) {
+    settings_.SaveSetting("KQ_314", "Settings", "MainWidth", "30000");
+    settings_.SaveSetting("KQ_314", "Settings", "MainHeight", "12000");
+    Open();
+    auto& w = *window_;
+    w.imgSplitter_MouseDown();
+    EXPECT_TRUE(w.picSplitter->isVisible());
+    w.imgSplitter_MouseMove(-9000);
+    EXPECT_EQ(w.picSplitter->x(), 2);  // 30 twips
+    w.imgSplitter_MouseMove(20000);
+    EXPECT_EQ(w.picSplitter->x(), 1000);  // half of 2000 pixels
+    w.imgSplitter_MouseMove(600);
+    w.imgSplitter_MouseUp();
+    EXPECT_FALSE(w.picSplitter->isVisible());
+    EXPECT_FALSE(w.SplitterMoving);
+    EXPECT_EQ(w.tvTreeView->width(), 200);  // 3000 twips
+    EXPECT_EQ(w.MSFlexGrid1->x(), 202);
+}
