@@ -29,9 +29,10 @@ platform::Answer ScriptedPrompts::Ask(const platform::Prompt& prompt) {
         EXPECT_EQ(prompt.text, step.text);
         EXPECT_EQ(static_cast<int>(prompt.buttons), static_cast<int>(step.buttons))
             << "buttons of \"" << prompt.text << "\"";
-        if (step.checkIcon)
+        if (step.checkIcon) {
             EXPECT_EQ(static_cast<int>(prompt.icon), static_cast<int>(step.icon))
                 << "icon of \"" << prompt.text << "\"";
+        }
     }
     return step.answer;
 }
