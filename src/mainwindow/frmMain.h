@@ -5,7 +5,6 @@
 // views and row clipboard; the tree, the menus, the in-cell editors and the
 // hyper panel add their parts to the same class.
 #include <cstdint>
-#include <optional>
 #include <string>
 
 #include <QMainWindow>
@@ -13,10 +12,8 @@
 #include "mainwindow/ChannelRowText.h"
 
 class ChannelGrid;
-enum class CellEditor : int8_t;
 class QAction;
 class QFrame;
-class QKeyEvent;
 class QLabel;
 class QTimer;
 class QTreeWidget;
@@ -26,6 +23,9 @@ namespace platform {
 class ComboBox;
 class TextBox;
 }
+// The in-cell editors' names (mainwindow/CellEditing.h).
+enum class CellEditor : int8_t;
+class QKeyEvent;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -160,6 +160,15 @@ private:
     void LoadHyperPanelLists();
     void ShowHyperPanel();
     double SplitterLeftTwips() const;
+    double ClientTopOfCentralTwips() const;
+
+    RowLookups lookups_;
+    QLabel* statusText_ = nullptr;
+    QLabel* statusDate_ = nullptr;
+    QLabel* statusTime_ = nullptr;
+    QTimer* clockTimer_ = nullptr;
+    RedrawSeam* seam_ = nullptr;
+    bool unloaded_ = false;
 
     // In-cell editing (frmMainEditors.cpp).
     class EditorKeys;
@@ -180,14 +189,6 @@ private:
     EditorKeys* editorKeys_ = nullptr;
     // The receive text last warned about: one mistake, one warning, however
     // many cell moves try to store it; Enter in the editor warns again.
-    std::optional<std::string> rxWarnedText_;
-    double ClientTopOfCentralTwips() const;
-
-    RowLookups lookups_;
-    QLabel* statusText_ = nullptr;
-    QLabel* statusDate_ = nullptr;
-    QLabel* statusTime_ = nullptr;
-    QTimer* clockTimer_ = nullptr;
-    RedrawSeam* seam_ = nullptr;
-    bool unloaded_ = false;
+    std::string rxWarnedText_;
+    bool rxWarned_ = false;
 };
