@@ -21,7 +21,11 @@ class QToolBar;
 class QStatusBar;
 namespace platform {
 class ComboBox;
+class TextBox;
 }
+// The in-cell editors' names (mainwindow/CellEditing.h).
+enum class CellEditor : int8_t;
+class QKeyEvent;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -70,6 +74,30 @@ public:
     // Ctrl+C, Ctrl+X, Ctrl+V on the grid. `shift`: 1 Shift, 2 Ctrl, 4 Alt.
     void MSFlexGrid1_KeyDown(int16_t index, int keyCode, int shift);
 
+    // ---- in-cell editing ----
+    // Opens the editor of the grid's current cell (double-click, Enter).
+    void MSFlexGrid1_DblClick(int16_t index);
+    // Enter (13) opens the editor of the current cell; other keys nothing.
+    void MSFlexGrid1_KeyPress(int16_t index, int key);
+    // The current cell moved: closes the open editor.
+    void MSFlexGrid1_EnterCell(int16_t index);
+    void MSFlexGrid1_Click(int16_t index);
+    // Stores the open text editor's value and closes whichever editor is
+    // open. False when the receive editor stays open on a text that is no
+    // number (after the frequency warning).
+    bool SaveOldData();
+    // A channel without a receive frequency gets the receive editor instead
+    // of the one asked for: false then.
+    bool CheckRxBeforeEdit(int16_t& chNo);
+    // The tone chain from a type editor into its CTCSS or DCS list (mode 1).
+    void ShowDeToneCombo(int16_t mode);
+    void ShowEnToneCombo(int16_t mode);
+    // Stores an open editor into the list and channel it was opened on and
+    // closes it; a receive text that is no number is dropped after the
+    // warning. Every command that switches the view or replaces the data
+    // calls it first.
+    void CommitPendingEditor();
+
     // The hidden lookup lists (step, CTCSS, DCS) the cells and the printed
     // report read.
     const RowLookups& Lookups() const { return lookups_; }
@@ -106,6 +134,9 @@ public:
     platform::ComboBox* ComboDe_CDCSS = nullptr;
     platform::ComboBox* ComboEn_CDCSS = nullptr;
     platform::ComboBox* ComboOptSig = nullptr;
+    platform::TextBox* TextFreRx = nullptr;
+    platform::TextBox* TextFreTx = nullptr;
+    platform::TextBox* TextName = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -138,4 +169,26 @@ private:
     QTimer* clockTimer_ = nullptr;
     RedrawSeam* seam_ = nullptr;
     bool unloaded_ = false;
+
+    // In-cell editing (frmMainEditors.cpp).
+    class EditorKeys;
+    void WireEditors(QWidget* central);
+    QWidget* EditorWidget(CellEditor e) const;
+    CellEditor OpenEditor() const;
+    void ShowEditorOverCell(CellEditor e);
+    void PrimeList(CellEditor e);
+    void ListEditorChosen(CellEditor e, int index);
+    void ShowToneCodeList(CellEditor typeEditor);
+    bool EditorKey(CellEditor e, QKeyEvent* event);
+    bool StoreReceiveText();
+    // Closes an open editor without storing: the data under it has been
+    // replaced.
+    void DropPendingEditor();
+    // The view the last editor was opened in.
+    int16_t editListType_ = 0;
+    EditorKeys* editorKeys_ = nullptr;
+    // The receive text last warned about: one mistake, one warning, however
+    // many cell moves try to store it; Enter in the editor warns again.
+    std::string rxWarnedText_;
+    bool rxWarned_ = false;
 };
