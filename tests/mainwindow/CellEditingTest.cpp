@@ -27,7 +27,9 @@ TEST(CellEditing, WhatACellOpens) {
     for (const auto& c : cases) {
         const CellAction a = ActionOfCell(c.row, c.col, 13);
         EXPECT_EQ(a.kind, c.kind) << c.name;
-        if (c.kind == Kind::Edit) EXPECT_EQ(a.logical, c.logical) << c.name;
+        if (c.kind == Kind::Edit) {
+            EXPECT_EQ(a.logical, c.logical) << c.name;
+        }
     }
     // Through the column map: transmit and name swapped.
     MainShowCount = 2;
