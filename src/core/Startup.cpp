@@ -13,6 +13,7 @@
 #include "core/SharedState.h"
 #include "core/StartupState.h"
 #include "link/ComPorts.h"
+#include "link/TestData.h"
 #include "platform/Locale.h"
 #include "platform/ProfileString.h"
 #include "platform/ProgramFolder.h"
@@ -162,6 +163,7 @@ void Main(const std::function<void()>& showMainWindow) {
     InitLangButtonText();
     InitPrintText();
     InitFunEnable();
+    InitTestData();
     if (HelpEnable != 0)
         HelpFileName = platform::BesideProgram(LangIndex == 2 ? "KQ_314C.chm" : "KQ_314E.chm");
     LoadBatchFun();
