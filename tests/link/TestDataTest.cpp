@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <numeric>
 
 #include "ScriptedPrompts.h"
+#include "TestRecordBytes.h"
 #include "TempProgramFolder.h"
 #include "core/DataFiles.h"
 #include "core/FactoryDataHooks.h"
@@ -22,14 +22,6 @@ using platform::Buttons;
 namespace {
 
 const std::string kMarker(kFactoryMarkerText);
-
-TestRecord Counting(uint8_t first) {
-    TestRecord r{};
-    std::iota(r.begin(), r.end(), first);
-    return r;
-}
-
-std::string AsText(const TestRecord& r) { return std::string(r.begin(), r.end()); }
 
 class FactoryData : public testing::Test {
 protected:
@@ -72,8 +64,8 @@ TEST_F(FactoryData, MarkerFileRule) {
     for (const auto& c : cases) {
         std::filesystem::remove(folder.file("TestData.ini"));
         if (c.content) folder.write("TestData.ini", *c.content);
-        TestData = Counting(1);
-        OldTestData = Counting(2);
+        TestData = CountingRecord(1);
+        OldTestData = CountingRecord(2);
         InitTestData();
         EXPECT_EQ(TestDataEnable, c.on) << c.name;
         EXPECT_EQ(TestData, TestRecord{}) << c.name;
@@ -94,9 +86,9 @@ TEST_F(FactoryData, CompanionPathReplacesTheLastFourCharacters) {
 }
 
 TEST_F(FactoryData, TedFilesAreTakenOnlyWhole) {
-    const TestRecord written = Counting(0x40);
+    const TestRecord written = CountingRecord(0x40);
     ASSERT_TRUE(WriteTedFile(folder.file("a.ted"), written));
-    EXPECT_EQ(folder.read("a.ted"), AsText(written));
+    EXPECT_EQ(folder.read("a.ted"), RecordBytes(written));
     EXPECT_EQ(TedFileName, folder.file("a.ted"));
 
     TestRecord record{};
@@ -104,16 +96,16 @@ TEST_F(FactoryData, TedFilesAreTakenOnlyWhole) {
     EXPECT_EQ(record, written);
 
     // A longer file gives its first 48 bytes.
-    folder.write("long.ted", AsText(Counting(7)) + "tail");
+    folder.write("long.ted", RecordBytes(CountingRecord(7)) + "tail");
     EXPECT_EQ(ReadTedFile(folder.file("long.ted"), record), TedReadResult::Read);
-    EXPECT_EQ(record, Counting(7));
+    EXPECT_EQ(record, CountingRecord(7));
     EXPECT_EQ(TedFileName, folder.file("long.ted"));
 
     // A short or missing file changes neither the record nor the name.
-    folder.write("short.ted", AsText(Counting(9)).substr(0, 47));
+    folder.write("short.ted", RecordBytes(CountingRecord(9)).substr(0, 47));
     EXPECT_EQ(ReadTedFile(folder.file("short.ted"), record), TedReadResult::TooShort);
     EXPECT_EQ(ReadTedFile(folder.file("none.ted"), record), TedReadResult::Missing);
-    EXPECT_EQ(record, Counting(7));
+    EXPECT_EQ(record, CountingRecord(7));
     EXPECT_EQ(TedFileName, folder.file("long.ted"));
 
     EXPECT_FALSE(WriteTedFile(folder.file("no/such/folder/b.ted"), written));
@@ -122,10 +114,10 @@ TEST_F(FactoryData, TedFilesAreTakenOnlyWhole) {
 
 TEST_F(FactoryData, DataFilesCarryTheTestRecordInFactoryMode) {
     StartInFactoryMode();
-    TestData = Counting(0x10);
+    TestData = CountingRecord(0x10);
     DataFileName = folder.file("shop.dat");
     ASSERT_TRUE(WriteDatFile());
-    EXPECT_EQ(folder.read("shop.ted"), AsText(Counting(0x10)));
+    EXPECT_EQ(folder.read("shop.ted"), RecordBytes(CountingRecord(0x10)));
     EXPECT_EQ(OldTestData, TestData);
     EXPECT_FALSE(IsDataChanged());
 
@@ -133,24 +125,24 @@ TEST_F(FactoryData, DataFilesCarryTheTestRecordInFactoryMode) {
     TestData[40] ^= 0xFF;
     EXPECT_TRUE(IsDataChanged());
     ASSERT_TRUE(ReadDatFile(folder.file("shop.dat")));
-    EXPECT_EQ(TestData, Counting(0x10));
-    EXPECT_EQ(OldTestData, Counting(0x10));
+    EXPECT_EQ(TestData, CountingRecord(0x10));
+    EXPECT_EQ(OldTestData, CountingRecord(0x10));
     EXPECT_EQ(TedFileName, folder.file("shop.ted"));
     EXPECT_FALSE(IsDataChanged());
 
     // Without a .ted the saved record of before becomes the working one.
     std::filesystem::remove(folder.file("shop.ted"));
-    TestData = Counting(0x80);
+    TestData = CountingRecord(0x80);
     ASSERT_TRUE(ReadDatFile(folder.file("shop.dat")));
-    EXPECT_EQ(TestData, Counting(0x10));
+    EXPECT_EQ(TestData, CountingRecord(0x10));
 
     // A short .ted refuses the whole load: nothing changes.
     folder.write("shop.ted", "short");
-    TestData = Counting(0x80);
+    TestData = CountingRecord(0x80);
     prompts.expect("file error.", Buttons::Ok, Answer::Ok);
     EXPECT_FALSE(ReadDatFile(folder.file("shop.dat")));
-    EXPECT_EQ(TestData, Counting(0x80));
-    EXPECT_EQ(OldTestData, Counting(0x10));
+    EXPECT_EQ(TestData, CountingRecord(0x80));
+    EXPECT_EQ(OldTestData, CountingRecord(0x10));
 }
 
 TEST_F(FactoryData, OutsideFactoryModeTheRecordIsNoPartOfTheData) {
@@ -160,14 +152,14 @@ TEST_F(FactoryData, OutsideFactoryModeTheRecordIsNoPartOfTheData) {
     ASSERT_TRUE(WriteDatFile());
     EXPECT_FALSE(std::filesystem::exists(folder.file("shop.ted")));
 
-    TestData = Counting(1);
+    TestData = CountingRecord(1);
     EXPECT_FALSE(IsDataChanged());
     SaveOldRadioData();
     EXPECT_EQ(OldTestData, TestRecord{});
 
-    folder.write("shop.ted", AsText(Counting(5)));
+    folder.write("shop.ted", RecordBytes(CountingRecord(5)));
     ASSERT_TRUE(ReadDatFile(folder.file("shop.dat")));
-    EXPECT_EQ(TestData, Counting(1));
+    EXPECT_EQ(TestData, CountingRecord(1));
     EXPECT_EQ(OldTestData, TestRecord{});
 }
 
@@ -186,7 +178,7 @@ TEST(TestDataEditorRules, HexBoxesParseToBytes) {
     texts.fill("11");
     texts[5] = "";
     texts[40] = "XY";
-    TestRecord record = Counting(0);
+    TestRecord record = CountingRecord(0);
     EXPECT_EQ(ParseTestBoxes(texts, record), (std::vector<int>{5, 40}));
     EXPECT_EQ(record[4], 0x11);
     EXPECT_EQ(record[5], 5);    // kept

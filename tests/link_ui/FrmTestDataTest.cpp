@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <numeric>
 
 #include <QGroupBox>
 #include <QLabel>
@@ -13,6 +12,7 @@
 #include "KeyPresses.h"
 #include "ScriptedFileDialogs.h"
 #include "ScriptedPrompts.h"
+#include "TestRecordBytes.h"
 #include "TempProgramFolder.h"
 #include "core/SharedState.h"
 #include "core/TextCodec.h"
@@ -25,14 +25,6 @@ using platform::Buttons;
 
 namespace {
 
-TestRecord Counting(uint8_t first) {
-    TestRecord r{};
-    std::iota(r.begin(), r.end(), first);
-    return r;
-}
-
-std::string AsText(const TestRecord& r) { return std::string(r.begin(), r.end()); }
-
 class FrmTestDataTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -42,8 +34,8 @@ protected:
                                        folder.file(std::string("language/") + name));
         LangIndex = 1;
         LangFilePath = "language/english.ini";
-        TestData = Counting(0x20);
-        OldTestData = Counting(0x20);
+        TestData = CountingRecord(0x20);
+        OldTestData = CountingRecord(0x20);
     }
     void TearDown() override {
         EXPECT_TRUE(prompts.allAnswered());
@@ -116,18 +108,18 @@ TEST_F(FrmTestDataTest, OkStoresEveryBoxAndCancelNothing) {
         Box(dialog, 5)->setText("7F");
         Click(dialog, "CommandCancel");
         EXPECT_EQ(dialog.result(), QDialog::Rejected);
-        EXPECT_EQ(TestData, Counting(0x20));
+        EXPECT_EQ(TestData, CountingRecord(0x20));
     }
     FrmTestData dialog;
     Box(dialog, 5)->setText("7F");
     Box(dialog, 40)->setText("01");  // a hidden box is read like the others
     Click(dialog, "CommandOK");
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    TestRecord expected = Counting(0x20);
+    TestRecord expected = CountingRecord(0x20);
     expected[5] = 0x7F;
     expected[40] = 0x01;
     EXPECT_EQ(TestData, expected);
-    EXPECT_EQ(OldTestData, Counting(0x20));
+    EXPECT_EQ(OldTestData, CountingRecord(0x20));
 }
 
 TEST_F(FrmTestDataTest, OkWithAnEmptyOrBadBoxKeepsThatByteAndSaysWhich) {
@@ -141,28 +133,28 @@ TEST_F(FrmTestDataTest, OkWithAnEmptyOrBadBoxKeepsThatByteAndSaysWhich) {
         Buttons::Ok, Answer::Ok);
     Click(dialog, "CommandOK");
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    TestRecord expected = Counting(0x20);
+    TestRecord expected = CountingRecord(0x20);
     expected[6] = 0x00;
     EXPECT_EQ(TestData, expected);
 }
 
 TEST_F(FrmTestDataTest, LoadFillsTheDialogOnlyAndOkTakesAll48Bytes) {
-    const std::string ted = folder.write("radio.ted", AsText(Counting(0x90)));
+    const std::string ted = folder.write("radio.ted", RecordBytes(CountingRecord(0x90)));
     {
         FrmTestData dialog;
         files.expectOpen(ted);
         Click(dialog, "Command1", 0);
         EXPECT_EQ(Box(dialog, 2)->text(), "92");
-        EXPECT_EQ(TestData, Counting(0x20));
+        EXPECT_EQ(TestData, CountingRecord(0x20));
         Click(dialog, "CommandCancel");
-        EXPECT_EQ(TestData, Counting(0x20));
+        EXPECT_EQ(TestData, CountingRecord(0x20));
     }
     FrmTestData dialog;
     files.expectOpen(ted);
     Click(dialog, "Command1", 0);
     EXPECT_EQ(files.asked().back().request.filter, "Test Data File (*.ted)|*.ted");
     Click(dialog, "CommandOK");
-    EXPECT_EQ(TestData, Counting(0x90));
+    EXPECT_EQ(TestData, CountingRecord(0x90));
 }
 
 TEST_F(FrmTestDataTest, LoadThatFailsOrIsCancelledChangesNothing) {
@@ -196,11 +188,11 @@ TEST_F(FrmTestDataTest, SaveWritesTheEditedCopyAndNotTestData) {
     files.expectSave(folder.file("out.ted"));
     Click(dialog, "Command1", 1);
     EXPECT_EQ(files.asked().back().request.initialName, folder.file("last.ted"));
-    TestRecord expected = Counting(0x20);
+    TestRecord expected = CountingRecord(0x20);
     expected[31] = 0x05;
-    EXPECT_EQ(folder.read("out.ted"), AsText(expected));
+    EXPECT_EQ(folder.read("out.ted"), RecordBytes(expected));
     EXPECT_EQ(TedFileName, folder.file("out.ted"));
-    EXPECT_EQ(TestData, Counting(0x20));
+    EXPECT_EQ(TestData, CountingRecord(0x20));
 
     // A bad box: nothing is asked or written.
     Box(dialog, 2)->clear();
@@ -221,7 +213,7 @@ TEST_F(FrmTestDataTest, SaveWritesTheEditedCopyAndNotTestData) {
 
     files.expectSave(std::nullopt);  // cancelled: nothing happens
     Click(dialog, "Command1", 1);
-    EXPECT_EQ(folder.read("out.ted"), AsText(expected));
+    EXPECT_EQ(folder.read("out.ted"), RecordBytes(expected));
 }
 
 }  // namespace
