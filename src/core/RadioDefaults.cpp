@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/ChannelRecord.h"
+#include "core/DataFiles.h"
 #include "core/Defaults.h"
 #include "core/HyperChannel.h"
 #include "core/SharedState.h"
@@ -57,9 +58,9 @@ void NewRadioData() {
     CurData.CHCount = 0;  // the entries of UFreList stay as they were
     InitTVData();
     AddDefaultCH();
-    // Default data file step: the default data file of the model and band
-    // plan replaces this configuration and becomes the saved copy. It comes
-    // with the data file code.
+    // The default data file of the model and band plan replaces this
+    // configuration and becomes the saved copy.
+    LoadInitFile();
 }
 
 void InitCommuBook() {

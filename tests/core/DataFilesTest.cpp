@@ -1,0 +1,407 @@
+// Data files: saving and loading in every version, the refused files that
+// must leave everything as it was, safe saves, and the default data files.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+
+#include "CoreDataFixture.h"
+#include "core/DataFiles.h"
+#include "core/Defaults.h"
+#include "core/SavedCopy.h"
+#include "core/StartupState.h"
+
+using namespace std::string_literals;
+using platform::Answer;
+using platform::Buttons;
+
+namespace {
+
+// Writes little-endian integers and texts at the offsets a layout table gives.
+struct FixtureBytes {
+    std::string b;
+    explicit FixtureBytes(std::size_t size) : b(size, '\0') {}
+    void i16(std::size_t at, int16_t v) {
+        b[at] = static_cast<char>(v & 0xFF);
+        b[at + 1] = static_cast<char>((v >> 8) & 0xFF);
+    }
+    void text(std::size_t at, std::string_view t) { b.replace(at, t.size(), t); }
+};
+
+// One channel record of a .fre file: number, used flag, scan skip, codes.
+std::string FreRecord(int16_t no, std::string_view rx) {
+    FixtureBytes r(89);
+    r.i16(0, no);
+    r.i16(2, 1);
+    r.text(6, rx);
+    r.text(15, "000000000");
+    r.text(24, "CH" + std::to_string(no));
+    r.i16(87, 1511);
+    return r.b;
+}
+
+class DataFiles : public CoreData {
+protected:
+    // A configuration with something in every area a file carries.
+    void BuildConfiguration() {
+        NewRadioData();
+        CurData.CHCount = 0;
+        for (int16_t no : {7, 2, 12, 1}) AddChannel(no, "145.5000");
+        UFreList[1].CHName = "TWO";
+        CurData.FunSet.DTMF.DTMFSelfID = "123";
+        CurData.FunSet.Tone5.Tone5List[3].Name = "FIVE";
+        CurData.CommuBook[4].Name = "BOOK";
+        CurData.LimitCH[2].UsedFlag = 1;
+        CurData.Hyper[1].HCH[9].CHName = "HYPER";
+        CurData.TV[5].Freq = "01450000";
+        CurData.Note[3] = "NOTE";
+        CurData.NoteIndex = 3;
+        CurData.HyperMode[1] = 2;
+        CurData.BeepVolume = 1;
+        CurData.ExtSpeaker = 1;
+    }
+
+    // Everything a refused load or a failed save must leave alone.
+    struct Snapshot {
+        RadioData cur, old;
+        std::array<UFreData, kMaxChannels> list, oldList;
+        std::string name;
+        int16_t isNew;
+        int16_t band;
+    };
+    static Snapshot Take() { return {CurData, OldData, UFreList, OldUFreList, DataFileName, IsNewFile, PCBand}; }
+    static void ExpectUnchanged(const Snapshot& s, const std::string& what) {
+        EXPECT_TRUE(CurData == s.cur) << what;
+        EXPECT_TRUE(OldData == s.old) << what;
+        EXPECT_TRUE(UFreList == s.list) << what;
+        EXPECT_TRUE(OldUFreList == s.oldList) << what;
+        EXPECT_EQ(DataFileName, s.name) << what;
+        EXPECT_EQ(IsNewFile, s.isNew) << what;
+        EXPECT_EQ(PCBand, s.band) << what;
+    }
+
+    std::string Save(const std::string& name) {
+        DataFileName = dir.file(name);
+        EXPECT_TRUE(WriteDatFile());
+        return DataFileName;
+    }
+};
+
+TEST_F(DataFiles, ASavedFileLoadsBackAsItWasAndSavesToTheSameBytes) {
+    BuildConfiguration();
+    PCBand = 1;
+    IsNewFile = -1;
+    const std::string path = Save("radio.dat");
+    EXPECT_EQ(IsNewFile, 0);
+    EXPECT_TRUE(IsDataSame());
+    const std::string dat = dir.read("radio.dat");
+    const std::string fre = dir.read("radio.fre");
+    ASSERT_EQ(dat.size(), 13111u);
+    EXPECT_EQ(dat.substr(0, 4), "V200");
+    EXPECT_EQ(dat.substr(4, 2), "\x01\x00"s);  // the band plan of the data
+    EXPECT_EQ(fre.size(), 4u * 89u);
+    const RadioData saved = CurData;
+
+    // Spoil the working copy, then load.
+    NewRadioData();
+    PCBand = 0;
+    EXPECT_TRUE(ReadDatFile(path));
+    EXPECT_TRUE(CurData == saved);
+    EXPECT_EQ(ChannelNumbers(), (std::vector<int16_t>{7, 2, 12, 1}));
+    EXPECT_EQ(UFreList[1].CHName.value(), "TWO");
+    EXPECT_EQ(PCBand, 1);
+    EXPECT_EQ(DataFileName, path);
+    EXPECT_EQ(IsNewFile, 0);
+    EXPECT_TRUE(IsDataSame());
+
+    Save("again.dat");
+    EXPECT_EQ(dir.read("again.dat"), dat);
+    EXPECT_EQ(dir.read("again.fre"), fre);
+}
+
+// The test builds an old file from the layout table, loads it, and saves it
+// as V200: every member lands where the current layout has it.
+TEST_F(DataFiles, AV101FileLoadsAndSavesAsV200WithTheSameMembers) {
+    BuildConfiguration();
+    SaveOldRadioData();
+    FixtureBytes v101(13107);
+    v101.i16(0, 1);                // Band
+    v101.text(2 + 506, "456");     // DTMFSelfID
+    v101.i16(6908, 2);             // CHCount
+    v101.i16(6910 + 14 * 3, 3);    // CommuBook(3).No
+    v101.b[8310] = 7;              // Tone5DecodeTime
+    v101.i16(8311 + 89 * 9, 10);   // LimitCH(9).CHNo
+    v101.i16(9201 + 1110 + 576 + 89 * 5, 12);  // bank 2 row 12
+    v101.text(11421 + 12 * 128 + 4, "01080000");
+    v101.text(12969 + 8 * 15, "LAST");  // Note(15)
+    v101.i16(12969 + 128, 15);     // NoteIndex
+    v101.i16(13099 + 2, 1);        // HyperMode(1)
+    v101.i16(13103, 1);            // BeepVolume
+    v101.i16(13105, 1);            // ExtSpeaker
+    const std::string path = dir.write("old.dat", v101.b);
+    dir.write("old.fre", FreRecord(5, "014500000") + FreRecord(3, "043000000"));
+
+    ASSERT_TRUE(ReadDatFile(path));
+    EXPECT_EQ(CurData.Version.raw(), "V200");
+    EXPECT_EQ(PCBand, 1);
+    EXPECT_EQ(CurData.FunSet.DTMF.DTMFSelfID.raw(), "456");
+    EXPECT_EQ(ChannelNumbers(), (std::vector<int16_t>{5, 3}));
+    EXPECT_EQ(CurData.Hyper[1].HCH[11].CHNo, 12);
+    EXPECT_EQ(CurData.Note[15].value(), "LAST");
+    EXPECT_EQ(CurData.NoteIndex, 15);
+    EXPECT_EQ(CurData.HyperMode[1], 1);
+    EXPECT_EQ(CurData.ExtSpeaker, 1);
+
+    Save("new.dat");
+    EXPECT_EQ(dir.read("new.dat"), "V200" + v101.b);
+    EXPECT_EQ(dir.read("new.fre"), FreRecord(5, "014500000") + FreRecord(3, "043000000"));
+}
+
+TEST_F(DataFiles, AV100FileGetsDefaultUpperHyperRowsAndKeepsTheSavedEventRecords) {
+    BuildConfiguration();
+    SaveOldRadioData();
+    const RadioData before = OldData;
+    FixtureBytes v100(11901);
+    v100.i16(6908, 1);                    // CHCount
+    v100.i16(9201 + 534 + 2 * 3, 7);      // bank 1 setting NormalIDL
+    v100.i16(9201 + 576, 1);              // bank 2 row 1 CHNo
+    v100.text(9201 + 576 + 24, "ROW1");   // its name
+    v100.i16(9201 + 576 + 534 + 2 * 14, 0);  // bank 2 MainSel
+    v100.text(10353 + 12 * 128 + 4, "04300000");
+    const std::string path = dir.write("v100.dat", v100.b);
+    dir.write("v100.fre", FreRecord(9, "043000000"));
+
+    ASSERT_TRUE(ReadDatFile(path));
+    EXPECT_EQ(CurData.Version.raw(), "V200");
+    EXPECT_EQ(CurData.Hyper[0].Setting.NormalIDL, 7);
+    EXPECT_EQ(CurData.Hyper[1].CH[0].CHName.value(), "ROW1");
+    EXPECT_EQ(CurData.TV[128].Freq.raw(), "04300000");
+    // Rows 7..12 of both banks are the defaults, whatever the saved copy held.
+    const char* rx[] = {"010800000", "022000000", "035000000", "040000000", "013600000", "040000000"};
+    for (int b = 0; b < 2; ++b)
+        for (int row = 7; row <= 12; ++row) {
+            const UFreData& ch = CurData.Hyper[static_cast<std::size_t>(b)].HCH[row - 1];
+            EXPECT_EQ(ch.CHNo, row);
+            EXPECT_EQ(ch.RxFre.raw(), rx[(row - 1) % 6]);
+            EXPECT_EQ(ch.CHName.value(), "");
+        }
+    // What the old file does not hold stays as the saved copy had it.
+    EXPECT_TRUE(CurData.Note == before.Note);
+    EXPECT_EQ(CurData.NoteIndex, before.NoteIndex);
+    EXPECT_TRUE(CurData.HyperMode == before.HyperMode);
+    EXPECT_EQ(CurData.BeepVolume, before.BeepVolume);
+    EXPECT_EQ(CurData.ExtSpeaker, before.ExtSpeaker);
+    EXPECT_TRUE(IsDataSame());
+}
+
+TEST_F(DataFiles, ExtraChannelRecordsInTheChannelFileAreIgnored) {
+    FixtureBytes dat(13111);
+    dat.text(0, "V200");
+    dat.i16(6912, 1);
+    const std::string path = dir.write("more.dat", dat.b);
+    dir.write("more.fre", FreRecord(4, "014500000") + FreRecord(8, "014600000") + "xyz");
+    ASSERT_TRUE(ReadDatFile(path));
+    EXPECT_EQ(ChannelNumbers(), (std::vector<int16_t>{4}));
+}
+
+TEST_F(DataFiles, AFileThatCannotBeLoadedChangesNothing) {
+    FixtureBytes good(13111);
+    good.text(0, "V200");
+    good.i16(6912, 3);
+    const std::string threeChannels = FreRecord(1, "014500000") + FreRecord(2, "014500000") + FreRecord(3, "014500000");
+    auto withCount = [&](int16_t n) {
+        FixtureBytes f = good;
+        f.i16(6912, n);
+        return f.b;
+    };
+    const std::string versionError = "File Version Error!\r\nFile Version Is V300";
+    struct Case {
+        const char* what;
+        std::string dat;             // "" = no file
+        std::optional<std::string> fre;
+        std::string message;
+        std::string name = "bad.dat";
+    };
+    const Case cases[] = {
+        {"missing file", "", threeChannels, "file error."},
+        {"shorter than a V200 record", good.b.substr(0, 13110), threeChannels, "file error."},
+        {"a V101 record cut short", "V101" + std::string(100, '\0'), threeChannels, "file error."},
+        {"no version text, unknown length", std::string(13108, '\x01'), threeChannels,
+         "The file is no data file of this program."},
+        {"a V101 length plus one byte", std::string(13107 + 1, '\x02'), threeChannels,
+         "The file is no data file of this program."},
+        {"shorter than a version text", "V2", threeChannels, "The file is no data file of this program."},
+        {"unknown version", "V300" + good.b.substr(4), threeChannels, versionError},
+        {"channel count above 758", withCount(759), threeChannels, "file error."},
+        {"negative channel count", withCount(-1), threeChannels, "file error."},
+        {"no channel file", good.b, std::nullopt, "file error."},
+        {"channel file one record short", good.b, threeChannels.substr(0, 2 * 89), "file error."},
+        {"channel file one byte short", good.b, threeChannels.substr(0, 3 * 89 - 1), "file error."},
+        {"data file named like its channel file", good.b, std::nullopt, "file error.", "bad.fre"},
+    };
+    BuildConfiguration();
+    SaveOldRadioData();
+    CurData.CHCount = 3;  // the working copy differs from the saved one
+    DataFileName = "current.dat";
+    IsNewFile = -1;
+    for (const Case& c : cases) {
+        std::filesystem::remove_all(dir.file("bad.dat"));
+        std::filesystem::remove_all(dir.file("bad.fre"));
+        if (!c.dat.empty()) dir.write(c.name, c.dat);
+        if (c.fre) dir.write("bad.fre", *c.fre);
+        const Snapshot before = Take();
+        prompts.expect(c.message, Buttons::Ok, Answer::Ok);
+        EXPECT_FALSE(ReadDatFile(dir.file(c.name))) << c.what;
+        ExpectUnchanged(before, c.what);
+    }
+}
+
+TEST_F(DataFiles, RefusedTestDataRefusesTheWholeLoad) {
+    bool committed = false;
+    FactoryHooks().enabled = [] { return true; };
+    FactoryHooks().parse = [](std::optional<std::span<const uint8_t>> bytes) { return bytes && bytes->size() == 48; };
+    FactoryHooks().commitParsed = [&] { committed = true; };
+    FactoryHooks().pack = [] { return std::vector<uint8_t>(48, 0xAB); };
+
+    BuildConfiguration();
+    const std::string path = Save("factory.dat");
+    EXPECT_EQ(dir.read("factory.ted"), std::string(48, '\xAB'));
+    ASSERT_TRUE(ReadDatFile(path));
+    EXPECT_TRUE(committed);
+
+    committed = false;
+    dir.write("factory.ted", "short");
+    const Snapshot before = Take();
+    prompts.expect("file error.", Buttons::Ok, Answer::Ok);
+    EXPECT_FALSE(ReadDatFile(path));
+    EXPECT_FALSE(committed);
+    ExpectUnchanged(before, "short test data");
+}
+
+TEST_F(DataFiles, AFailedSaveIsReportedAndLeavesTheOldFilesAndTheSavedCopy) {
+    BuildConfiguration();
+    Save("keep.dat");
+    const std::string oldDat = dir.read("keep.dat");
+    CurData.FunSet.DTMF.DTMFSelfID = "999";
+    AddChannel(30, "146.0000");
+    IsNewFile = -1;
+
+    // The channel file cannot be put in place: a folder stands there.
+    std::filesystem::remove(dir.file("keep.fre"));
+    std::filesystem::create_directory(dir.file("keep.fre"));
+    const Snapshot before = Take();
+    prompts.expect("file error.", Buttons::Ok, Answer::Ok);
+    EXPECT_FALSE(WriteDatFile());
+    ExpectUnchanged(before, "channel file blocked");
+    EXPECT_EQ(dir.read("keep.dat"), oldDat);
+    EXPECT_TRUE(IsDataChanged());
+
+    // No folder to write into.
+    DataFileName = dir.file("missing/keep.dat");
+    prompts.expect("file error.", Buttons::Ok, Answer::Ok);
+    EXPECT_FALSE(WriteDatFile());
+    EXPECT_TRUE(IsDataChanged());
+
+    // A name whose channel file would be itself.
+    DataFileName = dir.file("keep.fre");
+    prompts.expect("file error.", Buttons::Ok, Answer::Ok);
+    EXPECT_FALSE(WriteDatFile());
+
+    // No temporary file stays behind.
+    for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+        EXPECT_EQ(e.path().string().find('~'), std::string::npos) << e.path();
+}
+
+TEST_F(DataFiles, CompanionNames) {
+    EXPECT_EQ(CompanionPath("/x/radio.dat", "fre"), "/x/radio.fre");
+    EXPECT_EQ(CompanionPath("/x/radio.DAT", "ted"), "/x/radio.ted");
+    EXPECT_EQ(CompanionPath("ab", "fre"), std::nullopt);
+    struct Case { const char* in; const char* out; };
+    const Case cases[] = {
+        {"/x/radio", "/x/radio.dat"},
+        {"/x/radio.dat", "/x/radio.dat"},
+        {"/x/RADIO.DAT", "/x/RADIO.DAT"},
+        {"/x/radio.fre", "/x/radio.fre.dat"},
+        {"/x/radio.data", "/x/radio.data.dat"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(WithDatExtension(c.in), c.out) << c.in;
+}
+
+// ---- default data files --------------------------------------------------
+
+class InitFiles : public DataFiles {
+protected:
+    // A default data file whose DTMF own ID marks it, with the channels given.
+    void WriteInitFile(const std::string& name, std::vector<int16_t> channels) {
+        FixtureBytes dat(13111);
+        dat.text(0, "V200");
+        dat.i16(4, 1);  // a band plan the load replaces with PCBand
+        dat.text(6 + 506, name.substr(0, 3));
+        dat.i16(6912, static_cast<int16_t>(channels.size()));
+        std::string fre;
+        for (int16_t no : channels) fre += FreRecord(no, "014500000");
+        dir.write("Init/" + name + ".dat", dat.b);
+        dir.write("Init/" + name + ".fre", fre);
+    }
+};
+
+TEST_F(InitFiles, OnlyChannelsOneToFourOfTheDefaultFileAreKept) {
+    WriteInitFile("314KTR_0", {1, 2, 3, 5, 4, 6});
+    NewRadioData();
+    EXPECT_EQ(CurData.FunSet.DTMF.DTMFSelfID.raw(), "314");
+    EXPECT_EQ(ChannelNumbers(), (std::vector<int16_t>{1, 2, 3, 4}));
+    EXPECT_EQ(CurData.Band, 0);
+    EXPECT_TRUE(IsDataSame());
+    EXPECT_EQ(DataFileName, "new.dat");
+    EXPECT_EQ(IsNewFile, -1);
+
+    for (int16_t* flag : {&FactoryFresFlag, &InitDataMode}) {
+        *flag = 1;
+        NewRadioData();
+        EXPECT_EQ(ChannelNumbers(), (std::vector<int16_t>{1, 2, 3, 5, 4, 6}));
+        *flag = 0;
+    }
+}
+
+TEST_F(InitFiles, WithoutTheModelsOwnFileTheFallbackStartsFromChannelOne) {
+    WriteInitFile("314KTR_0", {2, 3});
+    // A model code that is no plain name never reaches outside the folder.
+    dir.write("trap/X_0.dat", "V200" + std::string(13107, '\0'));
+    dir.write("trap/X_0.fre", "");
+    for (const char* model : {"OTHER", "../trap/X", "a b", ""}) {
+        RadioModel = model;
+        NewRadioData();
+        EXPECT_EQ(CurData.FunSet.DTMF.DTMFSelfID.raw(), "314") << model;
+        ASSERT_EQ(CurData.CHCount, 1) << model;
+        EXPECT_EQ(UFreList[0].CHNo, 1);
+        EXPECT_EQ(UFreList[0].RxFre.raw(), "043000000");
+        EXPECT_TRUE(IsDataSame()) << model;
+    }
+}
+
+TEST_F(InitFiles, AModelFileOfTheBandPlanIsUsed) {
+    WriteInitFile("314KTR_0", {1});
+    WriteInitFile("XYZ_1", {3, 9});
+    RadioModel = "XYZ";
+    PCBand = 1;
+    NewRadioData();
+    EXPECT_EQ(CurData.FunSet.DTMF.DTMFSelfID.raw(), "XYZ");
+    EXPECT_EQ(ChannelNumbers(), (std::vector<int16_t>{3}));
+    EXPECT_EQ(CurData.Band, 1);
+}
+
+TEST_F(InitFiles, ADamagedDefaultFileLeavesTheDefaultsSilently) {
+    dir.write("Init/314KTR_0.dat", "V200 too short");
+    NewRadioData();
+    EXPECT_EQ(CurData.FunSet.DTMF.DTMFSelfID.raw(), "000");
+    EXPECT_EQ(ChannelNumbers(), (std::vector<int16_t>{1}));
+    EXPECT_TRUE(IsDataSame());
+
+    WriteInitFile("314KTR_0", {1, 2});
+    std::filesystem::remove(dir.file("Init/314KTR_0.fre"));
+    NewRadioData();
+    EXPECT_EQ(CurData.FunSet.DTMF.DTMFSelfID.raw(), "000");
+    EXPECT_TRUE(IsDataSame());
+}
+
+}  // namespace
