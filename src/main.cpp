@@ -2,6 +2,7 @@
 #include <QMainWindow>
 
 #include "core/Startup.h"
+#include "link/FrmProgress.h"
 #include "platform/MessageBoxPrompts.h"
 #include "platform/Prompts.h"
 
@@ -9,6 +10,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     platform::MessageBoxPrompts prompts;
     platform::SetPromptService(&prompts);
+    InstallSessionDialogs();
 
     QMainWindow window;
     Main([&] {

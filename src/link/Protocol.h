@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "link/ImageAccess.h"  // kImageSize
+
 namespace platform {
 class SerialPort;
 class ReplyTimer;
@@ -40,7 +42,6 @@ inline constexpr int kReadRequestLength = 4;
 
 inline constexpr int32_t kPassWordBlockAddr = 0x0050;
 inline constexpr int32_t kTestAreaLastAddr = 0x001F;
-inline constexpr int32_t kImageSize = 0x8000;
 
 // ---- frames --------------------------------------------------------------
 Frame BuildLinkRequest();
