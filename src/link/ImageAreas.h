@@ -6,8 +6,11 @@
 //
 // Guarded encoders (channels, options, five-tone, two-tone, DTMF, contact
 // book) report their own failure with "<Name>Error" in an OK box and clear
-// `WriteDataOK` (see RunGuardedEncoder in ImageGuard.h); the others cannot
-// fail. Decoders never fail: bytes are taken as the radio holds them.
+// `WriteDataOK` (see RunGuardedEncoder in ImageGuard.h). The hyper-settings
+// encoder fails the same way on a value that does not fit (only a damaged
+// file holds one), but shows its box only as the first failure of a write;
+// the scan, alert and event-record encoders cannot fail. Decoders never
+// fail: bytes are taken as the radio holds them.
 //
 // Address map (every byte belongs to one line):
 //   0x0000-0x001F factory test data            0x0020-0x00FF embedded information
