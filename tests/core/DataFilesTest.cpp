@@ -8,6 +8,7 @@
 #include "CoreDataFixture.h"
 #include "core/DataFiles.h"
 #include "core/Defaults.h"
+#include "core/MainWindowHooks.h"
 #include "core/SavedCopy.h"
 #include "core/StartupState.h"
 
@@ -310,6 +311,39 @@ TEST_F(DataFiles, AFailedSaveIsReportedAndLeavesTheOldFilesAndTheSavedCopy) {
     // No temporary file stays behind.
     for (const auto& e : std::filesystem::directory_iterator(dir.path()))
         EXPECT_EQ(e.path().string().find('~'), std::string::npos) << e.path();
+}
+
+TEST_F(DataFiles, ChannelFilesAreReadOnlyWhenTheyHoldEveryRecord) {
+    for (int16_t no : {4, 9, 2}) AddChannel(no, "145.0000");
+    SaveOldRadioData();
+    const std::string path = dir.file("ch.dat");
+    ASSERT_TRUE(WriteFreFile(path, 3));
+    EXPECT_EQ(dir.read("ch.fre").size(), 3u * 89u);
+    OldUFreList = {};
+    EXPECT_FALSE(ReadFreFile(path, 4));
+    EXPECT_EQ(OldUFreList[0].CHNo, 0);
+    ASSERT_TRUE(ReadFreFile(path, 3));
+    EXPECT_EQ(OldUFreList[2].CHNo, 2);
+    EXPECT_FALSE(WriteFreFile(dir.file("ch.fre"), 3));  // would be its own channel file
+}
+
+struct RecordingView : MainWindowView {
+    std::string calls;
+    void ReShowListByData() override { calls += "list;"; }
+    void ShowMainTxt() override { calls += "title;"; }
+};
+
+TEST_F(DataFiles, TheMainWindowRedrawsAfterEachFileCommand) {
+    RecordingView view;
+    MainWindowView* previous = SetMainView(&view);
+    NewDataFile();
+    const std::string path = Save("shown.dat");
+    ASSERT_TRUE(ReadDatFile(path));
+    DataFileName = dir.file("nofolder/x.dat");
+    prompts.expect("file error.", Buttons::Ok, Answer::Ok);
+    EXPECT_FALSE(WriteDatFile());
+    EXPECT_EQ(view.calls, "list;title;list;");
+    SetMainView(previous);
 }
 
 TEST_F(DataFiles, CompanionNames) {

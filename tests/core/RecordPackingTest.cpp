@@ -155,3 +155,12 @@ TEST(RecordPacking, ReadingPastTheEndIsRefused) {
 }
 
 }  // namespace
+
+#include "core/NoteSlot.h"
+
+TEST(NoteSlot, AnyIndexPicksOneOfTheSixteenSlots) {
+    const std::pair<int16_t, std::size_t> cases[] = {
+        {0, 0}, {15, 15}, {16, 0}, {17, 1}, {-1, 15}, {-16, 0}, {-17, 15}, {32767, 15}, {-32768, 0},
+    };
+    for (auto [index, slot] : cases) EXPECT_EQ(NoteSlot(index), slot) << index;
+}
