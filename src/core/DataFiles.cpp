@@ -54,7 +54,7 @@ std::optional<Companions> CompanionsOf(const std::string& datPath) {
     if (!fre || *fre == datPath) return std::nullopt;
     c.fre = *fre;
     if (FactoryDataActive()) {
-        c.ted = CompanionPath(datPath, "ted");
+        c.ted = FactoryHooks().companionPath ? FactoryHooks().companionPath(datPath) : CompanionPath(datPath, "ted");
         if (!c.ted || *c.ted == datPath) return std::nullopt;
     }
     return c;

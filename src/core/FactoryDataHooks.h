@@ -7,6 +7,8 @@
 #include <functional>
 #include <optional>
 #include <span>
+#include <string>
+#include <string_view>
 #include <vector>
 
 struct FactoryDataHooks {
@@ -17,6 +19,9 @@ struct FactoryDataHooks {
     std::function<void()> loadOld;
     // True when the working and the saved test data are equal.
     std::function<bool()> same;
+    // The test-data file beside a data file (its own naming rule); nothing
+    // when the path is too short to have one.
+    std::function<std::optional<std::string>(std::string_view datPath)> companionPath;
     // The file bytes of the working test data, for a save.
     std::function<std::vector<uint8_t>()> pack;
     // Checks the bytes of a test-data file (nullopt: there is none) and keeps

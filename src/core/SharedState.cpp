@@ -71,6 +71,14 @@ std::string InputPassWord;
 std::array<uint8_t, 0x8000> CommData{};
 bool WriteDataOK = false;
 
+// ---- factory ----
+bool TestDataEnable = false;
+TestRecord TestData{};
+TestRecord OldTestData{};
+int32_t TestDataAddr = 0;
+bool TestDataWritten = false;
+std::string TedFileName;
+
 // ---- language ----
 int16_t LangIndex = 1;
 std::string LangFileName = "english.ini";
@@ -156,6 +164,14 @@ void ResetSharedState() {
     // memory image
     CommData = {};
     WriteDataOK = false;
+
+    // factory
+    TestDataEnable = false;
+    TestData = {};
+    OldTestData = {};
+    TestDataAddr = 0;
+    TestDataWritten = false;
+    TedFileName.clear();
 
     // language
     LangIndex = 1;

@@ -129,6 +129,25 @@ extern std::array<uint8_t, 0x8000> CommData;
 // True while the encoders of a write have reported no error.
 extern bool WriteDataOK;
 
+// ---- factory -------------------------------------------------------------
+// The factory test record: bytes 0..31 are the radio's addresses
+// 0x0000..0x001F (tuning values), bytes 32..47 live only in the program and
+// its .ted files.
+inline constexpr std::size_t kTestDataSize = 48;
+using TestRecord = std::array<uint8_t, kTestDataSize>;
+// Factory mode, decided once at start-up from the marker file.
+extern bool TestDataEnable;
+// The working test record and its saved copy (what the last load, save or
+// radio read left).
+extern TestRecord TestData;
+extern TestRecord OldTestData;
+// Address of the test block in transfer; -16 before the first.
+extern int32_t TestDataAddr;
+// Set once the last test block of a factory write was acknowledged.
+extern bool TestDataWritten;
+// The last .ted file read or written by the test-data editor or a data file.
+extern std::string TedFileName;
+
 // ---- language ------------------------------------------------------------
 // The current language: 1 English, 2 Chinese.
 extern int16_t LangIndex;

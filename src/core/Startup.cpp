@@ -13,6 +13,7 @@
 #include "core/SharedState.h"
 #include "core/StartupState.h"
 #include "link/ComPorts.h"
+#include "link/TestData.h"
 #include "mainwindow/ColumnMap.h"
 #include "platform/Locale.h"
 #include "platform/ProfileString.h"
@@ -163,6 +164,7 @@ void Main(const std::function<void()>& showMainWindow) {
     InitLangButtonText();
     InitPrintText();
     InitFunEnable();
+    InitTestData();
     LoadMainShowList();
     if (HelpEnable != 0)
         HelpFileName = platform::BesideProgram(LangIndex == 2 ? "KQ_314C.chm" : "KQ_314E.chm");

@@ -125,8 +125,11 @@ bool IsPassWordData(std::span<const uint8_t> rx, bool passWordAwaited) {
 }
 
 bool IsTestData(std::span<const uint8_t> rx, bool testReadAwaited) {
-    return testReadAwaited &&
-           IsValidReadReply(rx, [](int32_t addr, int32_t) { return addr <= kTestAreaLastAddr; });
+    // Only the block just requested: a stray reply for the other test block
+    // would otherwise land on the wrong bytes of the record.
+    return testReadAwaited && IsValidReadReply(rx, [](int32_t addr, int32_t length) {
+               return addr == TestDataAddr && addr >= 0 && addr <= kTestAreaLastAddr && length == ReadBlockSize;
+           });
 }
 
 ReplyKind ClassifyReply(std::span<const uint8_t> rx, const ReplyContext& context) {

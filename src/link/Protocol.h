@@ -78,8 +78,8 @@ bool IsIdentify(std::span<const uint8_t> rx);
 bool IsReadData(std::span<const uint8_t> rx);
 // A valid read reply for the password block, while the session awaits it.
 bool IsPassWordData(std::span<const uint8_t> rx, bool passWordAwaited);
-// A valid read reply for an address in the test area, while a test read is
-// awaited.
+// A valid read reply for the test block requested (TestDataAddr, length
+// ReadBlockSize), while a test read is awaited.
 bool IsTestData(std::span<const uint8_t> rx, bool testReadAwaited);
 bool IsCurrentBlock(int32_t addr, int32_t length);
 

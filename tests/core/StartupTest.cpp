@@ -159,6 +159,14 @@ TEST_F(Startup, StartValuesAndTables) {
     EXPECT_EQ(MsgText.MsgFileErr, "file error.");
     EXPECT_EQ(ReportText.ReportTitle.shown(), "KQ_314 Radio Programming Information");
     EXPECT_EQ(CurData.CHCount, 1);  // the default channel
+    EXPECT_FALSE(TestDataEnable);
+}
+
+TEST_F(Startup, TheMarkerFileSwitchesFactoryModeOn) {
+    folder.write("TestData.ini", "ZL627PQ_4418_Service_CheckSetBits");
+    Main();
+    EXPECT_TRUE(TestDataEnable);
+    EXPECT_EQ(TestData, TestRecord{});
 }
 
 TEST(IniValues, BooleansAndIntegers) {

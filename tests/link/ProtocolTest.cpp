@@ -176,13 +176,24 @@ TEST_F(ProtocolTest, PasswordAndTestRepliesFollowTheirOwnAddressRule) {
     EXPECT_FALSE(IsPassWordData(pw, false));
     EXPECT_FALSE(IsTestData(pw, true));  // 0x50 is outside the test area
 
+    // A test reply counts only for the test block requested.
     const Bytes t0 = Cat({BuildReadRequest(0x00, 16), ReadReply(0x0000, Bytes(16, 1))});
     const Bytes t1 = Cat({BuildReadRequest(0x10, 16), ReadReply(0x0010, Bytes(16, 2))});
+    TestDataAddr = 0x0000;
     EXPECT_TRUE(IsTestData(t0, true));
+    EXPECT_FALSE(IsTestData(t1, true));
+    TestDataAddr = 0x0010;
     EXPECT_TRUE(IsTestData(t1, true));
+    EXPECT_FALSE(IsTestData(t0, true));
     EXPECT_FALSE(IsTestData(t1, false));
     const Bytes t20 = Cat({BuildReadRequest(0x20, 16), ReadReply(0x0020, Bytes(16, 2))});
+    TestDataAddr = 0x0020;
     EXPECT_FALSE(IsTestData(t20, true));
+    // A shorter block for the right address (its length byte says 15).
+    const Bytes short0 = Cat({BuildReadRequest(0x00, 16), ReadReply(0x0000, Bytes(15, 1))});
+    TestDataAddr = 0x0000;
+    EXPECT_FALSE(IsTestData(short0, true));
+    TestDataAddr = 0x0010;
 
     // Outside the test step, block 0x0010 is an ordinary read reply.
     CommAddr = 0x0010;

@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
+#include "KeyPresses.h"
 #include "platform/Controls.h"
 #include "platform/TextBox.h"
 
@@ -31,16 +32,6 @@ struct HexBox {
     }
 };
 
-// Key presses as the window system delivers them (no test library needed).
-void Key(QWidget* w, int key, Qt::KeyboardModifiers mods = Qt::NoModifier, QString text = {}) {
-    QKeyEvent press(QEvent::KeyPress, key, mods, text);
-    QApplication::sendEvent(w, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, mods, text);
-    QApplication::sendEvent(w, &release);
-}
-void Type(QWidget* w, const QString& chars) {
-    for (QChar c : chars) Key(w, QKeySequence(c).isEmpty() ? 0 : c.toUpper().unicode(), {}, c);
-}
 bool WaitFor(const std::function<bool()>& done) {
     QElapsedTimer t;
     t.start();

@@ -1,0 +1,109 @@
+#include "link/TestData.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "core/FactoryDataHooks.h"
+#include "core/TextCodec.h"
+#include "platform/ProgramFolder.h"
+#include "platform/SafeFile.h"
+
+namespace {
+
+std::optional<std::vector<uint8_t>> ReadBytes(const std::string& path) {
+    auto data = platform::ReadWholeFile(path);
+    if (!data) return std::nullopt;
+    std::vector<uint8_t> bytes(data->size());
+    std::transform(data->begin(), data->end(), bytes.begin(), [](std::byte b) { return static_cast<uint8_t>(b); });
+    return bytes;
+}
+
+// What the last data-file load found in its .ted file, kept aside until the
+// whole load has succeeded.
+struct ParsedTed {
+    std::string path;                  // the .ted file of the data file in hand
+    std::optional<TestRecord> record;  // nothing: the data file has no .ted
+};
+ParsedTed& Parsed() {
+    static ParsedTed parsed;
+    return parsed;
+}
+
+}  // namespace
+
+bool IsFactoryMarker(std::span<const uint8_t> fileBytes) {
+    const auto head = fileBytes.first(std::min(fileBytes.size(), kMarkerLength));
+    const std::string text(head.begin(), head.end());
+    return TrimFixStr(text) == kFactoryMarkerText;
+}
+
+void InitTestData() {
+    TestData = {};
+    OldTestData = TestData;
+    TestDataEnable = false;
+    InstallTestDataHooks();
+    const std::string path = platform::BesideProgram(kMarkerFileName);
+    if (!platform::FileExists(path)) return;
+    const auto bytes = ReadBytes(path);
+    TestDataEnable = bytes && IsFactoryMarker(*bytes);
+}
+
+void InstallTestDataHooks() {
+    FactoryDataHooks& h = FactoryHooks();
+    h.enabled = [] { return TestDataEnable; };
+    h.saveOld = [] { OldTestData = TestData; };
+    h.loadOld = [] { TestData = OldTestData; };
+    h.same = [] { return TestData == OldTestData; };
+    h.companionPath = [](std::string_view datPath) {
+        auto path = TedCompanionPath(datPath);
+        Parsed() = {path.value_or(""), std::nullopt};
+        return path;
+    };
+    h.pack = [] { return std::vector<uint8_t>(TestData.begin(), TestData.end()); };
+    h.parse = [](std::optional<std::span<const uint8_t>> bytes) {
+        Parsed().record.reset();
+        if (!bytes) return true;  // no .ted: the saved record stays
+        const auto record = UnpackTedFile(*bytes);
+        if (!record) return false;
+        Parsed().record = *record;
+        return true;
+    };
+    h.commitParsed = [] {
+        if (Parsed().record) {
+            OldTestData = *Parsed().record;
+            TedFileName = Parsed().path;
+        }
+        Parsed() = {};
+    };
+}
+
+std::optional<std::string> TedCompanionPath(std::string_view datPath) {
+    if (datPath.size() <= 3) return std::nullopt;
+    std::string path(datPath.substr(0, datPath.size() >= 4 ? datPath.size() - 4 : 0));
+    path += ".ted";
+    return path;
+}
+
+std::optional<TestRecord> UnpackTedFile(std::span<const uint8_t> bytes) {
+    if (bytes.size() < kTestDataSize) return std::nullopt;
+    TestRecord record{};
+    std::copy_n(bytes.begin(), kTestDataSize, record.begin());
+    return record;
+}
+
+TedReadResult ReadTedFile(const std::string& path, TestRecord& record) {
+    if (!platform::FileExists(path)) return TedReadResult::Missing;
+    const auto bytes = ReadBytes(path);
+    if (!bytes) return TedReadResult::Unreadable;
+    const auto read = UnpackTedFile(*bytes);
+    if (!read) return TedReadResult::TooShort;
+    record = *read;
+    TedFileName = path;
+    return TedReadResult::Read;
+}
+
+bool WriteTedFile(const std::string& path, const TestRecord& record) {
+    if (!platform::WriteFileAtomically(path, std::as_bytes(std::span(record)))) return false;
+    TedFileName = path;
+    return true;
+}
