@@ -66,6 +66,22 @@ std::array<int16_t, 4> SettingFlag{};
 int16_t RadioKilled = 0;
 int16_t RadioStunned = 0;
 std::string InputPassWord;
+bool PassWordEntered = false;
+SessionMode CommMode = SessionMode::Idle;
+SessionState CommState = SessionState::Idle;
+int32_t CommStartAddr = 0;
+int32_t CommEndAddr = 0;
+int16_t LinkRetry = 0;
+int16_t IdentifyRetry = 0;
+int16_t PassWordRetry = 0;
+std::vector<int16_t> BlockRetry;
+bool CommCancel = false;
+bool FactoryLink = false;
+int16_t SkipRangeCount = 0;
+std::array<SkipRangeItem, kMaxSkipRanges> SkipRange{};
+int16_t CommBlockDone = 0;
+int16_t CommBlockTotal = 0;
+int16_t CommProgress = 0;
 
 // ---- memory image ----
 std::array<uint8_t, 0x8000> CommData{};
@@ -160,6 +176,22 @@ void ResetSharedState() {
     RadioKilled = 0;
     RadioStunned = 0;
     InputPassWord.clear();
+    PassWordEntered = false;
+    CommMode = SessionMode::Idle;
+    CommState = SessionState::Idle;
+    CommStartAddr = 0;
+    CommEndAddr = 0;
+    LinkRetry = 0;
+    IdentifyRetry = 0;
+    PassWordRetry = 0;
+    BlockRetry.clear();
+    CommCancel = false;
+    FactoryLink = false;
+    SkipRangeCount = 0;
+    SkipRange = {};
+    CommBlockDone = 0;
+    CommBlockTotal = 0;
+    CommProgress = 0;
 
     // memory image
     CommData = {};

@@ -6,11 +6,13 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/BasedArray.h"
 #include "core/ChannelRecord.h"
 #include "core/MsgText.h"
 #include "core/RadioRecord.h"
+#include "link/SessionStates.h"
 #include "printing/ReportText.h"
 
 // ---- band plan ----------------------------------------------------------
@@ -121,6 +123,30 @@ extern int16_t RadioKilled;
 extern int16_t RadioStunned;
 // The password typed in the read-password dialog.
 extern std::string InputPassWord;
+// True when the read-password dialog was closed with OK.
+extern bool PassWordEntered;
+// The session: its kind, state, run (first and last block address) and
+// sends left for the handshake, identification, password block and each
+// block of the run (indexed by (address - CommStartAddr) / block size).
+extern SessionMode CommMode;
+extern SessionState CommState;
+extern int32_t CommStartAddr;
+extern int32_t CommEndAddr;
+extern int16_t LinkRetry;
+extern int16_t IdentifyRetry;
+extern int16_t PassWordRetry;
+extern std::vector<int16_t> BlockRetry;
+// Set by the progress dialog's Cancel; acted on at the next step or time-out.
+extern bool CommCancel;
+// The session was opened with the factory handshake.
+extern bool FactoryLink;
+// The transfer plan: skipped ranges in rising order, and the progress count.
+extern int16_t SkipRangeCount;
+extern std::array<SkipRangeItem, kMaxSkipRanges> SkipRange;
+extern int16_t CommBlockDone;
+extern int16_t CommBlockTotal;
+// Last percentage shown.
+extern int16_t CommProgress;
 
 // ---- memory image --------------------------------------------------------
 // The radio's 32 KB memory as exchanged with it; blanked by every session.

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "link/ImageAccess.h"
+#include "link/ImageAccess.h"  // kImageSize
 
 namespace platform {
 class SerialPort;

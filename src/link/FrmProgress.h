@@ -1,0 +1,59 @@
+#pragma once
+// The progress dialog of a read or a write: the percentage done and a
+// Cancel button. Cancel (and closing the window, or Escape) only asks the
+// session to stop; the session closes the dialog when it ends.
+#include <cstdint>
+#include <functional>
+
+#include <QDialog>
+
+#include "link/SessionHooks.h"
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+class FrmProgress : public QDialog {
+public:
+    explicit FrmProgress(QWidget* parent = nullptr);
+
+    void SetProgressValue(int32_t value);
+    void Command1_Click();
+    // Shows the dialog modal; `load` runs once it is up. Returns when
+    // CloseBySession was called.
+    void RunModal(const std::function<void()>& load);
+    void CloseBySession();
+
+    void done(int result) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+    void ChangShowByLanguage();
+
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    QPushButton* Command1 = nullptr;
+    bool closing_ = false;
+    bool closed_ = false;
+};
+
+// The progress dialog as the session sees it.
+class FrmProgressView : public ProgressView {
+public:
+    void RunModal(const std::function<void()>& load) override { form_.RunModal(load); }
+    void SetProgressValue(int32_t value) override { form_.SetProgressValue(value); }
+    bool IsVisible() const override { return form_.isVisible(); }
+    void Close() override { form_.CloseBySession(); }
+    FrmProgress& Form() { return form_; }
+
+private:
+    FrmProgress form_;
+};
+
+// Installs the progress and read-password dialogs into the session hooks
+// (keeping every other hook).
+void InstallSessionDialogs();

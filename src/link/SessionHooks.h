@@ -1,0 +1,71 @@
+#pragma once
+// What a radio session needs from outside the link: the serial port and the
+// reply timer it drives, the dialogs it opens, and the main window's
+// commands. The session logic includes no widget header; the dialogs and the
+// main window install themselves here. Until they do (and in logic tests)
+// the defaults below apply.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <span>
+
+namespace platform {
+class SerialPort;
+class ReplyTimer;
+}  // namespace platform
+
+// The modal progress dialog of a read or a write.
+class ProgressView {
+public:
+    virtual ~ProgressView() = default;
+    // Shows the dialog modal. Once it is up, `load` is called (it sends the
+    // session's first frame); returns when Close has been called.
+    virtual void RunModal(const std::function<void()>& load) = 0;
+    virtual void SetProgressValue(int32_t value) = 0;
+    virtual bool IsVisible() const = 0;
+    // Ends RunModal (also when called from inside `load`).
+    virtual void Close() = 0;
+};
+
+// The factory test-data steps, installed by the factory mode. While `active`
+// is empty or false, every session is an ordinary one.
+struct FactorySessionSteps {
+    std::function<bool()> active;
+    // Sends the factory handshake word (opens a factory write).
+    std::function<void()> writeFactoryLink;
+    // The test-area read and write steps.
+    std::function<void()> startReadTestData;
+    std::function<void()> startWriteTestData;
+    std::function<void()> writeNextTestData;
+    // Sends the current test write frame again (a resend request in state 32).
+    std::function<void()> resendTestData;
+    // True while a test read reply is awaited.
+    std::function<bool()> testReadAwaited;
+    // An accepted test read reply (echo included).
+    std::function<void(std::span<const uint8_t>)> onTestData;
+    // True once the last test block of a factory write is acknowledged.
+    std::function<bool()> testDataWritten;
+};
+
+struct SessionHooks {
+    // The port and timer the session drives. Empty: a QtSerialPort and a
+    // QtReplyTimer, made on first use and kept for the run.
+    std::function<std::unique_ptr<platform::SerialPort>()> makePort;
+    std::function<std::unique_ptr<platform::ReplyTimer>()> makeTimer;
+    // A progress dialog for one read or write. Empty: none is shown and the
+    // command returns at once (the session then runs on the event loop).
+    std::function<std::unique_ptr<ProgressView>()> makeProgress;
+    // Shows the read-password dialog modal; returns PassWordEntered. Empty:
+    // as if Cancel was pressed.
+    std::function<bool()> askPassWord;
+    // Shows the embedded-information viewer modal (EmbedInfo is decoded).
+    std::function<void()> showEmbedInfo;
+    // The main window's Save command (the read command's save-first answer).
+    std::function<void()> saveData;
+    FactorySessionSteps factory;
+};
+
+SessionHooks& Hooks();
+// Installs new hooks; the port and timer are made anew from them at the next
+// use (a session running on the old ones is abandoned first).
+void SetSessionHooks(SessionHooks hooks);
