@@ -5,11 +5,14 @@
 #include "mainwindow/ShowMainWindow.h"
 #include "platform/MessageBoxPrompts.h"
 #include "platform/Prompts.h"
+#include "platform/QtFileDialogs.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     platform::MessageBoxPrompts prompts;
     platform::SetPromptService(&prompts);
+    platform::QtFileDialogs fileDialogs;
+    platform::SetFileDialogs(&fileDialogs);
     InstallSessionDialogs();
 
     Main([] { ShowMainWindow(); });
