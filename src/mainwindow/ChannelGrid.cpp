@@ -195,9 +195,30 @@ void ChannelGrid::SetCurrentCell(int row, int col) {
     if (row < 1 || col < 1 || row >= Rows() || col >= Cols()) return;
     const int h = horizontalScrollBar()->value();
     const int v = verticalScrollBar()->value();
+    // Without auto-scroll the view neither scrolls now nor, when it is not
+    // shown yet, later when it first shows.
+    const bool autoScrolling = hasAutoScroll();
+    setAutoScroll(false);
     setCurrentCell(row - 1, col - 1);
+    setAutoScroll(autoScrolling);
     horizontalScrollBar()->setValue(h);
     verticalScrollBar()->setValue(v);
+}
+
+void ChannelGrid::ShowTopLeft() {
+    horizontalScrollBar()->setValue(0);
+    verticalScrollBar()->setValue(0);
+}
+
+void ChannelGrid::FitColumnTo(int col, const QString& sample) {
+    if (col <= 0 || col >= Cols()) return;
+    constexpr int kCellPadding = 12;
+    int needed = fontMetrics().horizontalAdvance(sample) + kCellPadding;
+    const QFontMetrics headerMetrics(horizontalHeader()->font());
+    const int headerPadding = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader()) + 4;
+    for (const QString& line : Shown(TextMatrix(0, col)).split(QLatin1Char('\n')))
+        needed = std::max(needed, headerMetrics.horizontalAdvance(line) + headerPadding);
+    if (columnWidth(col - 1) < needed) setColumnWidth(col - 1, needed);
 }
 
 QRect ChannelGrid::CellRect(int row, int col) const {

@@ -46,6 +46,12 @@ public:
     int Col() const;
     void SetCurrentCell(int row, int col);
 
+    // Scrolls to the first row and column.
+    void ShowTopLeft();
+    // Widens display column `col` (never narrows it) so that its header text
+    // and `sample`, the widest text its cells show, fit.
+    void FitColumnTo(int col, const QString& sample);
+
     // A cell's rectangle in the grid's own pixel coordinates (for an editor
     // placed over it).
     QRect CellRect(int row, int col) const;

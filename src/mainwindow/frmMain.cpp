@@ -189,6 +189,7 @@ void frmMain::CreateEditors(QWidget* central) {
     for (const char* item : {"", "DTMF", "2Tone", "5Tone"}) ComboOptSig->AddItem(item);
     for (auto* box : {ComboDe_CTCSS, ComboEn_CTCSS})
         for (const auto tone : CTCSSTones) box->AddItem(tone);
+    WireEditors(central);
 }
 
 void frmMain::CreateStatusBar() {

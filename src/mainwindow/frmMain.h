@@ -6,6 +6,7 @@
 // hyper panel add their parts to the same class.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,9 +16,11 @@
 #include "mainwindow/MainCommands.h"
 
 class ChannelGrid;
+enum class CellEditor : int8_t;
 class QAction;
 class QCheckBox;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QTimer;
 class QTreeWidget;
@@ -25,6 +28,7 @@ class QToolBar;
 class QStatusBar;
 namespace platform {
 class ComboBox;
+class TextBox;
 }
 
 class frmMain : public QMainWindow {
@@ -110,6 +114,30 @@ public:
     // Ctrl+C, Ctrl+X, Ctrl+V on the grid. `shift`: 1 Shift, 2 Ctrl, 4 Alt.
     void MSFlexGrid1_KeyDown(int16_t index, int keyCode, int shift);
 
+    // ---- in-cell editing ----
+    // Opens the editor of the grid's current cell (double-click, Enter).
+    void MSFlexGrid1_DblClick(int16_t index);
+    // Enter (13) opens the editor of the current cell; other keys nothing.
+    void MSFlexGrid1_KeyPress(int16_t index, int key);
+    // The current cell moved: closes the open editor.
+    void MSFlexGrid1_EnterCell(int16_t index);
+    void MSFlexGrid1_Click(int16_t index);
+    // Stores the open text editor's value and closes whichever editor is
+    // open. False when the receive editor stays open on a text that is no
+    // number (after the frequency warning).
+    bool SaveOldData();
+    // A channel without a receive frequency gets the receive editor instead
+    // of the one asked for: false then.
+    bool CheckRxBeforeEdit(int16_t& chNo);
+    // The tone chain from a type editor into its CTCSS or DCS list (mode 1).
+    void ShowDeToneCombo(int16_t mode);
+    void ShowEnToneCombo(int16_t mode);
+    // Stores an open editor into the list and channel it was opened on and
+    // closes it; a receive text that is no number is dropped after the
+    // warning. Every command that switches the view or replaces the data
+    // calls it first.
+    void CommitPendingEditor();
+
     // The hidden lookup lists (step, CTCSS, DCS) the cells and the printed
     // report read.
     const RowLookups& Lookups() const { return lookups_; }
@@ -146,6 +174,9 @@ public:
     platform::ComboBox* ComboDe_CDCSS = nullptr;
     platform::ComboBox* ComboEn_CDCSS = nullptr;
     platform::ComboBox* ComboOptSig = nullptr;
+    platform::TextBox* TextFreRx = nullptr;
+    platform::TextBox* TextFreTx = nullptr;
+    platform::TextBox* TextName = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -184,6 +215,27 @@ private:
     void LoadHyperPanelLists();
     void ShowHyperPanel();
     double SplitterLeftTwips() const;
+
+    // In-cell editing (frmMainEditors.cpp).
+    class EditorKeys;
+    void WireEditors(QWidget* central);
+    QWidget* EditorWidget(CellEditor e) const;
+    CellEditor OpenEditor() const;
+    void ShowEditorOverCell(CellEditor e);
+    void PrimeList(CellEditor e);
+    void ListEditorChosen(CellEditor e, int index);
+    void ShowToneCodeList(CellEditor typeEditor);
+    bool EditorKey(CellEditor e, QKeyEvent* event);
+    bool StoreReceiveText();
+    // Closes an open editor without storing: the data under it has been
+    // replaced.
+    void DropPendingEditor();
+    // The view the last editor was opened in.
+    int16_t editListType_ = 0;
+    EditorKeys* editorKeys_ = nullptr;
+    // The receive text last warned about: one mistake, one warning, however
+    // many cell moves try to store it; Enter in the editor warns again.
+    std::optional<std::string> rxWarnedText_;
     double ClientTopOfCentralTwips() const;
 
     RowLookups lookups_;

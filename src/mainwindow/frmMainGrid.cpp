@@ -37,6 +37,9 @@ constexpr int16_t kLastDataCol = 10;
 }  // namespace
 
 void frmMain::ShowListByData() {
+    // The view may have been switched already: an open editor still belongs
+    // to the list it was opened on.
+    CommitPendingEditor();
     ListRefreshing = true;
     InitShowListContent();
     ReShowListByData();
@@ -68,10 +71,14 @@ void frmMain::InitShowListContent() {
     MSFlexGrid1->SetRedraw(true);
 
     LoadShowList();
+    // The frequency columns show "000.00000" and a header that may be longer.
+    for (const Col c : {Col::RxFre, Col::TxFre}) MSFlexGrid1->FitColumnTo(GetShowCol(c), QStringLiteral("000.00000"));
     const QString open = QStringLiteral(">>");
     for (int r = 1; r < rows; ++r) MSFlexGrid1->SetTextMatrix(r, GetShowCol(Col::Open), open);
     for (int r = 1; r < rows; ++r)
         MSFlexGrid1->SetTextMatrix(r, GetShowCol(Col::Label), Q(RowLabel(CHListType, r)));
+    // A new view starts at its first channel.
+    MSFlexGrid1->ShowTopLeft();
     ListIniting = false;
 }
 
@@ -130,6 +137,9 @@ void frmMain::RefreshCellLanguageTexts() {
 }
 
 void frmMain::ReShowListByData() {
+    // Whoever replaced the data has not committed the open editor: its value
+    // belongs to data that is gone.
+    DropPendingEditor();
     ShowMainTxt();
     NotNumericOncePerRedraw oneMessage;
     RefreshCellLanguageTexts();

@@ -14,6 +14,7 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
+#include "MainWindowFixture.h"
 #include "ScriptedPrompts.h"
 #include "TempDir.h"
 #include "core/BandPlan.h"
@@ -32,70 +33,17 @@
 
 namespace {
 
-UFreData Channel(int16_t no, std::string_view rx, std::string_view name = "") {
-    UFreData ch;
-    ch.CHNo = no;
-    ch.UsedFlag = 1;
-    ch.RxFre = rx;
-    ch.OffsetFre = std::string_view("000060000");
-    ch.CHName = name.empty() ? FixStr<7>::NulText() : FixStr<7>::Of(name);
-    return ch;
-}
-
-class MainWindowTest : public testing::Test {
+class MainWindowTest : public MainWindowFixture {
 protected:
-    void SetUp() override {
-        ResetSharedState();
-        savedFolder_ = platform::ProgramFolder();
-        platform::SetProgramFolder(dir_.path());
-        for (const char* f : {"english.ini", "Tchinese.ini"})
-            std::filesystem::copy_file(std::string(KQ_SOURCE_DIR) + "/data/language/" + f,
-                                       dir_.write(std::string("language/") + f, ""),
-                                       std::filesystem::copy_options::overwrite_existing);
-        previousSettings_ = platform::SetUserSettings(&settings_);
-        SetBandByType(0);
-        InitHyperRange();
-        InitRadioData();
-        ModelName = "KQ-314";
-        DataFileName = "new.dat";
-        CurData.CHCount = 0;
-    }
-    void TearDown() override {
-        window_.reset();
-        platform::SetUserSettings(previousSettings_);
-        platform::SetProgramFolder(savedFolder_);
-        platform::SetClock({});
-        ResetSharedState();
-    }
-    void AddNormal(const UFreData& ch) { UFreList[static_cast<std::size_t>(CurData.CHCount++)] = ch; }
     void UseColumnMap(const std::string& content) {
         dir_.write("language/MainShowList.ini", content);
         LoadMainShowList();
-    }
-    frmMain& Open() {
-        window_ = std::make_unique<frmMain>();
-        window_->Form_Load();
-        window_->show();
-        QApplication::processEvents();
-        return *window_;
-    }
-    ChannelGrid& Grid() { return *window_->MSFlexGrid1; }
-    std::string Cell(int row, Col c) { return Grid().TextMatrix(row, GetShowCol(c)).toStdString(); }
-    void SwitchTo(int16_t listType) {
-        CHListType = listType;
-        window_->ShowListByData();
     }
     void Key(int key, Qt::KeyboardModifiers mods, int row) {
         Grid().SetCurrentCell(row, 1);
         QKeyEvent press(QEvent::KeyPress, key, mods);
         QApplication::sendEvent(&Grid(), &press);
     }
-
-    TempDir dir_;
-    std::string savedFolder_;
-    platform::MemoryUserSettings settings_;
-    platform::UserSettingsStore* previousSettings_ = nullptr;
-    std::unique_ptr<frmMain> window_;
 };
 
 }  // namespace

@@ -1,0 +1,82 @@
+#pragma once
+// A main window over a temporary program folder with both language files,
+// band plan 0 and default data without channels; the tests add channels and
+// open the window.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include <QApplication>
+
+#include "TempDir.h"
+#include "core/BandPlan.h"
+#include "core/Defaults.h"
+#include "core/HyperRange.h"
+#include "core/SharedState.h"
+#include "mainwindow/ChannelGrid.h"
+#include "mainwindow/ColumnMap.h"
+#include "mainwindow/frmMain.h"
+#include "platform/Clock.h"
+#include "platform/ProgramFolder.h"
+#include "platform/UserSettings.h"
+
+// A used channel with a 0.6 MHz offset and no shift.
+inline UFreData Channel(int16_t no, std::string_view rx, std::string_view name = "") {
+    UFreData ch;
+    ch.CHNo = no;
+    ch.UsedFlag = 1;
+    ch.RxFre = rx;
+    ch.OffsetFre = std::string_view("000060000");
+    ch.CHName = name.empty() ? FixStr<7>::NulText() : FixStr<7>::Of(name);
+    return ch;
+}
+
+class MainWindowFixture : public testing::Test {
+protected:
+    void SetUp() override {
+        ResetSharedState();
+        savedFolder_ = platform::ProgramFolder();
+        platform::SetProgramFolder(dir_.path());
+        for (const char* f : {"english.ini", "Tchinese.ini"})
+            std::filesystem::copy_file(std::string(KQ_SOURCE_DIR) + "/data/language/" + f,
+                                       dir_.write(std::string("language/") + f, ""),
+                                       std::filesystem::copy_options::overwrite_existing);
+        previousSettings_ = platform::SetUserSettings(&settings_);
+        SetBandByType(0);
+        InitHyperRange();
+        InitRadioData();
+        ModelName = "KQ-314";
+        DataFileName = "new.dat";
+        CurData.CHCount = 0;
+    }
+    void TearDown() override {
+        window_.reset();
+        platform::SetUserSettings(previousSettings_);
+        platform::SetProgramFolder(savedFolder_);
+        platform::SetClock({});
+        ResetSharedState();
+    }
+    void AddNormal(const UFreData& ch) { UFreList[static_cast<std::size_t>(CurData.CHCount++)] = ch; }
+    frmMain& Open() {
+        window_ = std::make_unique<frmMain>();
+        window_->Form_Load();
+        window_->show();
+        QApplication::processEvents();
+        return *window_;
+    }
+    ChannelGrid& Grid() { return *window_->MSFlexGrid1; }
+    std::string Cell(int row, Col c) { return Grid().TextMatrix(row, GetShowCol(c)).toStdString(); }
+    void SwitchTo(int16_t listType) {
+        CHListType = listType;
+        window_->ShowListByData();
+    }
+
+    TempDir dir_;
+    std::string savedFolder_;
+    platform::MemoryUserSettings settings_;
+    platform::UserSettingsStore* previousSettings_ = nullptr;
+    std::unique_ptr<frmMain> window_;
+};
