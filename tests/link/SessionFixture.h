@@ -181,6 +181,7 @@ protected:
     void MakeRadio(sim::SimRadioConfig config) {
         SetSessionHooks(SessionHooks{});
         line.reset();
+        clock = sim::VirtualClock();  // nothing left due for the old line
         radio = std::make_unique<sim::SimRadio>(std::move(config));
         FillRadioImage(*radio, RadioUse{{0, 2, 5, 758}, {0, 3}, {1, 50}}, 7);
         line = std::make_unique<sim::SimLine>(clock, *radio);

@@ -1,0 +1,220 @@
+// The progress and password dialogs, and whole sessions through the real
+// serial port against the simulated radio on a pseudo-terminal.
+#include <gtest/gtest.h>
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+#include <atomic>
+#include <random>
+#include <thread>
+
+#include "ScriptedPrompts.h"
+#include "core/BandPlan.h"
+#include "core/Defaults.h"
+#include "core/HyperRange.h"
+#include "core/LangText.h"
+#include "core/MsgText.h"
+#include "core/SavedCopy.h"
+#include "core/SharedState.h"
+#include "link/FrmPassWord.h"
+#include "link/FrmProgress.h"
+#include "link/ImageAreas.h"
+#include "link/Session.h"
+#include "link/SimPty.h"
+#include "link/TransferPlan.h"
+#include "platform/Controls.h"
+#include "platform/ProgramFolder.h"
+#include "platform/QtSerialPort.h"
+#include "platform/ReplyTimer.h"
+#include "platform/TextBox.h"
+
+namespace {
+
+using platform::Answer;
+using platform::Buttons;
+
+class SessionUiTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ResetSharedState();
+        saved_ = platform::ProgramFolder();
+        platform::SetProgramFolder(std::string(KQ_SOURCE_DIR) + "/data");
+        InitMsgText();
+        SetBandByType(0);
+        InitHyperRange();
+        InitRadioData();
+        CurData.CHCount = 0;
+        ScanEnable = 0;
+        AlertEnable = -1;
+        SaveOldRadioData();
+    }
+    void TearDown() override {
+        stop_ = true;
+        if (server_.joinable()) server_.join();
+        SetSessionHooks(SessionHooks{});
+        platform::SetProgramFolder(saved_);
+        ResetSharedState();
+    }
+    static QString Lang(int id) { return QString::fromStdString(GetLangText(static_cast<int16_t>(id))); }
+
+    // The session's port is a real serial port on the simulated radio's
+    // terminal; its dialogs are the real ones.
+    void StartRadio() {
+        std::string error;
+        ASSERT_TRUE(pty_.Open(error)) << error;
+        server_ = std::thread([this] { pty_.Serve(radio_, stop_); });
+        SessionHooks hooks;
+        const std::string path = pty_.DevicePath();
+        hooks.makePort = [path] {
+            auto p = std::make_unique<platform::QtSerialPort>();
+            p->SetDevicePathOverride(path);
+            return p;
+        };
+        SetSessionHooks(std::move(hooks));
+        InstallSessionDialogs();
+    }
+    void StopRadio() {
+        stop_ = true;
+        server_.join();
+    }
+
+    sim::SimRadio radio_;
+    sim::SimPty pty_;
+    std::atomic<bool> stop_{false};
+    std::thread server_;
+    std::string saved_;
+};
+
+TEST_F(SessionUiTest, ProgressDialogShowsThePercentageAndOnlyAsksToCancel) {
+    CommMode = SessionMode::Write;
+    FrmProgressView view;
+    auto& form = view.Form();
+    EXPECT_EQ(form.windowTitle(), "Write data to radio");
+    auto* label1 = platform::Control<QLabel>(&form, "Label1");
+    auto* label2 = platform::Control<QLabel>(&form, "Label2");
+    auto* bar = platform::Control<QProgressBar>(&form, "ProgressBar1");
+    auto* cancel = platform::Control<QPushButton>(&form, "Command1");
+    ASSERT_TRUE(label1 && label2 && bar && cancel);
+    EXPECT_EQ(label1->text(), "Completion percentage:");
+    EXPECT_EQ(label2->text(), "0%");
+    EXPECT_EQ(cancel->text(), "&Cancel");
+    EXPECT_EQ(bar->maximum(), 100);
+
+    bool loaded = false;
+    view.RunModal([&] {
+        loaded = true;
+        EXPECT_TRUE(view.IsVisible());
+        view.SetProgressValue(42);
+        EXPECT_EQ(label2->text(), "42%");
+        EXPECT_EQ(bar->value(), 42);
+        // Cancel, the close button and Escape only ask the session to stop.
+        cancel->click();
+        EXPECT_TRUE(CommCancel);
+        CommCancel = false;
+        form.close();
+        EXPECT_TRUE(CommCancel);
+        EXPECT_TRUE(form.isVisible());
+        CommCancel = false;
+        form.reject();
+        EXPECT_TRUE(CommCancel);
+        EXPECT_TRUE(form.isVisible());
+        view.Close();
+    });
+    EXPECT_TRUE(loaded);
+    EXPECT_FALSE(form.isVisible());
+
+    // A session that ends inside the load (a port failure) closes it at once.
+    CommMode = SessionMode::Read;
+    FrmProgressView quick;
+    EXPECT_EQ(quick.Form().windowTitle(), "Read data from radio");
+    quick.RunModal([&] { quick.Close(); });
+    EXPECT_FALSE(quick.Form().isVisible());
+}
+
+TEST_F(SessionUiTest, PasswordDialog) {
+    InputPassWord = "12";
+    {
+        FrmPassWord form;
+        EXPECT_EQ(form.windowTitle(), Lang(3100));
+        EXPECT_EQ(platform::Control<QLabel>(&form, "Label1")->text(), Lang(3101));
+        auto* box = platform::Control<platform::TextBox>(&form, "Text1");
+        ASSERT_TRUE(box);
+        EXPECT_EQ(box->text(), "12");
+        EXPECT_EQ(box->echoMode(), QLineEdit::Password);
+        EXPECT_EQ(box->TypingLimit(), 4);
+        EXPECT_EQ(platform::Control<QPushButton>(&form, "CommandOK")->text(), Lang(101));
+        box->setText("AB  ");
+        form.CommandOK_Click();
+        EXPECT_TRUE(PassWordEntered);
+        EXPECT_EQ(InputPassWord, "AB");  // trailing blanks go
+    }
+    {
+        FrmPassWord form;
+        EXPECT_FALSE(PassWordEntered);
+        platform::Control<platform::TextBox>(&form, "Text1")->setText(" X");
+        form.CommandOK_Click();
+        EXPECT_EQ(InputPassWord, " X");  // a leading blank stays
+    }
+    {
+        FrmPassWord form;
+        platform::Control<platform::TextBox>(&form, "Text1")->setText("9999");
+        form.CommandCancel_Click();
+        EXPECT_FALSE(PassWordEntered);
+        EXPECT_EQ(InputPassWord, " X");
+    }
+}
+
+TEST_F(SessionUiTest, FullReadThroughTheSerialPort) {
+    std::mt19937 rng(5);
+    for (auto& b : radio_.Mem()) b = static_cast<uint8_t>(rng());
+    std::fill(radio_.Mem().begin() + image_map::kFlagNibbles, radio_.Mem().begin() + 0x0280, 0x00);
+    std::fill(radio_.Mem().begin() + image_map::kTone5Bitmap, radio_.Mem().begin() + 0x03A0, 0x00);
+    radio_.SetReadPassword("");
+    StartRadio();
+    ScriptedPrompts prompts;
+    prompts.expect(MsgText.MsgReadAsk, Buttons::OkCancel, Answer::Ok);
+    prompts.expect(Lang(2004).toStdString(), Buttons::Ok, Answer::Ok);
+    ReadFromRadio();
+    EXPECT_TRUE(prompts.allAnswered());
+    StopRadio();
+    EXPECT_EQ(CommMode, SessionMode::Idle);
+    EXPECT_FALSE(SessionPort().IsOpen());
+    EXPECT_TRUE(std::equal(CommData.begin() + 0x10, CommData.end(), radio_.Mem().begin() + 0x10));
+    EXPECT_FALSE(IsDataChanged());
+}
+
+TEST_F(SessionUiTest, FullWriteThroughTheSerialPort) {
+    for (int i = 1; i <= 758; i += 3) {
+        UFreData ch;
+        ch.CHNo = static_cast<int16_t>(i);
+        ch.UsedFlag = 1;
+        ch.RxFre = "014512500";
+        ch.OffsetFre = "000000000";
+        ch.CHName = FixStr<7>::NulText();
+        UFreList[CurData.CHCount++] = ch;
+    }
+    SaveOldRadioData();
+    StartRadio();
+    ScriptedPrompts prompts;
+    prompts.expect(MsgText.MsgWriteAsk, Buttons::OkCancel, Answer::Ok);
+    prompts.expect(Lang(2005).toStdString(), Buttons::Ok, Answer::Ok);
+    WriteToRadio();
+    EXPECT_TRUE(prompts.allAnswered());
+    StopRadio();
+    EXPECT_EQ(CommMode, SessionMode::Idle);
+    int written = 0;
+    for (int32_t a = 0x0100; a <= 0x7FF0; a += 16) {
+        if (GetNextCommAddr(a) != a) continue;
+        ++written;
+        ASSERT_TRUE(std::equal(CommData.begin() + a, CommData.begin() + a + 16, radio_.Mem().begin() + a))
+            << std::hex << a;
+    }
+    EXPECT_EQ(written, CommBlockTotal);
+}
+
+}  // namespace
