@@ -194,11 +194,6 @@ private:
     // Shows the channel grid, and the hyper panel in the hyper views.
     void ShowGridView(int16_t which);
     void SwitchView(int16_t listType);
-    // Takes in a cell editor that is still open before a command runs.
-    void CommitEditorFirst();
-    // What a view switch does last: the grid's double-click action on the
-    // cell the rebuild left current.
-    void GridDoubleClickAfterRebuild();
     // The two normal-channel lists of the hyper panel, from the data.
     void FillHyperChannelLists();
     void CreateEditors(QWidget* central);

@@ -143,7 +143,7 @@ void frmMain::RunCommand(MainCommand command) {
     // Whatever replaces the data, switches the view or opens a dialog first
     // takes in a cell that is still being edited, into the list it was
     // opened on.
-    CommitEditorFirst();
+    CommitPendingEditor();
     switch (command) {
         case C::FileNew: FileNew(); break;
         case C::FileOpen: FileOpen(); break;
@@ -177,9 +177,8 @@ void frmMain::SwitchView(int16_t listType) {
     CHListType = listType;
     ShowGridView(0);
     ShowListByData();
-    GridDoubleClickAfterRebuild();
+    // The rebuild leaves the current cell in the last, empty column, where
+    // the double-click opens nothing and only makes that row the edit
+    // position.
+    MSFlexGrid1_DblClick(0);
 }
-
-void frmMain::CommitEditorFirst() {}
-
-void frmMain::GridDoubleClickAfterRebuild() {}

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "ScriptedFileDialogs.h"
 #include "ScriptedPrompts.h"
@@ -23,13 +21,6 @@ using platform::Icon;
 
 namespace {
 
-std::string FileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 constexpr const char* kClearAll = "All data will be cleared.";
 constexpr const char* kModified = "File has been modify,save it now?";
 constexpr const char* kSaveFirst = "Data has been modified. Save it first?";
@@ -41,7 +32,8 @@ protected:
     void SetUp() override {
         for (const char* f : {"language/english.ini", "language/Tchinese.ini", "Init/314KTR_0.dat",
                               "Init/314KTR_0.fre"})
-            folder.write(f, FileBytes(std::string(KQ_SOURCE_DIR) + "/data/" + f));
+            std::filesystem::copy_file(std::string(KQ_SOURCE_DIR) + "/data/" + f, folder.write(f, ""),
+                                       std::filesystem::copy_options::overwrite_existing);
         LangIndex = 1;
         LangFilePath = "language/english.ini";
         InitMsgText();

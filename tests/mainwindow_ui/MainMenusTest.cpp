@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <memory>
-#include <sstream>
 
 #include <QAction>
 #include <QApplication>
@@ -41,6 +39,7 @@
 #include "mainwindow/frmAbout.h"
 #include "mainwindow/frmMain.h"
 #include "platform/ComboBox.h"
+#include "platform/TextBox.h"
 #include "platform/Controls.h"
 #include "platform/UserSettings.h"
 
@@ -54,13 +53,6 @@ using platform::Buttons;
 using platform::Icon;
 
 namespace {
-
-std::string FileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 std::string S(const QString& q) { return q.toStdString(); }
 
@@ -76,7 +68,8 @@ protected:
     void SetUp() override {
         for (const char* f : {"language/english.ini", "language/Tchinese.ini", "Init/314KTR_0.dat",
                               "Init/314KTR_0.fre", "Init/314KTR_1.dat", "Init/314KTR_1.fre"})
-            folder.write(f, FileBytes(std::string(KQ_SOURCE_DIR) + "/data/" + f));
+            std::filesystem::copy_file(std::string(KQ_SOURCE_DIR) + "/data/" + f, folder.write(f, ""),
+                                       std::filesystem::copy_options::overwrite_existing);
         previousSettings_ = platform::SetUserSettings(&settings_);
         UseLanguage(1);
         InitMsgText();
@@ -301,6 +294,26 @@ TEST_F(MainMenus, TreeSwitchesViewsAndTheRootAndChannelNodesChangeNothing) {
     Key(tree, Qt::Key_Enter);
     EXPECT_EQ(CHListType, 0);
     EXPECT_EQ(S(window->MSFlexGrid1->TextMatrix(20, GetShowCol(Col::RxFre))), "145.00000");
+}
+
+TEST_F(MainMenus, AnOpenCellEditorIsTakenIntoItsOwnListBeforeTheViewSwitches) {
+    CurData.CHCount = 0;
+    Open();
+    window->MSFlexGrid1->SetCurrentCell(9, GetShowCol(Col::RxFre));
+    window->MSFlexGrid1_DblClick(0);
+    ASSERT_FALSE(window->TextFreRx->isHidden());
+    Type(window->TextFreRx, "145.5");
+    const auto limitBefore = CurData.LimitCH;
+
+    ClickNode("N101");
+    EXPECT_TRUE(window->TextFreRx->isHidden());
+    ASSERT_EQ(CurData.CHCount, 1);
+    EXPECT_EQ(UFreList[0].CHNo, 9);
+    EXPECT_EQ(CurData.LimitCH, limitBefore);
+    // The view's double-click lands on the empty last column of its last
+    // even row: no editor, only that row becomes the current channel.
+    EXPECT_EQ(CurCHNo, 10);
+    EXPECT_TRUE(window->TextFreRx->isHidden());
 }
 
 TEST_F(MainMenus, ALanguageSwitchRelocalisesMenusTreeAndGridAndKeepsTheView) {
