@@ -94,6 +94,21 @@ void frmAbout::Form_Load() {
     lblTitle->setText(QString::fromStdString(platform::AppTitle()));
     lblDisclaimer->setText(Lang(2100));
     lblDescription->setText(Lang(2101));
+    FitTexts();
+}
+
+// A language's texts may need more lines than the box was drawn for: the
+// label grows and everything below it moves down with the box's bottom.
+void frmAbout::FitTexts() {
+    for (QLabel* label : {lblDescription, lblDisclaimer}) {
+        const int extra = label->heightForWidth(label->width()) - label->height();
+        if (extra <= 0) continue;
+        const int below = label->geometry().bottom();
+        label->resize(label->width(), label->height() + extra);
+        for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (w != label && w->y() > below) w->move(w->x(), w->y() + extra);
+        setFixedSize(width(), height() + extra);
+    }
 }
 
 void frmAbout::cmdSysInfo_Click() { StartSysInfo(); }

@@ -37,6 +37,7 @@ public:
 
 private:
     void Form_Load();
+    void FitTexts();
 };
 
 // Starts the system information tool; here always its "not available" message.
