@@ -6,7 +6,6 @@
 // hyper panel add their parts to the same class.
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,11 +15,9 @@
 #include "mainwindow/MainCommands.h"
 
 class ChannelGrid;
-enum class CellEditor : int8_t;
 class QAction;
 class QCheckBox;
 class QFrame;
-class QKeyEvent;
 class QLabel;
 class QTimer;
 class QTreeWidget;
@@ -30,6 +27,9 @@ namespace platform {
 class ComboBox;
 class TextBox;
 }
+// The in-cell editors' names (mainwindow/CellEditing.h).
+enum class CellEditor : int8_t;
+class QKeyEvent;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -210,6 +210,15 @@ private:
     void LoadHyperPanelLists();
     void ShowHyperPanel();
     double SplitterLeftTwips() const;
+    double ClientTopOfCentralTwips() const;
+
+    RowLookups lookups_;
+    QLabel* statusText_ = nullptr;
+    QLabel* statusDate_ = nullptr;
+    QLabel* statusTime_ = nullptr;
+    QTimer* clockTimer_ = nullptr;
+    RedrawSeam* seam_ = nullptr;
+    bool unloaded_ = false;
 
     // In-cell editing (frmMainEditors.cpp).
     class EditorKeys;
@@ -230,14 +239,6 @@ private:
     EditorKeys* editorKeys_ = nullptr;
     // The receive text last warned about: one mistake, one warning, however
     // many cell moves try to store it; Enter in the editor warns again.
-    std::optional<std::string> rxWarnedText_;
-    double ClientTopOfCentralTwips() const;
-
-    RowLookups lookups_;
-    QLabel* statusText_ = nullptr;
-    QLabel* statusDate_ = nullptr;
-    QLabel* statusTime_ = nullptr;
-    QTimer* clockTimer_ = nullptr;
-    RedrawSeam* seam_ = nullptr;
-    bool unloaded_ = false;
+    std::string rxWarnedText_;
+    bool rxWarned_ = false;
 };

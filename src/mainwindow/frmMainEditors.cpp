@@ -179,7 +179,7 @@ void frmMain::ShowEditorOverCell(CellEditor e) {
     QWidget* editor = EditorWidget(e);
     if (!editor) return;
     editListType_ = CHListType;
-    rxWarnedText_.reset();
+    rxWarned_ = false;
     const QRect cell = MSFlexGrid1->CellRect(GridEditRow, GridEditCol);
     const QPoint at = MSFlexGrid1->pos() + cell.topLeft();
     const int height = IsTextEditor(e) ? cell.height() : editor->sizeHint().height();
@@ -279,7 +279,8 @@ bool frmMain::StoreReceiveText() {
     }
     const RxText kind = ClassifyRxText(text);
     if (kind == RxText::NotANumber) {
-        if (rxWarnedText_ != text) ShowFreWarning(kShowWarning);
+        if (!rxWarned_ || rxWarnedText_ != text) ShowFreWarning(kShowWarning);
+        rxWarned_ = true;
         rxWarnedText_ = text;
         TextFreRx->setFocus();
         return false;
@@ -334,7 +335,7 @@ bool frmMain::EditorKey(CellEditor e, QKeyEvent* event) {
             case KeyAction::Pass: return false;
             case KeyAction::Swallow: return true;
             case KeyAction::Commit:
-                rxWarnedText_.reset();
+                rxWarned_ = false;
                 if (SaveOldData()) MSFlexGrid1->setFocus();
                 return true;
         }
