@@ -445,6 +445,7 @@ void FinishComm(bool ok) {
                 case SessionMode::Read:
                     SetBandByRadio();
                     GetDataByComm();
+                    if (FactoryActive() && l.hooks.factory.readSucceeded) l.hooks.factory.readSucceeded();
                     IsNewFile = -1;
                     DataFileName = kUntitledFileName;
                     SaveOldRadioData();

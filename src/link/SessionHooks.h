@@ -45,6 +45,9 @@ struct FactorySessionSteps {
     std::function<void(std::span<const uint8_t>)> onTestData;
     // True once the last test block of a factory write is acknowledged.
     std::function<bool()> testDataWritten;
+    // A read has succeeded: the test bytes it read join the working data
+    // (before the data becomes the saved copy).
+    std::function<void()> readSucceeded;
 };
 
 struct SessionHooks {

@@ -5,6 +5,8 @@
 
 #include "core/FactoryDataHooks.h"
 #include "core/TextCodec.h"
+#include "link/FactorySteps.h"
+#include "link/Session.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SafeFile.h"
 
@@ -49,6 +51,7 @@ void InitTestData() {
 }
 
 void InstallTestDataHooks() {
+    Hooks().factory = FactorySteps();
     FactoryDataHooks& h = FactoryHooks();
     h.enabled = [] { return TestDataEnable; };
     h.saveOld = [] { OldTestData = TestData; };

@@ -32,8 +32,9 @@ bool IsFactoryMarker(std::span<const uint8_t> fileBytes);
 // the data files. Nothing is ever reported.
 void InitTestData();
 
-// Joins the test record to the saved copy, the change test and the data
-// files (they ask TestDataEnable themselves); InitTestData does it.
+// Joins the test record to the saved copy, the change test, the data files
+// and the radio sessions (they ask TestDataEnable themselves); InitTestData
+// does it.
 void InstallTestDataHooks();
 
 // The .ted file beside a data file: the path without its last four
