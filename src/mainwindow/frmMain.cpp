@@ -159,6 +159,11 @@ void frmMain::CreateControls() {
 
     connect(MSFlexGrid1, &ChannelGrid::KeyDown, this,
             [this](int key, int shift) { MSFlexGrid1_KeyDown(0, key, shift); });
+
+    CreateMenus();
+    CreateToolBarButtons();
+    ConnectTree();
+    CreateHyperPanel();
 }
 
 void frmMain::CreateEditors(QWidget* central) {
@@ -218,8 +223,7 @@ void frmMain::Form_Load() {
     ComboSetting = false;
     FormLoaded = false;
     ListRefreshing = true;
-    // The menu items that the feature switches show or hide are set by the
-    // menu builder when it creates them.
+    ShowMenusBySwitches();
     picSplitter->raise();
     LoadFormLanguage(this);
     MnuViewToolBar->setChecked(true);
@@ -246,8 +250,6 @@ void frmMain::Form_ReLoad() {
     LoadShowTree();
     ShowListByData();
 }
-
-void frmMain::LoadShowTree() { tvTreeView->clear(); }
 
 void frmMain::SetGridFixedFormat() {
     MSFlexGrid1->SetCols(kGridCols);

@@ -4,15 +4,19 @@
 // the frame (load, reload, unload, layout, title) and the channel grid's
 // views and row clipboard; the tree, the menus, the in-cell editors and the
 // hyper panel add their parts to the same class.
+#include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include <QMainWindow>
 
 #include "mainwindow/ChannelRowText.h"
+#include "mainwindow/MainCommands.h"
 
 class ChannelGrid;
 class QAction;
+class QCheckBox;
 class QFrame;
 class QLabel;
 class QTimer;
@@ -53,6 +57,42 @@ public:
     void imgSplitter_MouseUp();
     // Builds the tree of data areas.
     void LoadShowTree();
+
+    // ---- menus, toolbar and tree ----
+    // Runs a command of the menus, the toolbar or the tree.
+    void RunCommand(MainCommand command);
+    void mnuFileNew_Click() { RunCommand(MainCommand::FileNew); }
+    void mnuFileOpen_Click() { RunCommand(MainCommand::FileOpen); }
+    void mnuFileSave_Click() { RunCommand(MainCommand::FileSave); }
+    void mnuFileSaveAs_Click() { RunCommand(MainCommand::FileSaveAs); }
+    void mnuFileExit_Click() { RunCommand(MainCommand::FileExit); }
+    void MnuModelInfo_Click() { RunCommand(MainCommand::ModelInfo); }
+    void mnuEditCH_Normal_Click() { RunCommand(MainCommand::ViewNormal); }
+    void mnuEditCH_Limit_Click() { RunCommand(MainCommand::ViewLimit); }
+    void mnuEditCH_Hyper1_Click() { RunCommand(MainCommand::ViewHyper1); }
+    void mnuEditCH_Hyper2_Click() { RunCommand(MainCommand::ViewHyper2); }
+    void MnuSetInit_Click() { RunCommand(MainCommand::SetInit); }
+    void mnuProRead_Click() { RunCommand(MainCommand::ProRead); }
+    void MnuProWrite_Click() { RunCommand(MainCommand::ProWrite); }
+    void MnuEMg_Click() { RunCommand(MainCommand::EmbedInfo); }
+    void MnuHelpAbout_Click() { RunCommand(MainCommand::HelpAbout); }
+    // The toolbar's click by button key; an unknown key does nothing.
+    void tbToolBar_ButtonClick(std::string_view key);
+    // A click (or Enter) on the tree node `key`.
+    void tvTreeView_NodeClick(std::string_view key);
+    // A menu item or a toolbar button by its name or key; nullptr when none.
+    QAction* MenuItem(std::string_view name) const;
+    QAction* ToolButton(std::string_view key) const;
+
+    // ---- hyper bank panel ----
+    // Store a panel control's value into the viewed bank (hyper views only).
+    void Combo2_Click(int16_t index);
+    void Check1_Click(int16_t index);
+    std::array<platform::ComboBox*, 14> Combo2{};
+    std::array<QCheckBox*, 9> Check1{};
+    std::array<QLabel*, 8> Label1{};
+    std::array<QLabel*, 2> Label2{};
+    QLabel* Label3 = nullptr;
 
     // ---- channel grid views ----
     // Shape, headers and lists of the current view, then every row.
@@ -146,6 +186,16 @@ private:
     class RedrawSeam;
 
     void CreateControls();
+    void CreateMenus();
+    void CreateToolBarButtons();
+    void ConnectTree();
+    void CreateHyperPanel();
+    void ShowMenusBySwitches();
+    // Shows the channel grid, and the hyper panel in the hyper views.
+    void ShowGridView(int16_t which);
+    void SwitchView(int16_t listType);
+    // The two normal-channel lists of the hyper panel, from the data.
+    void FillHyperChannelLists();
     void CreateEditors(QWidget* central);
     void CreateStatusBar();
     void UpdateClock();

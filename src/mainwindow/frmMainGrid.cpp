@@ -205,10 +205,6 @@ void frmMain::ReShowGrid(int16_t index, int16_t row, int16_t /*col*/) {
     }
 }
 
-void frmMain::LoadHyperPanelLists() {}
-
-void frmMain::ShowHyperPanel() {}
-
 void frmMain::MSFlexGrid1_KeyDown(int16_t index, int keyCode, int shift) {
     if (index > 0) return;
     // The rows of the limit and hyper views are not normal channels: the

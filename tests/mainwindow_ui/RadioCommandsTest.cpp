@@ -1,0 +1,110 @@
+// The radio commands of the menus, the toolbar and the tree, run against the
+// simulated radio in-process.
+// First: the fixture names a member "slots", which Qt's headers would turn
+// into a keyword.
+#include "../link/SessionFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include <QAction>
+#include <QApplication>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+
+#include "ScriptedFileDialogs.h"
+#include "core/ChannelOps.h"
+#include "mainwindow/ChannelGrid.h"
+#include "mainwindow/ColumnMap.h"
+#include "mainwindow/MainCommands.h"
+#include "mainwindow/frmMain.h"
+#include "platform/UserSettings.h"
+
+namespace {
+
+class RadioCommands : public SessionFixture {
+protected:
+    void SetUp() override {
+        SessionFixture::SetUp();
+        previousSettings_ = platform::SetUserSettings(&settings_);
+        LangIndex = 1;
+        LangFilePath = "language/english.ini";
+        RadioModel = "314KTR";
+        ModelName = "KQ-314";
+        // The read's save-first answer runs the window's own Save.
+        Hooks().saveData = [] { FileSave(); };
+        window = std::make_unique<frmMain>();
+        window->Form_Load();
+        window->show();
+        QApplication::processEvents();
+    }
+    void TearDown() override {
+        window.reset();
+        platform::SetUserSettings(previousSettings_);
+        EXPECT_TRUE(dialogs.allAnswered());
+        SessionFixture::TearDown();
+    }
+    std::string RxCell(int row) {
+        return window->MSFlexGrid1->TextMatrix(row, GetShowCol(Col::RxFre)).toStdString();
+    }
+    void ClickNode(std::string_view key) {
+        for (QTreeWidgetItemIterator it(window->tvTreeView); *it; ++it)
+            if ((*it)->data(0, Qt::UserRole).toString().toStdString() == key)
+                emit window->tvTreeView->itemClicked(*it, 0);
+    }
+
+    platform::MemoryUserSettings settings_;
+    platform::UserSettingsStore* previousSettings_ = nullptr;
+    ScriptedFileDialogs dialogs;
+    std::unique_ptr<frmMain> window;
+};
+
+TEST_F(RadioCommands, WrittenFromTheMenuAndReadBackFromTheToolbar) {
+    for (int16_t no : {1, 3, 6}) AddChannel(PlainChannel(no));
+    SaveOldRadioData();
+    const ByteVec before = DataSnapshot();
+    ExpectWriteAsk();
+    ExpectText(2005);
+    window->MenuItem("MnuProWrite")->trigger();
+    ASSERT_TRUE(prompts.allAnswered());
+    ExpectIdle();
+    EXPECT_EQ(DataSnapshot(), before);  // a write leaves the data alone
+
+    CurData.CHCount = 0;
+    SaveOldRadioData();
+    window->ReShowListByData();
+    ASSERT_TRUE(RxCell(3).empty());
+
+    ExpectReadAsk();
+    ExpectText(2004);
+    window->ToolButton("TCommRead")->trigger();
+    ASSERT_TRUE(prompts.allAnswered());
+    ExpectIdle();
+    for (int row : {1, 3, 6}) EXPECT_EQ(RxCell(row), "145.12500") << row;
+    for (int row : {2, 4, 5}) EXPECT_TRUE(RxCell(row).empty()) << row;
+    EXPECT_TRUE(window->windowTitle().endsWith(":new.dat]"));
+    EXPECT_NE(IsNewFile, 0);
+    EXPECT_FALSE(IsDataChanged());
+}
+
+TEST_F(RadioCommands, ReadWhoseSaveFirstWasCancelledSendsNothing) {
+    IsNewFile = -1;
+    DataFileName = "new.dat";
+    AddChannel(PlainChannel(4));  // a change
+    prompts.expect(GetMsgText("9001"), Buttons::YesNoCancel, Answer::Yes);
+    dialogs.expectSave(std::nullopt);
+    window->MenuItem("mnuProRead")->trigger();
+    ExpectNothingSent();
+    EXPECT_TRUE(IsCHExist(4));
+}
+
+TEST_F(RadioCommands, TheEmbeddedInformationNodeReadsAtOnceWithoutAQuestion) {
+    ClickNode("N9");
+    RunClock();
+    EXPECT_EQ(embedViews, 1);
+    ExpectIdle();
+    EXPECT_EQ(progressDialogs, 0);
+}
+
+}  // namespace
