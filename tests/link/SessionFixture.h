@@ -40,12 +40,12 @@ using ByteVec = std::vector<uint8_t>;
 
 // Which units of a radio image are in use; everything else is marked empty.
 struct RadioUse {
-    std::set<int> slots;   // channel slots 0..767 (758.. are the limit channels)
+    std::set<int> channelSlots;  // channel slots 0..767 (758.. are the limit channels)
     std::set<int> tone2;   // two-tone calls 0..23
     std::set<int> tone5;   // five-tone codes 0..99
     static RadioUse All() {
         RadioUse u;
-        for (int i = 0; i < 768; ++i) u.slots.insert(i);
+        for (int i = 0; i < 768; ++i) u.channelSlots.insert(i);
         for (int i = 0; i < 24; ++i) u.tone2.insert(i);
         for (int i = 0; i < 100; ++i) u.tone5.insert(i);
         return u;
@@ -69,7 +69,7 @@ inline void FillRadioImage(sim::SimRadio& radio, const RadioUse& use, unsigned s
     for (int i = 0; i < 768; ++i) {
         auto& b = m[image_map::kFlagNibbles + i / 2];
         const int bit = i % 2 == 0 ? 2 : 6;
-        b = use.slots.count(i) ? b & ~(1 << bit) : b | (1 << bit);
+        b = use.channelSlots.count(i) ? b & ~(1 << bit) : b | (1 << bit);
     }
     radio.SetReadPassword("");
 }

@@ -62,7 +62,7 @@ TEST_F(SessionSoakTest, ThreeHundredSessionsWithRandomFaults) {
         }
         MakeRadio(config);
         RadioUse use{{0, 1, 9, 200, 761}, {2}, {0, 99}};
-        for (int i = 0; i < 10; ++i) use.slots.insert(static_cast<int>(rng() % 768));
+        for (int i = 0; i < 10; ++i) use.channelSlots.insert(static_cast<int>(rng() % 768));
         FillRadioImage(*radio, use, rng());
         answers.NewSession();
         const ByteVec before = DataSnapshot();

@@ -1,8 +1,5 @@
 // The radio commands of the menus, the toolbar and the tree, run against the
 // simulated radio in-process.
-// First: the fixture names a member "slots", which Qt's headers would turn
-// into a keyword.
-#include "../link/SessionFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +10,7 @@
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
+#include "../link/SessionFixture.h"
 #include "ScriptedFileDialogs.h"
 #include "core/ChannelOps.h"
 #include "mainwindow/ChannelGrid.h"
