@@ -63,6 +63,8 @@ ChannelGrid::ChannelGrid(QWidget* parent) : QTableWidget(parent) {
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setCornerButtonEnabled(false);
     setWordWrap(false);
+    // Narrow columns such as ">>" would otherwise show "..." in place of their text.
+    setTextElideMode(Qt::ElideNone);
     horizontalHeader()->setMinimumSectionSize(0);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
