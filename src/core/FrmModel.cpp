@@ -90,7 +90,8 @@ void FrmModel::Combo1_Click(int index) {
 void FrmModel::CommandOK_Click() {
     const int chosen = combo1_->ListIndex();
     if (chosen >= 0 && chosen != PlanInUse() &&
-        platform::MsgBox(MsgText.MsgClearFre, platform::Buttons::OkCancel, platform::Icon::Exclamation) ==
+        platform::MsgBoxTitled(MsgText.MsgClearFre, MsgText.MsgWarning, platform::Buttons::OkCancel,
+                               platform::Icon::Exclamation) ==
             platform::Answer::Ok) {
         PCBand = static_cast<int16_t>(chosen);
         SetBandByType(PCBand);

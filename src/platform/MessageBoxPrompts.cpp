@@ -45,7 +45,7 @@ Answer FromQt(int b) {
 }  // namespace
 
 Answer MessageBoxPrompts::Ask(const Prompt& prompt) {
-    QMessageBox box(ToQt(prompt.icon), QString::fromStdString(AppTitle()),
+    QMessageBox box(ToQt(prompt.icon), QString::fromStdString(prompt.title.empty() ? AppTitle() : prompt.title),
                     QString::fromStdString(prompt.text), ToQt(prompt.buttons),
                     QApplication::activeWindow());
     const int pressed = box.exec();

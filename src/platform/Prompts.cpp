@@ -26,7 +26,11 @@ PromptService* SetPromptService(PromptService* service) { return std::exchange(g
 PromptService* CurrentPromptService() { return g_service; }
 
 Answer MsgBox(std::string_view text, Buttons buttons, Icon icon) {
-    Prompt p{std::string(text), buttons, icon};
+    return MsgBoxTitled(text, {}, buttons, icon);
+}
+
+Answer MsgBoxTitled(std::string_view text, std::string_view title, Buttons buttons, Icon icon) {
+    Prompt p{std::string(text), buttons, icon, std::string(title)};
     if (!g_service) return FirstButton(buttons);
     return g_service->Ask(p);
 }

@@ -14,6 +14,7 @@ struct Prompt {
     std::string text;  // UTF-8
     Buttons buttons = Buttons::Ok;
     Icon icon = Icon::None;
+    std::string title;  // empty: the application title
 };
 
 class PromptService {
@@ -29,6 +30,8 @@ PromptService* CurrentPromptService();
 
 // Shows a message box with the application title as caption.
 Answer MsgBox(std::string_view text, Buttons buttons = Buttons::Ok, Icon icon = Icon::None);
+// The same with a caption of its own.
+Answer MsgBoxTitled(std::string_view text, std::string_view title, Buttons buttons, Icon icon);
 
 // The caption of every message box: the application title.
 void SetAppTitle(std::string title);

@@ -514,6 +514,7 @@ TEST_F(BandPlanDialog, TheOtherPlanStartsItsDefaultDataUntitled) {
     dialog.Combo1(1)->SetListIndex(1);
     prompts.expect("Frequency data will be cleared.", Buttons::OkCancel, Answer::Ok, Icon::Exclamation, true);
     dialog.CommandOK_Click();
+    EXPECT_EQ(prompts.asked().back().title, "Warning");
     EXPECT_EQ(PCBand, 1);
     EXPECT_EQ(FreLimitText, plan1Bands);
     EXPECT_FALSE(IsCHExist(50));
