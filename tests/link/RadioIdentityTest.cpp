@@ -98,7 +98,7 @@ TEST_F(RadioIdentityTest, ChecksShowTheirMessagesInOrder) {
         bool killed, stunned, writing;
         std::vector<platform::Prompt> boxes;
     };
-    const platform::Prompt wrongBand{"Frequencys is wrong!", Buttons::Ok, Icon::Exclamation};
+    const platform::Prompt wrongBand{"Frequencys is wrong!", Buttons::Ok, Icon::Exclamation, ""};
     const Case cases[] = {
         {"matching radio", "314KTR", "V200", 0, 0, false, false, true, {}},
         {"alias model and older version read", "YH314KT", "V100", 0, 0, false, false, false, {}},
@@ -110,7 +110,7 @@ TEST_F(RadioIdentityTest, ChecksShowTheirMessagesInOrder) {
          false,
          false,
          false,
-         {{"Model type is wrong. \r\nPC is KQ-314\r\nRadio is ABC", Buttons::Ok, Icon::None}}},
+         {{"Model type is wrong. \r\nPC is KQ-314\r\nRadio is ABC", Buttons::Ok, Icon::None, ""}}},
         {"wrong version",
          "314KTR",
          "V20",
@@ -119,7 +119,7 @@ TEST_F(RadioIdentityTest, ChecksShowTheirMessagesInOrder) {
          false,
          false,
          false,
-         {{"Version is wrong. Overwrite?\r\nPC is V200\r\nRadio is V20", Buttons::Ok, Icon::None}}},
+         {{"Version is wrong. Overwrite?\r\nPC is V200\r\nRadio is V20", Buttons::Ok, Icon::None, ""}}},
         {"wrong band is no matter in a read", "314KTR", "V200", 1, 0, false, false, false, {}},
         {"wrong band in a write", "314KTR", "V200", 1, 0, false, false, true, {wrongBand}},
         {"wrong model and band in a write: two boxes",
@@ -130,7 +130,7 @@ TEST_F(RadioIdentityTest, ChecksShowTheirMessagesInOrder) {
          false,
          false,
          true,
-         {{"Model type is wrong. \r\nPC is KQ-314\r\nRadio is XYZ", Buttons::Ok, Icon::None}, wrongBand}},
+         {{"Model type is wrong. \r\nPC is KQ-314\r\nRadio is XYZ", Buttons::Ok, Icon::None, ""}, wrongBand}},
         {"killed radio can be read", "314KTR", "V200", 0, 0, true, false, false, {}},
         {"killed radio refuses a write",
          "314KTR",
@@ -140,7 +140,7 @@ TEST_F(RadioIdentityTest, ChecksShowTheirMessagesInOrder) {
          true,
          true,
          true,
-         {{"Radio is killed,can't be written!", Buttons::Ok, Icon::None}}},
+         {{"Radio is killed,can't be written!", Buttons::Ok, Icon::None, ""}}},
         {"stunned radio refuses a write",
          "314KTR",
          "V200",
@@ -149,7 +149,7 @@ TEST_F(RadioIdentityTest, ChecksShowTheirMessagesInOrder) {
          false,
          true,
          true,
-         {{"Radio is fainted,can't be written!", Buttons::Ok, Icon::None}}},
+         {{"Radio is fainted,can't be written!", Buttons::Ok, Icon::None, ""}}},
         {"killed is not looked at after a failed check", "314KTR", "V200", 1, 0, true, false, true, {wrongBand}},
     };
     for (const auto& c : cases) {
