@@ -48,8 +48,8 @@ void InitRadioData() {
 }
 
 void NewRadioData() {
-    // The radio's killed and stunned flags belong to the link state; they are
-    // cleared here once the link state exists.
+    RadioKilled = 0;
+    RadioStunned = 0;
     GridCopyFlag = {};
     IsNewFile = -1;
     DataFileName = "new.dat";

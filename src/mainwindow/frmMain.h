@@ -76,6 +76,20 @@ public:
     void MnuProWrite_Click() { RunCommand(MainCommand::ProWrite); }
     void MnuEMg_Click() { RunCommand(MainCommand::EmbedInfo); }
     void MnuHelpAbout_Click() { RunCommand(MainCommand::HelpAbout); }
+    void MnuViewSetMode_Click() { RunCommand(MainCommand::Options); }
+    void MnuViewDTMF_Click() { RunCommand(MainCommand::DTMF); }
+    void MnuView2Tone_Click() { RunCommand(MainCommand::TwoTone); }
+    void MnuView5Tone_Click() { RunCommand(MainCommand::FiveTone); }
+    void MnuViewScan_Click() { RunCommand(MainCommand::Scan); }
+    void MnuViewAlert_Click() { RunCommand(MainCommand::Alert); }
+    void MnuCommBook_Click() { RunCommand(MainCommand::CommBook); }
+    void MnuViewNote_Click() { RunCommand(MainCommand::Note); }
+    void mnuTestData_Click() { RunCommand(MainCommand::TestData); }
+    void MnuCHBatch_Click() { RunCommand(MainCommand::CHBatch); }
+    void MnuSetCom_Click() { RunCommand(MainCommand::SetCom); }
+    void MnuSetLanguage_Click() { RunCommand(MainCommand::SetLanguage); }
+    void MnuProPassWord_Click() { RunCommand(MainCommand::ProPassWord); }
+    void MnuHelpContent_Click() { RunCommand(MainCommand::HelpContent); }
     // The toolbar's click by button key; an unknown key does nothing.
     void tbToolBar_ButtonClick(std::string_view key);
     // A click (or Enter) on the tree node `key`.

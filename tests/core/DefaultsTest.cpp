@@ -182,7 +182,11 @@ TEST_F(Defaults, NewRadioDataStartsUntitledWithOneChannel) {
     UFreList[1].CHNo = 99;
     CurData.CHCount = 40;
     GridCopyFlag = {1, 1, 2};
+    RadioKilled = -1;
+    RadioStunned = -1;
     NewRadioData();
+    EXPECT_EQ(RadioKilled, 0);
+    EXPECT_EQ(RadioStunned, 0);
     EXPECT_EQ(IsNewFile, -1);
     EXPECT_EQ(DataFileName, "new.dat");
     EXPECT_EQ(BookFileName, "new.cb");
