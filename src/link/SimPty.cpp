@@ -2,6 +2,8 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sched.h>
+#include <sys/prctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -12,6 +14,15 @@
 #include <cstring>
 
 namespace sim {
+
+namespace {
+// How long an idle server sleeps before it looks at `stop` again.
+constexpr int64_t kIdleWaitUs = 50'000;
+// A sleeping thread wakes tens of microseconds late, more on a busy or
+// virtual machine: the server sleeps until this long before a byte is due
+// and spends the rest looking at the line.
+constexpr int64_t kWakeMarginUs = 250;
+}  // namespace
 
 int64_t MonotonicUs() {
     using namespace std::chrono;
@@ -60,17 +71,23 @@ void SimPty::Close() {
 }
 
 void SimPty::Serve(SimRadio& radio, const std::atomic<bool>& stop, const std::function<void()>& afterStep) {
+    // Paced bytes are due at exact microseconds, one every 1.04 ms: the
+    // kernel's default timer slack of this thread (50 us) would make every
+    // wait late, so it is kept as small as it goes while serving.
+    const int previousSlack = ::prctl(PR_GET_TIMERSLACK, 0, 0, 0, 0);
+    ::prctl(PR_SET_TIMERSLACK, 1UL, 0, 0, 0);
     const int64_t start = MonotonicUs();
     while (!stop && master_ >= 0) {
-        int64_t now = MonotonicUs() - start;
-        int timeoutMs = 50;
-        if (!queue_.empty()) {
-            const int64_t wait = queue_.front().atUs - now;
-            timeoutMs = static_cast<int>(std::clamp<int64_t>((wait + 999) / 1000, 0, 50));
-        }
+        int64_t waitUs = kIdleWaitUs;
+        if (!queue_.empty())
+            waitUs = std::clamp<int64_t>(queue_.front().atUs - (MonotonicUs() - start), 0, kIdleWaitUs);
+        const int64_t sleepUs = std::max<int64_t>(waitUs - kWakeMarginUs, 0);
+        const timespec timeout{static_cast<time_t>(sleepUs / 1'000'000),
+                               static_cast<long>(sleepUs % 1'000'000) * 1000};
         pollfd p{master_, POLLIN, 0};
-        const int r = ::poll(&p, 1, timeoutMs);
-        now = MonotonicUs() - start;
+        const int r = ::ppoll(&p, 1, &timeout, nullptr);
+        if (r == 0 && sleepUs == 0 && waitUs > 0) ::sched_yield();
+        int64_t now = MonotonicUs() - start;
         if (r > 0 && (p.revents & POLLIN)) {
             uint8_t buf[4096];
             const auto n = ::read(master_, buf, sizeof buf);
@@ -82,7 +99,10 @@ void SimPty::Serve(SimRadio& radio, const std::atomic<bool>& stop, const std::fu
                 std::stable_sort(queue_.begin(), queue_.end(),
                                  [](const Emission& a, const Emission& b) { return a.atUs < b.atUs; });
             }
+            now = MonotonicUs() - start;
         }
+        // Everything due by now goes out, and nothing before its time: a
+        // paced byte sent with the next one would reach the program early.
         while (!queue_.empty() && queue_.front().atUs <= now) {
             const auto e = std::move(queue_.front());
             queue_.pop_front();
@@ -105,6 +125,7 @@ void SimPty::Serve(SimRadio& radio, const std::atomic<bool>& stop, const std::fu
         }
         if (afterStep) afterStep();
     }
+    if (previousSlack > 0) ::prctl(PR_SET_TIMERSLACK, static_cast<unsigned long>(previousSlack), 0, 0, 0);
 }
 
 }  // namespace sim

@@ -31,6 +31,8 @@ public:
     // Serves the radio until `stop` is set or the line is cut: bytes from the
     // program go to the radio, its echo and replies go back at their times.
     // `afterStep` runs after every turn (the tool writes its transcript there).
+    // Bytes go out within microseconds of their due times: the server sleeps
+    // until shortly before each one and keeps turning for the last stretch.
     void Serve(SimRadio& radio, const std::atomic<bool>& stop, const std::function<void()>& afterStep = {});
 
 private:
