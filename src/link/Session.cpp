@@ -587,7 +587,13 @@ void OnCommEvent(int event) {
             if (l.lastWasWrite) OnResend();
             break;
         case ReplyKind::Link: NextCommStep(); break;
-        case ReplyKind::Identify: OnIdentify(); break;
+        case ReplyKind::Identify:
+            // Mended: only the identification request is answered this way.
+            // Acting on such bytes in another state stopped the reply timer
+            // and left the session waiting for ever, or would pass a block
+            // over unread; the time-out there repeats or asks instead.
+            if (CommState == SessionState::Identify) OnIdentify();
+            break;
         case ReplyKind::PassWordData: OnPassWordData(rx); break;
         case ReplyKind::TestData:
             if (factory.onTestData) factory.onTestData(rx);

@@ -50,6 +50,18 @@ protected:
     void SetRadioPassWord(std::array<uint8_t, 4> bytes) {
         std::copy(bytes.begin(), bytes.end(), radio->Mem().begin() + 0x5C);
     }
+    // The first "END" never reaches the radio; `reply` arrives in place of
+    // its echo and answer.
+    void AnswerFirstEndWith(ByteVec reply) {
+        endAnswered = false;
+        port->lose = [this, reply](const ByteVec& frame) {
+            if (frame != ByteVec({'E', 'N', 'D'}) || endAnswered) return false;
+            endAnswered = true;
+            clock.Schedule(clock.NowUs(), [this, reply] { port->Inject(reply); });
+            return true;
+        };
+    }
+    bool endAnswered = false;
 };
 
 TEST_F(SessionTest, FullReadTakesEveryBlockAndBecomesTheSavedData) {
@@ -388,13 +400,7 @@ TEST_F(SessionTest, LoneResendByteOutsideAWriteIsIgnored) {
         SetRadioPassWord({'1', '2', 0, 0});
         typedPassWord = "12";
         // The restart's "END" comes back as its echo and a lone 0x0A.
-        bool injected = false;
-        port->lose = [&](const ByteVec& frame) {
-            if (frame != ByteVec({'E', 'N', 'D'}) || injected) return false;
-            injected = true;
-            clock.Schedule(clock.NowUs(), [this] { port->Inject({'E', 'N', 'D', 0x0A}); });
-            return true;
-        };
+        AnswerFirstEndWith({'E', 'N', 'D', 0x0A});
         ExpectAsk(mode);
         // The stray byte took the place of the answer: no answer, Retry.
         ExpectRetryBox(Answer::Retry);
@@ -406,6 +412,24 @@ TEST_F(SessionTest, LoneResendByteOutsideAWriteIsIgnored) {
         ExpectSuccess(mode);
         TearDown();
     }
+}
+
+// Identification bytes answer only the identification request: elsewhere
+// they neither stall the session nor stand for the answer it waits for.
+TEST_F(SessionTest, IdentificationReplyOutsideItsStateIsIgnored) {
+    SetRadioPassWord({'1', '2', 0, 0});
+    typedPassWord = "12";
+    // The restart's "END" comes back as its echo and an identification reply.
+    AnswerFirstEndWith({'E', 'N', 'D', 'I', '3', '1', '4', 'K', 'T', 'R', 0, 0, 'V', '2', '0', '0', 0, 0, 0x06});
+    ExpectReadAsk();
+    ExpectRetryBox(Answer::Retry);
+    ExpectText(2004);
+    ReadFromRadio();
+    EXPECT_TRUE(prompts.allAnswered());
+    EXPECT_TRUE(endAnswered);
+    EXPECT_EQ(passWordDialogs, 1);
+    ExpectSuccess(kRead);
+    ExpectIdle();
 }
 
 TEST_F(SessionTest, EndlessResendRequestsAskRetryAfterTenResends) {
