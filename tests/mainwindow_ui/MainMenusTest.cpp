@@ -214,6 +214,22 @@ TEST_F(MainMenus, MenuBarAndTreeInBothLanguagesAndInFactoryMode) {
     EXPECT_EQ(Item("mnuFileNew")->shortcut(), QKeySequence("Ctrl+N"));
 }
 
+// The tree keeps the width the layout gives it; a node text longer than
+// that must stay whole and be reached by scrolling, never cut short.
+TEST_F(MainMenus, TreeNodeTextsAreShownWhole) {
+    for (int16_t lang : {1, 2}) {
+        SCOPED_TRACE(lang);
+        UseLanguage(lang);
+        Open();
+        QTreeWidget* tree = window->tvTreeView;
+        const QFontMetrics metrics(tree->font());
+        for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+            const QString text = (*it)->text(0);
+            EXPECT_GE(tree->visualItemRect(*it).width(), metrics.horizontalAdvance(text)) << S(text);
+        }
+    }
+}
+
 TEST_F(MainMenus, ToolbarButtonsInOrderWithTheirTipsAndPictures) {
     Open();
     std::vector<std::string> keys;
