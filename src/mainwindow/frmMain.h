@@ -222,6 +222,7 @@ private:
     // Places kept for the hyper panel: its captions and lists, and its
     // values from the viewed bank.
     void LoadHyperPanelLists();
+    void FitHyperPanelColumns();
     void ShowHyperPanel();
     double SplitterLeftTwips() const;
     double ClientTopOfCentralTwips() const;

@@ -1,8 +1,12 @@
 // The hyper bank panel: the settings of the bank on show, edited in place.
 // Every change of a control is written into the viewed bank at once.
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 #include "core/HyperRange.h"
 #include "core/LangText.h"
@@ -39,10 +43,23 @@ constexpr std::array<Place, 9> kCheckPlaces{{
 constexpr int kComboHeight = 315;
 constexpr int kCheckHeight = 255;
 constexpr int kLabelGap = 50;
+constexpr int kColumnGap = 105;  // between the left and the right list as placed
+constexpr std::array<int, 5> kLeftColumn{0, 2, 6, 9, 10};
+constexpr std::array<int, 3> kRightColumn{1, 3, 7};
+constexpr std::array<int, 2> kHeadLeft{2160, 3840};
 constexpr std::array<bool, 8> kLabelShown{true, true, false, true, false, true, true, false};
 
 QRect PixelRect(int left, int top, int width, int height) {
     return {PixelsFromTwips(left), PixelsFromTwips(top), PixelsFromTwips(width), PixelsFromTwips(height)};
+}
+
+// The width that shows the longest item of a list whole.
+int WidthForItems(const QComboBox& box) {
+    int text = 0;
+    for (int k = 0; k < box.count(); ++k) text = std::max(text, box.fontMetrics().horizontalAdvance(box.itemText(k)));
+    QStyleOptionComboBox opt;
+    opt.initFrom(&box);
+    return box.style()->sizeFromContents(QStyle::CT_ComboBox, &opt, QSize(text, box.height()), &box).width();
 }
 
 QString Lang(int16_t id) { return QString::fromStdString(GetLangText(id)); }
@@ -128,11 +145,10 @@ void frmMain::CreateHyperPanel() {
         label->setVisible(kLabelShown[static_cast<std::size_t>(i)]);
         Label1[static_cast<std::size_t>(i)] = label;
     }
-    const std::array<int, 2> headLeft{2160, 3840};
     for (int i = 0; i < 2; ++i) {
         auto* head = platform::Named(new QLabel(i == 0 ? QStringLiteral("Left") : QStringLiteral("Right"), Frame1),
                                      "Label2", i);
-        head->move(PixelsFromTwips(headLeft[static_cast<std::size_t>(i)]), PixelsFromTwips(240));
+        head->move(PixelsFromTwips(kHeadLeft[static_cast<std::size_t>(i)]), PixelsFromTwips(240));
         Label2[static_cast<std::size_t>(i)] = head;
     }
     Label3 = platform::Named(new QLabel(Frame1), "Label3");
@@ -165,6 +181,35 @@ void frmMain::LoadHyperPanelLists() {
     SetItems(*Combo2[8], {GetLangText(1750), GetLangText(1751), GetLangText(1752)});
     SetItems(*Combo2[9], {GetLangText(7053), GetLangText(7054), GetLangText(7055)});
     SetItems(*Combo2[10], {GetLangText(7056), GetLangText(7057)});
+    FitHyperPanelColumns();
+}
+
+// The places above were made for a narrower font than ours: a list whose
+// longest item does not fit widens, and the right column and the check
+// boxes move right just as far as needed to stay clear of it.
+void frmMain::FitHyperPanelColumns() {
+    const int gap = PixelsFromTwips(kColumnGap);
+    auto fit = [&](int i) {
+        platform::ComboBox& box = *Combo2[static_cast<std::size_t>(i)];
+        const Place& p = kComboPlaces[static_cast<std::size_t>(i)];
+        box.resize(std::max(PixelsFromTwips(p.width), WidthForItems(box)), box.height());
+    };
+    for (const int i : kLeftColumn) fit(i);
+    int rightLeft = PixelsFromTwips(kComboPlaces[1].left);
+    for (const int i : kLeftColumn)
+        if (Combo2[static_cast<std::size_t>(i)]->y() < PixelsFromTwips(kComboPlaces[9].top))
+            rightLeft = std::max(rightLeft, Combo2[static_cast<std::size_t>(i)]->geometry().right() + 1 + gap);
+    int checkLeft = PixelsFromTwips(kCheckPlaces[0].left);
+    for (const int i : kRightColumn) {
+        fit(i);
+        QWidget& box = *Combo2[static_cast<std::size_t>(i)];
+        box.move(rightLeft, box.y());
+        checkLeft = std::max(checkLeft, box.geometry().right() + 1 + gap);
+    }
+    const int shift = rightLeft - PixelsFromTwips(kComboPlaces[1].left);
+    Label2[1]->move(PixelsFromTwips(kHeadLeft[1]) + shift, Label2[1]->y());
+    for (std::size_t i = 0; i < Check1.size(); ++i)
+        if (kCheckPlaces[i].shown) Check1[i]->move(checkLeft + PixelsFromTwips(kCheckPlaces[i].left - kCheckPlaces[0].left), Check1[i]->y());
 }
 
 void frmMain::FillHyperChannelLists() {

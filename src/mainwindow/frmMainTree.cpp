@@ -1,6 +1,7 @@
 // The tree of data areas: its nodes and the click dispatch.
 #include <map>
 
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QTreeWidget>
 
@@ -41,6 +42,11 @@ private:
 
 void frmMain::ConnectTree() {
     tvTreeView->setRootIsDecorated(true);
+    // The tree is narrow by layout; a long node text widens its column and
+    // brings a scroll bar instead of being cut to an ellipsis.
+    tvTreeView->setTextElideMode(Qt::ElideNone);
+    tvTreeView->header()->setStretchLastSection(false);
+    tvTreeView->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tvTreeView->installEventFilter(new TreeEnterFilter(this, tvTreeView));
     connect(tvTreeView, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* item, int) { tvTreeView_NodeClick(KeyOf(item)); });

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
@@ -212,6 +213,22 @@ TEST_F(MainMenus, MenuBarAndTreeInBothLanguagesAndInFactoryMode) {
     EXPECT_FALSE(Item("MnuViewTV")->isVisible());
     EXPECT_FALSE(Item("MnuViewScan")->isVisible());
     EXPECT_EQ(Item("mnuFileNew")->shortcut(), QKeySequence("Ctrl+N"));
+}
+
+// The tree keeps the width the layout gives it; a node text longer than
+// that must stay whole and be reached by scrolling, never cut short.
+TEST_F(MainMenus, TreeNodeTextsAreShownWhole) {
+    for (int16_t lang : {1, 2}) {
+        SCOPED_TRACE(lang);
+        UseLanguage(lang);
+        Open();
+        QTreeWidget* tree = window->tvTreeView;
+        const QFontMetrics metrics(tree->font());
+        for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+            const QString text = (*it)->text(0);
+            EXPECT_GE(tree->visualItemRect(*it).width(), metrics.horizontalAdvance(text)) << S(text);
+        }
+    }
 }
 
 TEST_F(MainMenus, ToolbarButtonsInOrderWithTheirTipsAndPictures) {
@@ -432,6 +449,33 @@ TEST_F(HyperPanel, ShowsAndEditsTheViewedBankOnly) {
     Combo(7).SetListIndex(0);
     window->Check1[0]->setChecked(false);
     EXPECT_EQ(bank2, bank2Now);
+}
+
+// Every list shows its longest item whole ("Normal Channel" is the longest
+// mode), in both languages, and no shown list covers another control.
+TEST_F(HyperPanel, ListsShowTheirItemsWholeWithoutOverlap) {
+    for (int16_t lang : {1, 2}) {
+        SCOPED_TRACE(lang);
+        UseLanguage(lang);
+        Open();
+        Item("mnuEditCH_Hyper1")->trigger();
+        std::vector<QWidget*> shown;
+        for (QWidget* w : window->Frame1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (w->isVisible() && (qobject_cast<QComboBox*>(w) || qobject_cast<QCheckBox*>(w))) shown.push_back(w);
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            if (auto* box = qobject_cast<QComboBox*>(shown[i])) {
+                QComboBox sample;
+                sample.setFont(box->font());
+                sample.setSizeAdjustPolicy(QComboBox::AdjustToContents);
+                for (int k = 0; k < box->count(); ++k) sample.addItem(box->itemText(k));
+                EXPECT_GE(box->width(), sample.sizeHint().width()) << S(box->objectName());
+            }
+            for (std::size_t j = i + 1; j < shown.size(); ++j)
+                if (qobject_cast<QComboBox*>(shown[i]) || qobject_cast<QComboBox*>(shown[j]))
+                    EXPECT_FALSE(shown[i]->geometry().intersects(shown[j]->geometry()))
+                    << S(shown[i]->objectName()) << " " << S(shown[j]->objectName());
+        }
+    }
 }
 
 TEST_F(HyperPanel, HiddenControlsPassTheirValuesThrough) {
