@@ -34,6 +34,7 @@
 #include "platform/ComboBox.h"
 #include "platform/Controls.h"
 #include "platform/FormLanguage.h"
+#include "platform/Locale.h"
 #include "platform/UserSettings.h"
 
 
@@ -216,7 +217,7 @@ void frmMain::UpdateClock() {
     const platform::DateTime now = platform::Now();
     const QLocale locale = QLocale::system();
     statusDate_->setText(locale.toString(QDate(now.year, now.month, now.day), QLocale::ShortFormat));
-    statusTime_->setText(locale.toString(QTime(now.hour, now.minute, now.second), QLocale::ShortFormat));
+    statusTime_->setText(QString::fromStdString(platform::ShortTimeText(now.hour, now.minute, now.second)));
 }
 
 void frmMain::Form_Load() {

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include <QLocale>
+#include <QTime>
 
 namespace platform {
 
@@ -26,6 +27,23 @@ uint16_t LocaleIdFromName(std::string_view name) {
 }
 
 uint16_t SystemDefaultLocaleId() { return LocaleIdFromName(PosixLocaleName()); }
+
+namespace {
+std::string ShortTimeIn(const QLocale& locale, int hour, int minute, int second) {
+    QString pattern = locale.timeFormat(QLocale::ShortFormat);
+    pattern.replace(QLatin1Char('B'), QStringLiteral("AP"));
+    return locale.toString(QTime(hour, minute, second), pattern).toStdString();
+}
+}  // namespace
+
+std::string ShortTimeText(int hour, int minute, int second) {
+    return ShortTimeIn(QLocale::system(), hour, minute, second);
+}
+
+std::string ShortTimeText(std::string_view localeName, int hour, int minute, int second) {
+    return ShortTimeIn(QLocale(QString::fromUtf8(localeName.data(), static_cast<int>(localeName.size()))),
+                       hour, minute, second);
+}
 
 void ForceDecimalPoint() {
     std::setlocale(LC_NUMERIC, "C");

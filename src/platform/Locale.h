@@ -1,6 +1,7 @@
 #pragma once
 // The locale facts the program asks the system for, from the POSIX locale.
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace platform {
@@ -26,5 +27,11 @@ uint16_t SystemDefaultLocaleId();
 // formatting and Qt's default locale (validators, spin boxes). Nothing outside
 // the process changes. Call right after the application object exists.
 void ForceDecimalPoint();
+
+// The short time text of the system locale. Some locales' patterns use the
+// day-period letter "B", which this Qt prints as a literal "B": it is read as
+// the AM/PM marker instead.
+std::string ShortTimeText(int hour, int minute, int second);
+std::string ShortTimeText(std::string_view localeName, int hour, int minute, int second);
 
 }  // namespace platform

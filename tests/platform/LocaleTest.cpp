@@ -24,3 +24,10 @@ TEST(Locale, LcAllBeforeLcMessagesBeforeLang) {
     unsetenv("LANG");
     EXPECT_EQ(platform::SystemDefaultLocaleId(), 0x0409);
 }
+
+TEST(Locale, ShortTimeNeverShowsAStrayDayPeriodLetter) {
+    EXPECT_EQ(platform::ShortTimeText("zh_TW", 14, 50, 3), "\u4E0B\u5348" "2:50");  // afternoon 2:50
+    EXPECT_EQ(platform::ShortTimeText("zh_TW", 9, 5, 0), "\u4E0A\u5348" "9:05");   // morning 9:05
+    EXPECT_EQ(platform::ShortTimeText("en_US", 14, 50, 3), "2:50 PM");
+    EXPECT_EQ(platform::ShortTimeText("de_DE", 14, 50, 3), "14:50");
+}
