@@ -10,7 +10,7 @@
 #include "core/Defaults.h"
 #include "core/HyperRange.h"
 #include "core/SharedState.h"
-#include "mainwindow/frmMain.h"
+#include "mainwindow/ui/frmMain.h"
 #include "platform/UserSettings.h"
 
 namespace {

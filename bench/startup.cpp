@@ -31,9 +31,9 @@
 
 #include "core/SharedState.h"
 #include "core/Startup.h"
-#include "link/FrmProgress.h"
-#include "mainwindow/ShowMainWindow.h"
-#include "mainwindow/frmMain.h"
+#include "link/ui/FrmProgress.h"
+#include "mainwindow/ui/ShowMainWindow.h"
+#include "mainwindow/ui/frmMain.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompts.h"
 

@@ -5,11 +5,11 @@
 
 #include "TempProgramFolder.h"
 #include "core/FormReLoadHook.h"
-#include "core/FrmLanguage.h"
+#include "core/ui/FrmLanguage.h"
 #include "core/LangText.h"
 #include "core/SharedState.h"
-#include "platform/ComboBox.h"
-#include "platform/Controls.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/Controls.h"
 #include "platform/ProgramFolder.h"
 
 namespace {

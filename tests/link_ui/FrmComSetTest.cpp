@@ -10,7 +10,7 @@
 #include "TempDir.h"
 #include "core/SharedState.h"
 #include "link/ComPorts.h"
-#include "link/FrmComSet.h"
+#include "link/ui/FrmComSet.h"
 #include "platform/ProfileString.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SerialDevices.h"

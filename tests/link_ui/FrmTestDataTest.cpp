@@ -16,9 +16,9 @@
 #include "TempProgramFolder.h"
 #include "core/SharedState.h"
 #include "core/TextCodec.h"
-#include "link/FrmTestData.h"
-#include "platform/Controls.h"
-#include "platform/TextBox.h"
+#include "link/ui/FrmTestData.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/TextBox.h"
 
 using platform::Answer;
 using platform::Buttons;

@@ -21,17 +21,17 @@
 #include "core/MsgText.h"
 #include "core/SavedCopy.h"
 #include "core/SharedState.h"
-#include "link/FrmPassWord.h"
-#include "link/FrmProgress.h"
+#include "link/ui/FrmPassWord.h"
+#include "link/ui/FrmProgress.h"
 #include "link/ImageAreas.h"
 #include "link/Session.h"
 #include "link/SimPty.h"
 #include "link/TransferPlan.h"
-#include "platform/Controls.h"
+#include "platform/ui/Controls.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtSerialPort.h"
 #include "platform/ReplyTimer.h"
-#include "platform/TextBox.h"
+#include "platform/ui/TextBox.h"
 
 namespace {
 

@@ -23,13 +23,13 @@
 #include "core/HyperRange.h"
 #include "core/LangText.h"
 #include "core/SharedState.h"
-#include "mainwindow/ChannelGrid.h"
+#include "mainwindow/ui/ChannelGrid.h"
 #include "mainwindow/ColumnMap.h"
 #include "mainwindow/DialogLauncher.h"
-#include "mainwindow/frmMain.h"
-#include "platform/ComboBox.h"
+#include "mainwindow/ui/frmMain.h"
+#include "platform/ui/ComboBox.h"
 #include "platform/ProgramFolder.h"
-#include "platform/TextBox.h"
+#include "platform/ui/TextBox.h"
 #include "platform/UserSettings.h"
 
 namespace {

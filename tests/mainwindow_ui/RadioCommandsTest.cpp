@@ -13,10 +13,10 @@
 #include "../link/SessionFixture.h"
 #include "ScriptedFileDialogs.h"
 #include "core/ChannelOps.h"
-#include "mainwindow/ChannelGrid.h"
+#include "mainwindow/ui/ChannelGrid.h"
 #include "mainwindow/ColumnMap.h"
 #include "mainwindow/MainCommands.h"
-#include "mainwindow/frmMain.h"
+#include "mainwindow/ui/frmMain.h"
 #include "platform/UserSettings.h"
 
 namespace {

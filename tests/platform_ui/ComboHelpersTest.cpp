@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/ComboBox.h"
-#include "platform/DialogHelpers.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/DialogHelpers.h"
 
 using platform::ComboBox;
 

@@ -14,9 +14,9 @@
 #include "core/LangText.h"
 #include "core/MsgText.h"
 #include "core/SharedState.h"
-#include "platform/Controls.h"
-#include "platform/DialogHelpers.h"
-#include "platform/FormLanguage.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/DialogHelpers.h"
+#include "platform/ui/FormLanguage.h"
 #include "platform/ProgramFolder.h"
 
 using platform::SetLangTag;

@@ -16,8 +16,8 @@
 #include <QVBoxLayout>
 
 #include "KeyPresses.h"
-#include "platform/Controls.h"
-#include "platform/TextBox.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/TextBox.h"
 
 using platform::TextBox;
 

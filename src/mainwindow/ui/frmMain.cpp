@@ -1,6 +1,6 @@
 // The main window's frame: creation of its controls, load, reload, unload,
 // layout, status bar and title.
-#include "mainwindow/frmMain.h"
+#include "mainwindow/ui/frmMain.h"
 
 #include <charconv>
 
@@ -26,14 +26,14 @@
 #include "core/MainWindowHooks.h"
 #include "core/SharedState.h"
 #include "core/ToneCodec.h"
-#include "mainwindow/ChannelGrid.h"
+#include "mainwindow/ui/ChannelGrid.h"
 #include "core/Startup.h"
 #include "mainwindow/ColumnMap.h"
 #include "mainwindow/MainLayout.h"
 #include "platform/Clock.h"
-#include "platform/ComboBox.h"
-#include "platform/Controls.h"
-#include "platform/FormLanguage.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/FormLanguage.h"
 #include "platform/Locale.h"
 #include "platform/UserSettings.h"
 

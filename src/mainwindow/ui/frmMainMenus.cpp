@@ -13,13 +13,13 @@
 #include <QUrl>
 
 #include "core/SharedState.h"
-#include "link/FrmPassWord.h"
+#include "link/ui/FrmPassWord.h"
 #include "link/Session.h"
-#include "mainwindow/ChannelGrid.h"
+#include "mainwindow/ui/ChannelGrid.h"
 #include "mainwindow/ChannelViews.h"
 #include "mainwindow/DialogLauncher.h"
-#include "mainwindow/frmMain.h"
-#include "platform/Controls.h"
+#include "mainwindow/ui/frmMain.h"
+#include "platform/ui/Controls.h"
 #include "platform/ProgramFolder.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "mainwindow/ChannelGrid.h"
+#include "mainwindow/ui/ChannelGrid.h"
 
 #include <QAbstractButton>
 #include <QHeaderView>

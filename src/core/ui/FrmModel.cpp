@@ -1,4 +1,4 @@
-#include "core/FrmModel.h"
+#include "core/ui/FrmModel.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -12,9 +12,9 @@
 #include "core/LangText.h"
 #include "core/SharedState.h"
 #include "core/StartupState.h"
-#include "platform/ComboBox.h"
-#include "platform/Controls.h"
-#include "platform/DialogHelpers.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/DialogHelpers.h"
 #include "platform/Prompts.h"
 
 namespace {

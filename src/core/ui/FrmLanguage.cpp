@@ -1,4 +1,4 @@
-#include "core/FrmLanguage.h"
+#include "core/ui/FrmLanguage.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -8,9 +8,9 @@
 #include "core/FormReLoadHook.h"
 #include "core/LangText.h"
 #include "core/SharedState.h"
-#include "platform/ComboBox.h"
-#include "platform/Controls.h"
-#include "platform/DialogHelpers.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/DialogHelpers.h"
 
 FrmLanguage::FrmLanguage(QWidget* parent) : QDialog(parent) {
     platform::SetControlName(this, "FrmLanguage");

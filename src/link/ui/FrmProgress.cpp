@@ -1,4 +1,4 @@
-#include "link/FrmProgress.h"
+#include "link/ui/FrmProgress.h"
 
 #include <algorithm>
 
@@ -11,8 +11,8 @@
 #include <QVBoxLayout>
 
 #include "core/SharedState.h"
-#include "link/FrmPassWord.h"
-#include "platform/Controls.h"
+#include "link/ui/FrmPassWord.h"
+#include "platform/ui/Controls.h"
 
 namespace {
 QString Text(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }

@@ -4,11 +4,11 @@
 #include <QTranslator>
 
 #include "core/Startup.h"
-#include "link/FrmProgress.h"
-#include "mainwindow/ShowMainWindow.h"
-#include "platform/MessageBoxPrompts.h"
+#include "link/ui/FrmProgress.h"
+#include "mainwindow/ui/ShowMainWindow.h"
+#include "platform/ui/MessageBoxPrompts.h"
 #include "platform/Prompts.h"
-#include "platform/QtFileDialogs.h"
+#include "platform/ui/QtFileDialogs.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -1,4 +1,4 @@
-#include "mainwindow/frmAbout.h"
+#include "mainwindow/ui/frmAbout.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -7,8 +7,8 @@
 
 #include "core/LangText.h"
 #include "mainwindow/MainLayout.h"
-#include "platform/Controls.h"
-#include "platform/FormLanguage.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/FormLanguage.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompts.h"
 

@@ -1,4 +1,4 @@
-#include "link/FrmPassWord.h"
+#include "link/ui/FrmPassWord.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -8,9 +8,9 @@
 #include "core/LangText.h"
 #include "core/SharedState.h"
 #include "core/TextCodec.h"
-#include "platform/Controls.h"
-#include "platform/DialogHelpers.h"
-#include "platform/TextBox.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/DialogHelpers.h"
+#include "platform/ui/TextBox.h"
 
 namespace {
 constexpr int kPassWordChars = 4;

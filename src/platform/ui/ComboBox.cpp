@@ -1,8 +1,8 @@
-#include "platform/ComboBox.h"
+#include "platform/ui/ComboBox.h"
 
 #include <QSignalBlocker>
 
-#include "platform/Controls.h"
+#include "platform/ui/Controls.h"
 
 namespace platform {
 

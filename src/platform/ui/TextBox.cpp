@@ -1,4 +1,4 @@
-#include "platform/TextBox.h"
+#include "platform/ui/TextBox.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,7 +13,7 @@
 #include <QMouseEvent>
 #include <QTimer>
 
-#include "platform/Controls.h"
+#include "platform/ui/Controls.h"
 
 namespace platform {
 

@@ -1,4 +1,4 @@
-#include "platform/FormLanguage.h"
+#include "platform/ui/FormLanguage.h"
 
 #include <optional>
 
@@ -15,7 +15,7 @@
 
 #include "core/LangText.h"
 #include "core/TextNumbers.h"
-#include "platform/Controls.h"
+#include "platform/ui/Controls.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/DialogHelpers.h"
+#include "platform/ui/DialogHelpers.h"
 
 #include <limits>
 
@@ -7,7 +7,7 @@
 #include "core/LangText.h"
 #include "core/SharedState.h"
 #include "core/TextNumbers.h"
-#include "platform/Controls.h"
+#include "platform/ui/Controls.h"
 
 namespace {
 QString Q(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }

@@ -1,4 +1,4 @@
-#include "link/FrmComSet.h"
+#include "link/ui/FrmComSet.h"
 
 #include <QComboBox>
 #include <QGridLayout>

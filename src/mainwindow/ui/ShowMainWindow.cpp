@@ -1,7 +1,7 @@
-#include "mainwindow/ShowMainWindow.h"
+#include "mainwindow/ui/ShowMainWindow.h"
 
-#include "mainwindow/MainDialogs.h"
-#include "mainwindow/frmMain.h"
+#include "mainwindow/ui/MainDialogs.h"
+#include "mainwindow/ui/frmMain.h"
 
 frmMain* ShowMainWindow() {
     auto* window = new frmMain();

@@ -13,10 +13,10 @@
 #include "core/SharedState.h"
 #include "mainwindow/ChannelViews.h"
 #include "mainwindow/MainLayout.h"
-#include "mainwindow/frmMain.h"
-#include "platform/ComboBox.h"
-#include "platform/Controls.h"
-#include "platform/DialogHelpers.h"
+#include "mainwindow/ui/frmMain.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/DialogHelpers.h"
 
 namespace {
 

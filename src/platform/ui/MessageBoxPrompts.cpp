@@ -1,4 +1,4 @@
-#include "platform/MessageBoxPrompts.h"
+#include "platform/ui/MessageBoxPrompts.h"
 
 #include <QApplication>
 #include <QMessageBox>

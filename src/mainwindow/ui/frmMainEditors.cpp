@@ -12,14 +12,14 @@
 #include "core/ChannelOps.h"
 #include "core/SharedState.h"
 #include "mainwindow/CellEditing.h"
-#include "mainwindow/ChannelGrid.h"
+#include "mainwindow/ui/ChannelGrid.h"
 #include "mainwindow/ChannelViews.h"
 #include "mainwindow/ColumnMap.h"
 #include "mainwindow/DialogLauncher.h"
-#include "mainwindow/frmMain.h"
-#include "platform/ComboBox.h"
-#include "platform/Controls.h"
-#include "platform/TextBox.h"
+#include "mainwindow/ui/frmMain.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/TextBox.h"
 
 namespace {
 

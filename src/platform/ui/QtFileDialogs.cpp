@@ -1,4 +1,4 @@
-#include "platform/QtFileDialogs.h"
+#include "platform/ui/QtFileDialogs.h"
 
 #include <QApplication>
 #include <QFileDialog>

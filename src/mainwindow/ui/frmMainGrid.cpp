@@ -8,11 +8,11 @@
 #include "core/NumericText.h"
 #include "core/SharedState.h"
 #include "core/TextCodec.h"
-#include "mainwindow/ChannelGrid.h"
+#include "mainwindow/ui/ChannelGrid.h"
 #include "mainwindow/ChannelViews.h"
 #include "mainwindow/ColumnMap.h"
-#include "mainwindow/frmMain.h"
-#include "platform/ComboBox.h"
+#include "mainwindow/ui/frmMain.h"
+#include "platform/ui/ComboBox.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
-#include "mainwindow/MainDialogs.h"
+#include "mainwindow/ui/MainDialogs.h"
 
-#include "core/FrmLanguage.h"
-#include "core/FrmModel.h"
-#include "link/FrmComSet.h"
-#include "link/FrmTestData.h"
+#include "core/ui/FrmLanguage.h"
+#include "core/ui/FrmModel.h"
+#include "link/ui/FrmComSet.h"
+#include "link/ui/FrmTestData.h"
 #include "link/SessionHooks.h"
 #include "mainwindow/DialogLauncher.h"
 #include "mainwindow/MainCommands.h"
-#include "mainwindow/frmAbout.h"
+#include "mainwindow/ui/frmAbout.h"
 
 namespace {
 

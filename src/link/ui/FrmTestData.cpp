@@ -1,4 +1,4 @@
-#include "link/FrmTestData.h"
+#include "link/ui/FrmTestData.h"
 
 #include <algorithm>
 
@@ -10,11 +10,11 @@
 #include "core/TextCodec.h"
 #include "link/TestData.h"
 #include "link/TestDataEditor.h"
-#include "platform/Controls.h"
-#include "platform/DialogHelpers.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/DialogHelpers.h"
 #include "platform/FileDialogs.h"
 #include "platform/Prompts.h"
-#include "platform/TextBox.h"
+#include "platform/ui/TextBox.h"
 
 namespace {
 

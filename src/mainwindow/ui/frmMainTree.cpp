@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 #include <QTreeWidget>
 
-#include "mainwindow/frmMain.h"
+#include "mainwindow/ui/frmMain.h"
 
 namespace {
 
