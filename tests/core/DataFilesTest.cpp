@@ -4,8 +4,12 @@
 
 #include <filesystem>
 #include <functional>
+#include <map>
+
+#include <sys/resource.h>
 
 #include "CoreDataFixture.h"
+#include "FaultyFileSystem.h"
 #include "core/DataFiles.h"
 #include "core/Defaults.h"
 #include "core/MainWindowHooks.h"
@@ -468,3 +472,176 @@ TEST_F(InitFiles, ADamagedDefaultFileLeavesTheDefaultsSilently) {
 }
 
 }  // namespace
+
+// ---- saves as one set, and reads that stay small -----------------------
+
+class DataFileSets : public DataFiles {
+protected:
+    // Every file of the folder with its bytes.
+    std::map<std::string, std::string> Folder() const {
+        std::map<std::string, std::string> out;
+        for (const auto& e : std::filesystem::directory_iterator(dir.path())) {
+            const std::string name = e.path().filename().string();
+            if (name != "language") out[name] = dir.read(name);
+        }
+        return out;
+    }
+    void RestoreFolder(const std::map<std::string, std::string>& files) {
+        for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+            if (e.path().filename() != "language") std::filesystem::remove(e.path());
+        for (const auto& [name, bytes] : files) dir.write(name, bytes);
+    }
+    // Factory mode with a test record of one byte value, so every save
+    // writes three files.
+    void ThreeFileSaves() {
+        FactoryHooks().enabled = [] { return true; };
+        FactoryHooks().pack = [this] { return std::vector<uint8_t>(48, testByte); };
+        FactoryHooks().parse = [this](std::optional<std::span<const uint8_t>> bytes) {
+            if (bytes) loadedTestByte = (*bytes)[0];
+            return !bytes || bytes->size() == 48;
+        };
+    }
+    uint8_t testByte = 0x11;
+    uint8_t loadedTestByte = 0;
+};
+
+TEST_F(DataFileSets, AFailedOrKilledSaveLeavesTheOldSetOrTheNewOneWhole) {
+    ThreeFileSaves();
+    BuildConfiguration();
+    const std::string path = Save("set.dat");
+    const RadioData oldData = CurData;
+    const auto oldFiles = Folder();
+    ASSERT_EQ(oldFiles.size(), 3u);
+
+    // The new configuration differs in every file.
+    AddChannel(30, "146.0000");
+    CurData.FunSet.DTMF.DTMFSelfID = "999";
+    testByte = 0x22;
+    const RadioData newData = CurData;
+    const auto newChannels = ChannelNumbers();
+    const std::string fileError = "file error.\n";
+
+    for (bool kill : {false, true}) {
+        for (int n = kill ? 0 : 1; n < 300; ++n) {
+            SCOPED_TRACE((kill ? "killed after step " : "failed step ") + std::to_string(n));
+            RestoreFolder(oldFiles);
+            CurData = newData;
+            OldData = oldData;
+            int steps = 0;
+            bool saved = false;
+            {
+                FaultyFileSystem faults;
+                if (kill) faults.DieAfter(n);
+                else faults.FailStep(n);
+                prompts.expectAny(Answer::Ok);
+                saved = WriteDatFile();
+                steps = faults.steps;
+                if (saved) {
+                    platform::MsgBox("", platform::Buttons::Ok);  // nothing was asked: use the answer up
+                } else {
+                    ASSERT_FALSE(prompts.asked().empty());
+                    const std::string& text = prompts.asked().back().text;
+                    EXPECT_EQ(text.substr(0, fileError.size()), fileError);
+                    EXPECT_NE(text.find(dir.path()), std::string::npos) << text;
+                    // The saved copy still says the data changed.
+                    EXPECT_TRUE(IsDataChanged());
+                }
+            }
+            if (!kill && !saved) EXPECT_EQ(Folder(), oldFiles);
+
+            // The next load sees one whole set and leaves no trace of the save.
+            ASSERT_TRUE(ReadDatFile(path));
+            const bool isNew = ChannelNumbers() == newChannels;
+            EXPECT_EQ(CurData.FunSet.DTMF.DTMFSelfID.raw(), isNew ? "999" : "123");
+            EXPECT_EQ(loadedTestByte, isNew ? 0x22 : 0x11);
+            if (!kill) EXPECT_EQ(isNew, saved);
+            for (const auto& [name, bytes] : Folder()) EXPECT_FALSE(platform::IsSaveTraceName(name)) << name;
+            if (steps <= n) break;  // this save was never cut short
+        }
+    }
+}
+
+TEST_F(DataFileSets, AReadOnlyFolderAFullDiskOrAFileSizeLimitChangeNothing) {
+    BuildConfiguration();
+    const std::string path = Save("set.dat");
+    const auto oldFiles = Folder();
+    AddChannel(30, "146.0000");
+    const Snapshot before = Take();
+    {
+        FaultyFileSystem faults;
+        faults.ReadOnlyFolder(dir.path());
+        prompts.expect("file error.\n" + dir.file("set.fre") + ": Read-only file system", Buttons::Ok, Answer::Ok);
+        EXPECT_FALSE(WriteDatFile());
+        faults.Heal();
+        faults.DiskFull(1000);
+        prompts.expect("file error.\n" + dir.file("set.dat") + ": No space left on device", Buttons::Ok, Answer::Ok);
+        EXPECT_FALSE(WriteDatFile());
+    }
+    ExpectUnchanged(before, "refused saves");
+    EXPECT_EQ(Folder(), oldFiles);
+
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 8000;  // below the data file's 13,111 bytes
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    prompts.expect("file error.\n" + dir.file("set.dat") + ": File too large", Buttons::Ok, Answer::Ok);
+    const bool written = WriteDatFile();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    EXPECT_FALSE(written);
+    ExpectUnchanged(before, "file-size limit");
+    EXPECT_EQ(Folder(), oldFiles);
+}
+
+TEST_F(DataFileSets, LongestNamesAndLinksSaveAndLoad) {
+    BuildConfiguration();
+    for (const std::size_t length : {248u, 255u}) {
+        const std::string name = std::string(length - 4, 'n') + ".dat";
+        const std::string path = Save(name);
+        ASSERT_EQ(dir.read(name).size(), 13111u) << length;
+        EXPECT_TRUE(ReadDatFile(path)) << length;
+        std::filesystem::remove(path);
+        std::filesystem::remove(dir.file(std::string(length - 4, 'n') + ".fre"));
+    }
+
+    // Saving through a link writes the file it points to and keeps the link.
+    dir.write("real/radio.dat", "old");
+    std::filesystem::create_symlink("real/radio.dat", dir.file("link.dat"));
+    const std::string link = Save("link.dat");
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(dir.read("real/radio.dat").size(), 13111u);
+    EXPECT_TRUE(ReadDatFile(link));
+    EXPECT_TRUE(IsDataSame());
+}
+
+TEST_F(DataFileSets, HugeUnreadableOrUnaffordableFilesAreRefusedAsTheyStand) {
+    BuildConfiguration();
+    const std::string path = Save("set.dat");
+    // Sparse files: three gigabytes that take no room.
+    const auto huge = [&](const std::string& name) {
+        std::filesystem::copy_file(dir.file("set" + name.substr(name.size() - 4)), dir.file(name));
+        std::filesystem::resize_file(dir.file(name), 3ull << 30);
+        return dir.file(name);
+    };
+    const std::string hugeDat = huge("hugedat.dat");
+    std::filesystem::copy_file(dir.file("set.fre"), dir.file("hugedat.fre"));
+    const std::string hugeFre = dir.file("hugefre.dat");
+    std::filesystem::copy_file(path, hugeFre);
+    huge("hugefre.fre");
+
+    const Snapshot before = Take();
+    prompts.expect("The file is no data file of this program.", Buttons::Ok, Answer::Ok);
+    EXPECT_FALSE(ReadDatFile(hugeDat));
+    prompts.expect("file error.\n" + dir.file("hugefre.fre") + ": Longer than 67462 bytes", Buttons::Ok, Answer::Ok);
+    EXPECT_FALSE(ReadDatFile(hugeFre));
+    {
+        FaultyFileSystem faults;
+        faults.FailReads("set.fre");
+        prompts.expect("file error.\n" + dir.file("set.fre") + ": Input/output error", Buttons::Ok, Answer::Ok);
+        EXPECT_FALSE(ReadDatFile(path));
+        faults.FailReads("set.dat", 0, true);
+        prompts.expect("file error.\n" + path + ": Not enough memory", Buttons::Ok, Answer::Ok);
+        EXPECT_FALSE(ReadDatFile(path));
+    }
+    ExpectUnchanged(before, "refused loads");
+}
