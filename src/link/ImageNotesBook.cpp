@@ -92,9 +92,12 @@ void GetDTMFCommuBookByCommData() {
         item.CallID = id;
 
         // Up to the first 0xFF, then the value of a fixed text (ends at the
-        // first NUL, trailing blanks go), at most 7 characters.
+        // first NUL, trailing blanks go), at most 7 characters. Blanks before
+        // the NUL go too: the writer pads with blanks, so they could not
+        // come back.
         std::string name = img.text(kBookNames + kBookEntrySize * i, kBookEntrySize, 0xFF);
         name = TrimFixStr(name);
+        while (!name.empty() && name.back() == ' ') name.pop_back();
         if (name.size() > kBookNameSize)
             name.resize(kBookNameSize);
         else
