@@ -32,7 +32,10 @@ struct FileStamp {
     bool operator==(const FileStamp&) const = default;
 };
 
-int64_t Nanoseconds(const timespec& t) { return int64_t{t.tv_sec} * 1'000'000'000 + t.tv_nsec; }
+template <class Time>
+int64_t Nanoseconds(const Time& t) {
+    return int64_t{t.tv_sec} * 1'000'000'000 + t.tv_nsec;
+}
 
 FileStamp StampOf(const std::string& path) {
     struct stat st {};
