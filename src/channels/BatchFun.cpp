@@ -22,11 +22,10 @@ int16_t IsBatchFunOn(uint8_t flag) { return flag != 0 ? 1 : 0; }
 void LoadBatchFun() {
     const std::string path = BatchFunPath();
     if (platform::FileExists(path)) {
-        const auto data = platform::ReadWholeFile(path);
-        if (!data) return;  // unreadable: the flags keep what they hold
+        const platform::FileBytes data = platform::ReadFileHead(path, kBatchFunCount);
+        if (!data.ok()) return;  // unreadable: the flags keep what they hold
         // A short file supplies what it holds; the missing flags stay 0.
-        const std::size_t n = std::min<std::size_t>(data->size(), kBatchFunCount);
-        for (std::size_t i = 0; i < n; ++i) BatchFunFlag[i] = static_cast<uint8_t>((*data)[i]);
+        std::copy(data.bytes.begin(), data.bytes.end(), BatchFunFlag.begin());
         BatchFunFlag[20] = 0;
         return;
     }
@@ -35,10 +34,5 @@ void LoadBatchFun() {
 }
 
 bool SaveBatchFun() {
-    const std::string path = BatchFunPath();
-    std::vector<std::byte> bytes;
-    if (auto old = platform::ReadWholeFile(path)) bytes = std::move(*old);
-    if (bytes.size() < kBatchFunCount) bytes.resize(kBatchFunCount);
-    for (int i = 0; i < kBatchFunCount; ++i) bytes[static_cast<std::size_t>(i)] = std::byte{BatchFunFlag[static_cast<std::size_t>(i)]};
-    return platform::WriteFileAtomically(path, bytes);
+    return !platform::WriteFileHead(BatchFunPath(), std::span<const uint8_t>(BatchFunFlag).first(kBatchFunCount));
 }

@@ -13,5 +13,6 @@ int16_t IsBatchFunOn(uint8_t flag);
 // defaults and creates the file when there is none. Never reports a failure.
 void LoadBatchFun();
 // Writes the flags as the file's first 21 bytes, keeping any bytes after
-// them. Returns false when the file could not be written.
+// them. Returns false when the file could not be written, and false without
+// writing when the existing file cannot be read.
 bool SaveBatchFun();

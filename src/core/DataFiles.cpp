@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
+#include <new>
 
 #include "core/ChannelRecord.h"
 #include "core/Defaults.h"
@@ -18,22 +20,24 @@
 
 namespace {
 
+using platform::FileProblem;
+
 constexpr std::string_view kFileError = "file error.";
 constexpr std::string_view kVersionText = "V200";
 constexpr int16_t kUnknownLengthText = 9065;
 // The band plan every model falls back to.
 constexpr std::string_view kFallbackInitFile = "Init/314KTR_0.dat";
+// The longest files of their kinds: a V200 record, and every normal channel.
+constexpr std::size_t kDatFileLimit = kDatSizeV200;
+constexpr std::size_t kFreFileLimit = std::size_t{kMaxChannels} * UFreData::kPackedSize;
 
-void ShowFileError() { platform::MsgBox(kFileError, platform::Buttons::Ok); }
+// "file error." with a second line naming the file and why.
+void ShowFileError(const FileProblem& problem) {
+    platform::MsgBox(std::string(kFileError) + "\n" + problem.Text(), platform::Buttons::Ok);
+}
 
-std::optional<std::vector<uint8_t>> ReadBytes(const std::string& path) {
-    if (!platform::FileExists(path)) return std::nullopt;
-    auto data = platform::ReadWholeFile(path);
-    if (!data) return std::nullopt;
-    std::vector<uint8_t> bytes(data->size());
-    std::transform(data->begin(), data->end(), bytes.begin(),
-                   [](std::byte b) { return static_cast<uint8_t>(b); });
-    return bytes;
+FileProblem Problem(const std::string& path, std::string reason) {
+    return {FileProblem::Kind::Failed, path, std::move(reason)};
 }
 
 // A configuration read from its files, not yet the program's.
@@ -48,35 +52,63 @@ struct Companions {
     std::string fre;
     std::optional<std::string> ted;  // in factory mode
 };
-std::optional<Companions> CompanionsOf(const std::string& datPath) {
+std::optional<Companions> CompanionsOf(const std::string& datPath, FileProblem& problem) {
     Companions c;
     const auto fre = CompanionPath(datPath, "fre");
-    if (!fre || *fre == datPath) return std::nullopt;
+    if (!fre || *fre == datPath) {
+        problem = Problem(datPath, "The name leaves no name for its channel file");
+        return std::nullopt;
+    }
     c.fre = *fre;
     if (FactoryDataActive()) {
         c.ted = FactoryHooks().companionPath ? FactoryHooks().companionPath(datPath) : CompanionPath(datPath, "ted");
-        if (!c.ted || *c.ted == datPath) return std::nullopt;
+        if (!c.ted || *c.ted == datPath) {
+            problem = Problem(datPath, "The name leaves no name for its test-data file");
+            return std::nullopt;
+        }
     }
     return c;
 }
 
+// The channels of a channel file; nothing (and why) when it cannot be read
+// or holds fewer than `count`.
+std::optional<std::vector<UFreData>> ReadChannels(const std::string& frePath, int16_t count, FileProblem& problem) {
+    platform::FileBytes fre = platform::ReadFileUpTo(frePath, kFreFileLimit);
+    if (!fre.ok()) {
+        problem = *fre.problem;
+        return std::nullopt;
+    }
+    auto channels = UnpackFreFile(fre.bytes, count);
+    if (!channels)
+        problem = Problem(frePath, "Holds " + std::to_string(fre.bytes.size() / UFreData::kPackedSize) + " of the " +
+                                       std::to_string(count) + " channel records");
+    return channels;
+}
+
 // Reads the channels and the test data that belong to `record`.
-std::optional<LoadedData> ReadCompanions(const std::string& datPath, RadioData record) {
-    const auto companions = CompanionsOf(datPath);
+std::optional<LoadedData> ReadCompanions(const std::string& datPath, RadioData record, FileProblem& problem) {
+    const auto companions = CompanionsOf(datPath, problem);
     if (!companions) return std::nullopt;
     LoadedData loaded{std::move(record), {}};
     if (loaded.record.CHCount > 0) {
-        const auto fre = ReadBytes(companions->fre);
-        if (!fre) return std::nullopt;
-        auto channels = UnpackFreFile(*fre, loaded.record.CHCount);
+        auto channels = ReadChannels(companions->fre, loaded.record.CHCount, problem);
         if (!channels) return std::nullopt;
         loaded.channels = std::move(*channels);
     }
     if (companions->ted) {
-        const auto ted = ReadBytes(*companions->ted);
+        // The record is the file's first bytes; a longer file keeps the rest.
+        platform::FileBytes ted = platform::ReadFileHead(*companions->ted, kTestDataSize);
+        if (!ted.ok() && ted.problem->kind != FileProblem::Kind::Missing) {
+            problem = *ted.problem;
+            return std::nullopt;
+        }
         std::optional<std::span<const uint8_t>> tedBytes;
-        if (ted) tedBytes = std::span<const uint8_t>(*ted);
-        if (!FactoryHooks().parse || !FactoryHooks().parse(tedBytes)) return std::nullopt;
+        if (ted.ok()) tedBytes = std::span<const uint8_t>(ted.bytes);
+        if (!FactoryHooks().parse || !FactoryHooks().parse(tedBytes)) {
+            problem = Problem(*companions->ted,
+                              "Shorter than its " + std::to_string(kTestDataSize) + "-byte record");
+            return std::nullopt;
+        }
     }
     return loaded;
 }
@@ -133,12 +165,13 @@ std::optional<std::string> ModelInitFile() {
 // A default data file: the V200 layout without a version test, over the
 // defaults just built.
 std::optional<LoadedData> ReadInitFiles(const std::string& path) {
-    const auto bytes = ReadBytes(path);
-    if (!bytes) return std::nullopt;
-    auto record = UnpackDatFile(*bytes, DatLayout::V200, CurData);
+    const platform::FileBytes bytes = platform::ReadFileUpTo(path, kDatFileLimit);
+    if (!bytes.ok()) return std::nullopt;
+    auto record = UnpackDatFile(bytes.bytes, DatLayout::V200, CurData);
     if (!record) return std::nullopt;
     record->Band = PCBand;
-    return ReadCompanions(path, std::move(*record));
+    FileProblem ignored;
+    return ReadCompanions(path, std::move(*record), ignored);
 }
 
 // Only channels 1 to 4 of a default file stand in a new configuration,
@@ -175,10 +208,10 @@ void LoadDefaultInitFile(const std::string& path) {
 }  // namespace
 
 std::optional<std::string> CompanionPath(std::string_view datPath, std::string_view extension) {
-    if (datPath.size() < 3) return std::nullopt;
-    std::string path(datPath.substr(0, datPath.size() - 3));
-    path += extension;
-    return path;
+    std::filesystem::path path{std::string(datPath)};
+    if (!path.has_filename()) return std::nullopt;
+    path.replace_extension(extension);
+    return path.string();
 }
 
 std::string WithDatExtension(std::string_view path) {
@@ -246,9 +279,8 @@ bool WriteFreFile(const std::string& datPath, int16_t count) {
 bool ReadFreFile(const std::string& datPath, int16_t count) {
     const auto fre = CompanionPath(datPath, "fre");
     if (!fre || *fre == datPath) return false;
-    const auto bytes = ReadBytes(*fre);
-    if (!bytes) return false;
-    const auto channels = UnpackFreFile(*bytes, count);
+    FileProblem ignored;
+    const auto channels = ReadChannels(*fre, count, ignored);
     if (!channels) return false;
     std::copy(channels->begin(), channels->end(), OldUFreList.begin());
     return true;
@@ -259,28 +291,94 @@ void NewDataFile() {
     MainView().ReShowListByData();
 }
 
-bool WriteDatFile() {
-    const std::string path = DataFileName;
-    const auto companions = CompanionsOf(path);
-    if (!companions) {
-        ShowFileError();
-        return false;
-    }
+namespace {
+
+// The save itself; a problem leaves every old file in place.
+std::optional<FileProblem> SaveFiles(const std::string& path) {
+    FileProblem problem;
+    const auto companions = CompanionsOf(path, problem);
+    if (!companions) return problem;
     RadioData record = CurData;
     record.Band = PCBand;
     record.Version = kVersionText;
     const auto count = static_cast<std::size_t>(std::clamp<int16_t>(record.CHCount, 0, kMaxChannels));
     record.CHCount = static_cast<int16_t>(count);
 
-    // The companions go into place before the data file, so a save cut short
-    // never leaves a new data file beside old channels.
     platform::StagedFiles files;
     bool written = files.Stage(companions->fre, PackFreFile(std::span<const UFreData>(UFreList).first(count)));
-    if (written && companions->ted)
-        written = FactoryHooks().pack && files.Stage(*companions->ted, FactoryHooks().pack());
+    if (written && companions->ted) {
+        if (!FactoryHooks().pack) return Problem(*companions->ted, "No test data to write");
+        written = files.Stage(*companions->ted, FactoryHooks().pack());
+    }
     written = written && files.Stage(path, PackDatFile(record)) && files.Commit();
-    if (!written) {
-        ShowFileError();
+    if (!written) return files.Problem().value_or(Problem(path, "Not written"));
+    return std::nullopt;
+}
+
+// The load itself; nothing of the program's data changes unless it succeeds.
+bool LoadFiles(const std::string& path) {
+    // A save into this folder that was cut short is finished first, so the
+    // files read are one whole set.
+    if (auto problem = platform::RecoverSavesBeside(path)) {
+        ShowFileError(*problem);
+        return false;
+    }
+    const platform::FileBytes bytes = platform::ReadFileUpTo(path, kDatFileLimit);
+    if (!bytes.ok() && bytes.problem->kind == FileProblem::Kind::TooLong) {
+        platform::MsgBox(GetLangText(kUnknownLengthText), platform::Buttons::Ok);
+        return false;
+    }
+    if (!bytes.ok()) {
+        ShowFileError(*bytes.problem);
+        return false;
+    }
+    const auto detected = DetectVersion(bytes.bytes);
+    if (!detected) {
+        platform::MsgBox(GetLangText(kUnknownLengthText), platform::Buttons::Ok);
+        return false;
+    }
+    if (!detected->layout) {
+        platform::MsgBox("File Version Error!\r\nFile Version Is " + detected->version, platform::Buttons::Ok);
+        return false;
+    }
+    const std::size_t size = DatSize(*detected->layout);
+    if (bytes.bytes.size() < size) {
+        ShowFileError(Problem(path, "Shorter than its " + std::to_string(size) + "-byte record"));
+        return false;
+    }
+    // An older layout is read over the saved copy: what it lacks keeps the
+    // saved copy's values.
+    auto record = UnpackDatFile(bytes.bytes, *detected->layout, OldData);
+    if (!record) {
+        ShowFileError(Problem(path, "Its channel count lies outside 0 to " + std::to_string(kMaxChannels)));
+        return false;
+    }
+    ConvertFileVersion(detected->version, *record);
+    FileProblem problem;
+    const auto loaded = ReadCompanions(path, std::move(*record), problem);
+    if (!loaded) {
+        ShowFileError(problem);
+        return false;
+    }
+    CommitLoaded(*loaded);
+    DataFileName = path;
+    IsNewFile = 0;
+    MainView().ReShowListByData();
+    return true;
+}
+
+}  // namespace
+
+bool WriteDatFile() {
+    const std::string path = DataFileName;
+    std::optional<FileProblem> problem;
+    try {
+        problem = SaveFiles(path);
+    } catch (const std::bad_alloc&) {
+        problem = Problem(path, "Not enough memory");
+    }
+    if (problem) {
+        ShowFileError(*problem);
         return false;
     }
     CurData.Version = kVersionText;
@@ -293,37 +391,12 @@ bool WriteDatFile() {
 bool ReadDatFile() { return ReadDatFile(DataFileName); }
 
 bool ReadDatFile(const std::string& path) {
-    const auto bytes = ReadBytes(path);
-    if (!bytes) {
-        ShowFileError();
+    try {
+        return LoadFiles(path);
+    } catch (const std::bad_alloc&) {
+        ShowFileError(Problem(path, "Not enough memory"));
         return false;
     }
-    const auto detected = DetectVersion(*bytes);
-    if (!detected) {
-        platform::MsgBox(GetLangText(kUnknownLengthText), platform::Buttons::Ok);
-        return false;
-    }
-    if (!detected->layout) {
-        platform::MsgBox("File Version Error!\r\nFile Version Is " + detected->version, platform::Buttons::Ok);
-        return false;
-    }
-    // An older layout is read over the saved copy: what it lacks keeps the
-    // saved copy's values.
-    auto record = UnpackDatFile(*bytes, *detected->layout, OldData);
-    std::optional<LoadedData> loaded;
-    if (record) {
-        ConvertFileVersion(detected->version, *record);
-        loaded = ReadCompanions(path, std::move(*record));
-    }
-    if (!loaded) {
-        ShowFileError();
-        return false;
-    }
-    CommitLoaded(*loaded);
-    DataFileName = path;
-    IsNewFile = 0;
-    MainView().ReShowListByData();
-    return true;
 }
 
 void LoadInitFile() {

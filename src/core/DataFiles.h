@@ -2,11 +2,14 @@
 // Data files: a configuration is a .dat file (the configuration record)
 // with a companion .fre file (the normal channels, 89 bytes each) and, in
 // factory mode, a .ted file (the test data). A companion's path is the data
-// file's path with its last three characters replaced by its extension.
+// file's path with its extension replaced (a name without one gets the
+// companion's appended), so companions always stand in the same folder.
 //
 // Loads read every file into temporaries first and change nothing unless all
-// of them were read; saves write every file beside its place first and
-// rename them into place only when all were written.
+// of them were read; saves put the whole set in place or none of it, even
+// when the program is killed half-way (the next load or save into the folder
+// finishes what was cut short). Every failure shows "file error." with a
+// second line naming the file and the reason.
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -50,8 +53,9 @@ void ConvertFileVersion(std::string_view version, RadioData& record);
 bool WriteFreFile(const std::string& datPath, int16_t count);
 bool ReadFreFile(const std::string& datPath, int16_t count);
 
-// `datPath` with its last three characters replaced by `extension` ("fre",
-// "ted"); nothing when the path is too short to have them.
+// `datPath` with its extension replaced by `extension` ("fre", "ted"), or
+// with it appended when the name has none; nothing for a path that names
+// no file.
 std::optional<std::string> CompanionPath(std::string_view datPath, std::string_view extension);
 // The name a Save As stores under: ".dat" appended unless it ends with it
 // (in any case), so that the companions get names of their own.

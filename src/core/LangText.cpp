@@ -1,9 +1,13 @@
 #include "core/LangText.h"
 
-#include <filesystem>
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <tuple>
+
+#include <sys/stat.h>
 
 #include "core/SharedState.h"
 #include "platform/ProfileString.h"
@@ -13,23 +17,37 @@ namespace {
 
 // Every window localises itself through dozens of lookups, each of which would
 // otherwise read and scan the whole file. Values are remembered per file and
-// forgotten as soon as the file's time stamp or size changes, so an edited
-// file is seen at the next lookup just as without the cache.
+// forgotten as soon as the file changes, so an edited file is seen at the
+// next lookup just as without the cache. A file is known by its device and
+// inode, size and nanosecond change times; one changed within the last two
+// seconds is read afresh each time, since an edit in the same tick of a
+// coarse file-system clock leaves its time as it was.
 struct FileStamp {
     bool exists = false;
-    std::filesystem::file_time_type time{};
-    std::uintmax_t size = 0;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    int64_t modified = 0;  // ns
+    int64_t changed = 0;   // ns
     bool operator==(const FileStamp&) const = default;
 };
 
+template <class Time>
+int64_t Nanoseconds(const Time& t) {
+    return int64_t{t.tv_sec} * 1'000'000'000 + t.tv_nsec;
+}
+
 FileStamp StampOf(const std::string& path) {
-    std::error_code ec;
-    FileStamp stamp;
-    const auto time = std::filesystem::last_write_time(path, ec);
-    if (ec) return stamp;
-    const auto size = std::filesystem::file_size(path, ec);
-    if (ec) return stamp;
-    return {true, time, size};
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return {};
+    return {true, st.st_dev, st.st_ino, st.st_size, Nanoseconds(st.st_mtim), Nanoseconds(st.st_ctim)};
+}
+
+bool ChangedJustNow(const FileStamp& stamp) {
+    constexpr int64_t kTwoSeconds = 2'000'000'000;
+    const int64_t now = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                            std::chrono::system_clock::now().time_since_epoch()).count();
+    return now - std::max(stamp.modified, stamp.changed) < kTwoSeconds;
 }
 
 struct CachedFile {
@@ -42,7 +60,7 @@ std::optional<std::string> ReadCached(const std::string& path, std::string_view 
     static std::map<std::string, CachedFile> cache;
     CachedFile& file = cache[path];
     const FileStamp stamp = StampOf(path);
-    if (!(stamp == file.stamp)) {
+    if (!(stamp == file.stamp) || ChangedJustNow(stamp)) {
         file.values.clear();
         file.stamp = stamp;
     }

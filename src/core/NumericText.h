@@ -1,6 +1,7 @@
 #pragma once
-// The one answer to "is this text a number" for every frequency, offset and
-// tone text, and an exact reader for such texts. Frequencies are compared and
+// The one answer to "is this text a number", wherever the program asks it
+// (frequencies, offsets, tones, version texts, own and call IDs, list
+// entries read as numbers), and an exact reader for such texts. Frequencies are compared and
 // stored in whole units, so a text is read digit by digit into an integer of
 // the wanted unit instead of through binary floating point.
 #include <cstdint>

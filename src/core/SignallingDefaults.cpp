@@ -68,9 +68,7 @@ void Init5ToneData() {
     t5.SideTone = 0;
     t5.SepCode = 13;
 
-    // Digits 0..F of the user-defined standard, 0.1 Hz.
-    t5.DefTone = {24000, 10600, 11600, 12700, 14000, 15300, 16700, 18300,
-                  20000, 22000, 28000, 8100,  9700,  8850,  26000, 9300};
+    t5.DefTone = kDefaultUserTones;
     CurData.Tone5DecodeTime = 2;
 
     // Names survive the defaults; the default data file replaces them.

@@ -1,5 +1,6 @@
 #include "core/Startup.h"
 
+#include <array>
 #include <cctype>
 #include <charconv>
 #include <cstddef>
@@ -121,26 +122,23 @@ void LoadSettingFile() {
         platform::WriteFileAtomically(path, {});
         return;
     }
-    const auto data = platform::ReadWholeFile(path);
-    if (!data || data->size() < kSettingRecordSize) return;  // reads as zeros
+    const platform::FileBytes data = platform::ReadFileHead(path, kSettingRecordSize);
+    if (!data.ok() || data.bytes.size() < kSettingRecordSize) return;  // reads as zeros
     for (std::size_t i = 0; i < SettingFlag.size(); ++i) {
-        const auto lo = static_cast<uint8_t>((*data)[2 * i]);
-        const auto hi = static_cast<uint8_t>((*data)[2 * i + 1]);
+        const uint8_t lo = data.bytes[2 * i];
+        const uint8_t hi = data.bytes[2 * i + 1];
         SettingFlag[i] = static_cast<int16_t>(static_cast<uint16_t>(lo | (hi << 8)));
     }
 }
 
 bool SaveSettingFile() {
-    const auto path = SettingPath();
-    std::vector<std::byte> bytes;
-    if (auto old = platform::ReadWholeFile(path)) bytes = std::move(*old);
-    if (bytes.size() < kSettingRecordSize) bytes.resize(kSettingRecordSize);
+    std::array<uint8_t, kSettingRecordSize> record{};
     for (std::size_t i = 0; i < SettingFlag.size(); ++i) {
         const auto v = static_cast<uint16_t>(SettingFlag[i]);
-        bytes[2 * i] = std::byte(v & 0xFF);
-        bytes[2 * i + 1] = std::byte(v >> 8);
+        record[2 * i] = static_cast<uint8_t>(v & 0xFF);
+        record[2 * i + 1] = static_cast<uint8_t>(v >> 8);
     }
-    return platform::WriteFileAtomically(path, bytes);
+    return !platform::WriteFileHead(SettingPath(), record);
 }
 
 void Main(const std::function<void()>& showMainWindow) {

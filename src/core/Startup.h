@@ -19,5 +19,6 @@ std::optional<int> ParseIniInt(std::string_view text);
 // Setting.ini, record 1: the four flags. A missing file is created empty;
 // any error gives four zeros.
 void LoadSettingFile();
-// Writes record 1 of Setting.ini, keeping what follows it. False on failure.
+// Writes record 1 of Setting.ini, keeping what follows it. False on failure,
+// and false without writing when the existing file cannot be read.
 bool SaveSettingFile();

@@ -2,25 +2,16 @@
 
 #include <limits>
 
+#include "core/NumericText.h"
+
 std::optional<int64_t> WholeNumberOf(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    bool negative = false;
-    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
+    if (!IsNumericText(text)) return std::nullopt;
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
     const auto point = text.find('.');
     const std::string_view whole = text.substr(0, point);
     const std::string_view fraction =
         point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
-    if (whole.empty() && fraction.empty()) return std::nullopt;
-    const auto digits = [](std::string_view s) {
-        for (char c : s)
-            if (c < '0' || c > '9') return false;
-        return true;
-    };
-    if (!digits(whole) || !digits(fraction)) return std::nullopt;
 
     constexpr uint64_t limit = uint64_t(std::numeric_limits<int64_t>::max());
     uint64_t value = 0;
@@ -36,7 +27,7 @@ std::optional<int64_t> WholeNumberOf(std::string_view text) {
         if (!exactHalf || value % 2 == 1) ++value;
         if (value > limit) return std::nullopt;
     }
-    return negative ? -int64_t(value) : int64_t(value);
+    return int64_t(value);
 }
 
 int32_t StrToLngDef(std::string_view text, int32_t def) {

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string_view>
 
-// The value of a numeric text: blanks around it, an optional sign, digits and
-// an optional "." fraction, rounded to the nearest whole number (halves to the
+// The value of a numeric text (IsNumericText: blanks around digits with at
+// most one ".", no sign), rounded to the nearest whole number (halves to the
 // even one). nullopt for anything else, the empty text included, and for
 // values beyond the 64-bit range.
 std::optional<int64_t> WholeNumberOf(std::string_view text);

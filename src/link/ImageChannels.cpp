@@ -12,6 +12,7 @@
 #include "core/TextCodec.h"
 #include "link/ImageAreas.h"
 #include "link/ImageGuard.h"
+#include "link/ImageSignalFields.h"
 
 namespace {
 
@@ -254,7 +255,13 @@ void SetCommDataByFrequency() {
             for (int16_t bank : {0, 1})
                 for (int16_t row = firstRow; row < firstRow + 6; ++row, ++slot) {
                     UFreData ch = GetHyperChannel(row, bank);
-                    if (ch.UsedFlag != 1) continue;
+                    if (ch.UsedFlag != 1) {
+                        // Hyper rows have no flag nibble: an unused row is told by a
+                        // receive field of no frequency, which a read takes as unused
+                        // again (a blank slot would read as a used row at 0 MHz).
+                        ImageView(CommData).fill(ChannelSlotAddr(slot) + kRx, ChannelSlotAddr(slot) + kRx + 3, 0xFF);
+                        continue;
+                    }
                     SetCommDataByChannel(slot, ch);
                     SetHyperChannel(row, bank, ch);
                 }
@@ -354,15 +361,7 @@ void GetChannelByCommData(int number, int scanSkip, int list) {
     rec.Tone5No = s[kTone5No];
     rec.Scrambler = s[kScrambler];
 
-    std::string name;
-    std::size_t k = 0;
-    for (; k < kNameSize; ++k) {
-        const uint8_t c = s[kName + k];
-        if (c == 0x00 || c == 0xFF) break;
-        name.push_back(static_cast<char>(c));
-    }
-    if (k < kNameSize) name.push_back('\0');
-    rec.CHName = name;
+    rec.CHName = NameOfBytes(std::span<const uint8_t>(s).subspan(kName, kNameSize));
 
     rec.UserCTCSS = static_cast<int16_t>(s[kUserCTCSS + 1] << 8 | s[kUserCTCSS]);
     store(true);

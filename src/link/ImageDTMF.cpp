@@ -23,6 +23,7 @@ constexpr std::size_t kPostDelay = 0x02EE;
 constexpr std::size_t kPauseTime = 0x02EF;
 
 constexpr int kGroupOff = 255;
+constexpr int kGroupA = 10;
 constexpr int kDefaultSep = 14;  // "*"
 
 // Where a code lives: its packed digits, then a length byte.
@@ -108,10 +109,10 @@ void WriteDTMFArea(ImageView image, DTMFData& working) {
 void ReadDTMFArea(const ImageView& image, DTMFData& d) {
     const int sep = image.byte(kSepCode);
     d.DTMFSepCode = static_cast<int16_t>(IsSepOrGroupChar(sep) ? sep : kDefaultSep);
-    // Anything but a group character reads as "off", which is also what the
-    // writer stores for "off": a read-then-write keeps it.
+    // 0xFF is "off", as the writer stores it; any other byte that is no group
+    // character reads as "A", as the radio shows it.
     const int group = image.byte(kGroupCode);
-    d.DTMFGroupCode = static_cast<int16_t>(IsSepOrGroupChar(group) ? group : kGroupOff);
+    d.DTMFGroupCode = static_cast<int16_t>(IsSepOrGroupChar(group) ? group : group == kGroupOff ? kGroupOff : kGroupA);
     const int resp = image.byte(kDecodeResp);
     d.DTMFDecodeResp = static_cast<int16_t>(resp > 2 ? 0 : resp);
     const int firstDelay = image.byte(kFirstDelay);

@@ -2,8 +2,10 @@
 // PTT-ID codes at 0x0360, the information (decode) codes at 0x0900, the code
 // list at 0x0D00 with its presence bitmap at 0x0380, and the tone table of
 // the user-defined standard at 0x03C0.
+#include <algorithm>
 #include <string>
 
+#include "core/Defaults.h"
 #include "core/SharedState.h"
 #include "link/ImageAreas.h"
 #include "link/ImageGuard.h"
@@ -189,11 +191,13 @@ void ReadFiveToneArea(const ImageView& image, Tone5Data& d, uint8_t& decodeTime)
     d.SelfIDLen = image.byte(kSelfIDLen);
     d.TonePeriod = image.byte(kTonePeriod);
 
-    // Each byte as its decimal number; the field keeps six characters, so
-    // reading stops once more than that is known.
+    // Each byte as its decimal number, but no more characters than the
+    // writer sends back (one digit a byte, at most five): a longer ID, or one
+    // with a byte above 9, would change with every read and write.
+    const std::size_t idLength = std::min<std::size_t>(d.SelfIDLen, kSelfIDBytes);
     std::string id;
-    for (std::size_t k = 0; k < d.SelfIDLen && id.size() <= d.SelfID.size(); ++k)
-        id += std::to_string(image.byte(kSelfID + k));
+    for (std::size_t k = 0; k < idLength && id.size() < idLength; ++k) id += std::to_string(image.byte(kSelfID + k));
+    id.resize(std::min(id.size(), idLength));
     id += '\0';
     d.SelfID = id;
 
@@ -209,7 +213,12 @@ void ReadFiveToneArea(const ImageView& image, Tone5Data& d, uint8_t& decodeTime)
     decodeTime = image.byte(kDecodeTime);
     d.PauseFirstDelay = image.byte(kPauseFirstDelay);
 
-    for (std::size_t k = 0; k < d.DefTone.size(); ++k) d.DefTone[k] = image.le16Signed(kDefTone + 2 * k);
+    // A word the encoder could not write back (0x8000 and above, erased
+    // memory among them) reads as the digit's default tone.
+    for (std::size_t k = 0; k < d.DefTone.size(); ++k) {
+        const int16_t tone = image.le16Signed(kDefTone + 2 * k);
+        d.DefTone[k] = tone < 0 ? kDefaultUserTones[k] : tone;
+    }
 
     Get5ToneCodeData(image, d.PTTIDBegin, kPTTIDBegin, false, kPTTIDDigits);
     Get5ToneCodeData(image, d.PTTIDEnd, kPTTIDEnd, false, kPTTIDDigits);

@@ -15,14 +15,16 @@ struct EncodeError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// Runs `body`; returns false (after the report) when it failed.
+// Runs `body`; returns false (after the report) when it failed. Every
+// failure's own text (a range error of the image, a memory shortage) stands
+// on the second line.
 template <class Body>
 bool RunGuardedEncoder(std::string_view name, Body&& body) {
     std::string text = std::string(name) + "Error";
     try {
         body();
         return true;
-    } catch (const EncodeError& e) {
+    } catch (const std::exception& e) {
         text += "\n";
         text += e.what();
     } catch (...) {

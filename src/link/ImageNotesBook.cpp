@@ -1,6 +1,7 @@
 // Event-record and contact-book areas of the memory image.
 #include <string>
 
+#include "core/NumericText.h"
 #include "core/SharedState.h"
 #include "core/TextCodec.h"
 #include "link/ImageAreas.h"
@@ -18,12 +19,6 @@ constexpr uint8_t kNoteOther = 0x24;  // every character but 0-9 and A-Z, and th
 constexpr std::size_t kBookEntrySize = 8;
 constexpr std::size_t kCallIDSize = 5;
 constexpr std::size_t kBookNameSize = 7;
-
-bool AllDigits(std::string_view s) {
-    for (char c : s)
-        if (c < '0' || c > '9') return false;
-    return true;
-}
 }  // namespace
 
 void SetCommDataByNote() {
@@ -65,11 +60,10 @@ void SetCommDataByDTMFCommuBook() {
         ImageView img(CommData);
         for (int i = 0; i < kCommuBookSize; ++i) {
             const CommuBookItem& item = CurData.CommuBook[i];
-            // Only digits reach the radio: it reads a call ID up to its first
-            // byte that is not a digit.
+            // An ID that is no number is written as none.
             const std::string id = item.CallID.value();
             img.setText(kBookCallIDs + kBookEntrySize * i, kBookEntrySize,
-                        AllDigits(id) ? id : std::string(), 0x00);
+                        IsNumericText(id) ? id : std::string(), 0x00);
             img.setText(kBookNames + kBookEntrySize * i, kBookEntrySize, item.Name.value(), 0x20);
         }
     });
@@ -92,9 +86,12 @@ void GetDTMFCommuBookByCommData() {
         item.CallID = id;
 
         // Up to the first 0xFF, then the value of a fixed text (ends at the
-        // first NUL, trailing blanks go), at most 7 characters.
+        // first NUL, trailing blanks go), at most 7 characters. Blanks before
+        // the NUL go too: the writer pads with blanks, so they could not
+        // come back.
         std::string name = img.text(kBookNames + kBookEntrySize * i, kBookEntrySize, 0xFF);
         name = TrimFixStr(name);
+        while (!name.empty() && name.back() == ' ') name.pop_back();
         if (name.size() > kBookNameSize)
             name.resize(kBookNameSize);
         else

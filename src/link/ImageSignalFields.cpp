@@ -33,17 +33,23 @@ void SetNameBytes(ImageView& image, std::size_t addr, std::size_t size, std::str
     image.setText(addr, size, name, name.empty() ? uint8_t{0x00} : pad);
 }
 
-std::string NameBytes(const ImageView& image, std::size_t addr, std::size_t size) {
+std::string NameOfBytes(std::span<const uint8_t> bytes) {
     std::string name;
-    for (std::size_t k = 0; k < size; ++k) {
-        const uint8_t b = image.byte(addr + k);
+    bool endedEarly = false;
+    for (const uint8_t b : bytes) {
         if (b == 0x00 || b == 0xFF) {
-            name += '\0';
+            endedEarly = true;
             break;
         }
         name += static_cast<char>(b);
     }
+    while (!name.empty() && name.back() == ' ') name.pop_back();
+    if (endedEarly) name += '\0';
     return name;
+}
+
+std::string NameBytes(const ImageView& image, std::size_t addr, std::size_t size) {
+    return NameOfBytes(image.span(addr, size));
 }
 
 bool EntryEmpty(const ImageView& image, std::size_t base, int entry) {

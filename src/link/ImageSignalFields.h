@@ -3,6 +3,8 @@
 // packed two to a byte, names, and the presence bitmaps of the call and code
 // lists. Each area's codec uses them at the addresses of its own table.
 #include <cstddef>
+#include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -27,10 +29,13 @@ int HexDigitValue(char c, std::string_view what);
 void SetNameBytes(ImageView& image, std::size_t addr, std::size_t size, std::string_view name,
                   uint8_t pad);
 
-// A name read back: the bytes up to the first 0x00 or 0xFF, followed by a NUL
-// when it ended before `size` bytes (the record keeps that NUL, so the value
-// of the field stops there while its stored text stays blank-padded).
+// A name read back: the bytes up to the first 0x00 or 0xFF without the
+// blanks that end them, followed by a NUL when it ended before `size` bytes
+// (the record keeps that NUL, so the value of the field stops there while its
+// stored text stays blank-padded). Blanks before the end are dropped because
+// a writer pads with blanks: kept, they would be lost at the next read.
 std::string NameBytes(const ImageView& image, std::size_t addr, std::size_t size);
+std::string NameOfBytes(std::span<const uint8_t> bytes);
 
 // Presence bitmaps: entry n (from 1) has bit (n - 1) mod 8 of byte
 // base + (n - 1) / 8, set when the entry is empty.

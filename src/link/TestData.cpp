@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/DataFiles.h"
 #include "core/FactoryDataHooks.h"
 #include "core/TextCodec.h"
 #include "link/FactorySteps.h"
@@ -11,14 +12,6 @@
 #include "platform/SafeFile.h"
 
 namespace {
-
-std::optional<std::vector<uint8_t>> ReadBytes(const std::string& path) {
-    auto data = platform::ReadWholeFile(path);
-    if (!data) return std::nullopt;
-    std::vector<uint8_t> bytes(data->size());
-    std::transform(data->begin(), data->end(), bytes.begin(), [](std::byte b) { return static_cast<uint8_t>(b); });
-    return bytes;
-}
 
 // What the last data-file load found in its .ted file, kept aside until the
 // whole load has succeeded.
@@ -46,8 +39,8 @@ void InitTestData() {
     InstallTestDataHooks();
     const std::string path = platform::BesideProgram(kMarkerFileName);
     if (!platform::FileExists(path)) return;
-    const auto bytes = ReadBytes(path);
-    TestDataEnable = bytes && IsFactoryMarker(*bytes);
+    const platform::FileBytes head = platform::ReadFileHead(path, kMarkerLength);
+    TestDataEnable = head.ok() && IsFactoryMarker(head.bytes);
 }
 
 void InstallTestDataHooks() {
@@ -80,12 +73,7 @@ void InstallTestDataHooks() {
     };
 }
 
-std::optional<std::string> TedCompanionPath(std::string_view datPath) {
-    if (datPath.size() <= 3) return std::nullopt;
-    std::string path(datPath.substr(0, datPath.size() >= 4 ? datPath.size() - 4 : 0));
-    path += ".ted";
-    return path;
-}
+std::optional<std::string> TedCompanionPath(std::string_view datPath) { return CompanionPath(datPath, "ted"); }
 
 std::optional<TestRecord> UnpackTedFile(std::span<const uint8_t> bytes) {
     if (bytes.size() < kTestDataSize) return std::nullopt;
@@ -96,9 +84,10 @@ std::optional<TestRecord> UnpackTedFile(std::span<const uint8_t> bytes) {
 
 TedReadResult ReadTedFile(const std::string& path, TestRecord& record) {
     if (!platform::FileExists(path)) return TedReadResult::Missing;
-    const auto bytes = ReadBytes(path);
-    if (!bytes) return TedReadResult::Unreadable;
-    const auto read = UnpackTedFile(*bytes);
+    // The record is the file's first bytes; a longer file keeps the rest.
+    const platform::FileBytes bytes = platform::ReadFileHead(path, kTestDataSize);
+    if (!bytes.ok()) return TedReadResult::Unreadable;
+    const auto read = UnpackTedFile(bytes.bytes);
     if (!read) return TedReadResult::TooShort;
     record = *read;
     TedFileName = path;

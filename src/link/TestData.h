@@ -37,9 +37,8 @@ void InitTestData();
 // does it.
 void InstallTestDataHooks();
 
-// The .ted file beside a data file: the path without its last four
-// characters (the ".dat") followed by ".ted"; nothing for a path of three
-// characters or fewer.
+// The .ted file beside a data file: the path with its extension replaced by
+// ".ted" (appended when the name has none), as for the channel file.
 std::optional<std::string> TedCompanionPath(std::string_view datPath);
 
 enum class TedReadResult { Read, Missing, Unreadable, TooShort };

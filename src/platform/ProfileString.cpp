@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <vector>
 
 #include "platform/SafeFile.h"
@@ -38,27 +36,73 @@ std::optional<std::string_view> SectionName(std::string_view line) {
     return line.substr(1, close - 1);
 }
 
-bool ReadLines(const std::string& path, std::vector<std::string>& lines) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
+// A settings file as its bytes stand: each line's text and its own line
+// ending, so a write can change one line and leave every other byte alone.
+struct RawLine {
+    std::string text;
+    std::string end;  // "\n", "\r\n" or "" (the last line without one)
+};
+struct IniFile {
+    bool bom = false;
+    std::vector<RawLine> lines;
+    std::string newline = "\n";  // for lines a write adds
+};
+
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
+
+IniFile Parse(std::string_view text) {
+    IniFile file;
     // A UTF-8 byte order mark would otherwise glue itself to the first name.
-    if (!lines.empty() && lines.front().rfind("\xEF\xBB\xBF", 0) == 0) lines.front().erase(0, 3);
-    return true;
+    if (text.substr(0, kBom.size()) == kBom) {
+        file.bom = true;
+        text.remove_prefix(kBom.size());
+    }
+    while (!text.empty()) {
+        const auto nl = text.find('\n');
+        RawLine line;
+        line.text = std::string(text.substr(0, nl));
+        if (nl == std::string_view::npos) {
+            text = {};
+        } else {
+            line.end = "\n";
+            if (!line.text.empty() && line.text.back() == '\r') {
+                line.text.pop_back();
+                line.end = "\r\n";
+            }
+            text.remove_prefix(nl + 1);
+        }
+        file.lines.push_back(std::move(line));
+    }
+    if (!file.lines.empty() && file.lines.front().end == "\r\n") file.newline = "\r\n";
+    return file;
+}
+
+std::string Join(const IniFile& file) {
+    std::string text = file.bom ? std::string(kBom) : std::string();
+    for (const RawLine& l : file.lines) text += l.text + l.end;
+    return text;
+}
+
+// The file's lines; a missing file has none. Nothing when it exists but
+// cannot be read, so that no write ever replaces what it could not see.
+std::optional<IniFile> Load(const std::string& path, bool missingIsEmpty) {
+    FileBytes read = ReadFileUpTo(path, kSmallFileLimit);
+    if (!read.ok()) {
+        if (missingIsEmpty && read.problem->kind == FileProblem::Kind::Missing) return IniFile{};
+        return std::nullopt;
+    }
+    return Parse(std::string_view(reinterpret_cast<const char*>(read.bytes.data()), read.bytes.size()));
 }
 
 }  // namespace
 
 std::optional<std::string> ReadProfileValue(std::string_view section, std::string_view key,
                                             const std::string& path) {
-    std::vector<std::string> lines;
-    if (!ReadLines(path, lines)) return std::nullopt;
+    const auto file = Load(path, false);
+    if (!file) return std::nullopt;
     bool inSection = false;
-    for (const auto& line : lines) {
+    for (const RawLine& raw : file->lines) {
+        const std::string& line = raw.text;
         if (const auto name = SectionName(line)) {
             // The first section of the name holds the value; later ones are not read.
             if (inSection) return std::nullopt;
@@ -82,15 +126,22 @@ std::string ReadProfileString(std::string_view section, std::string_view key,
 
 bool WriteProfileString(std::string_view section, std::string_view key, std::string_view value,
                         const std::string& path) {
-    std::vector<std::string> lines;
-    ReadLines(path, lines);  // a missing file is created
+    auto loaded = Load(path, true);  // a missing file is created
+    if (!loaded) return false;
+    IniFile& file = *loaded;
+    std::vector<RawLine>& lines = file.lines;
+    const auto add = [&](std::size_t at, std::string text) {
+        // The line before gets an ending when it had none (the file's last).
+        if (at > 0 && lines[at - 1].end.empty()) lines[at - 1].end = file.newline;
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), RawLine{std::move(text), file.newline});
+    };
 
     const std::string entry = std::string(Trim(key)) + "=" + std::string(value);
     // The first section of the name takes the value, as the reader looks only there.
     std::optional<size_t> header;
     size_t sectionEnd = lines.size();
     for (size_t i = 0; i < lines.size(); ++i) {
-        const auto name = SectionName(lines[i]);
+        const auto name = SectionName(lines[i].text);
         if (!name) continue;
         if (header) {
             sectionEnd = i;
@@ -100,26 +151,25 @@ bool WriteProfileString(std::string_view section, std::string_view key, std::str
     }
 
     if (!header) {
-        lines.push_back("[" + std::string(Trim(section)) + "]");
-        lines.push_back(entry);
+        add(lines.size(), "[" + std::string(Trim(section)) + "]");
+        add(lines.size(), entry);
     } else {
         size_t insertAt = *header + 1;
         bool replaced = false;
         for (size_t i = *header + 1; i < sectionEnd; ++i) {
-            const auto eq = lines[i].find('=');
-            if (eq != std::string::npos && SameName(std::string_view(lines[i]).substr(0, eq), key)) {
-                lines[i] = entry;
+            const auto eq = lines[i].text.find('=');
+            if (eq != std::string::npos && SameName(std::string_view(lines[i].text).substr(0, eq), key)) {
+                lines[i].text = entry;
                 replaced = true;
                 break;
             }
-            if (!Trim(lines[i]).empty()) insertAt = i + 1;
+            if (!Trim(lines[i].text).empty()) insertAt = i + 1;
         }
-        if (!replaced) lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt), entry);
+        if (!replaced) add(insertAt, entry);
     }
 
-    std::string text;
-    for (const auto& l : lines) text += l + "\n";
-    return WriteFileAtomically(path, std::as_bytes(std::span(text.data(), text.size())));
+    const std::string text = Join(file);
+    return !ReplaceFile(path, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
 }
 
 }  // namespace platform

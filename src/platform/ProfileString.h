@@ -20,7 +20,9 @@ std::string ReadProfileString(std::string_view section, std::string_view key,
                               std::string_view fallback, const std::string& path);
 
 // Sets `key` in `section` to `value`, creating the file, the section or the key
-// as needed. Returns false when the file could not be written.
+// as needed; every other line keeps its bytes (its line ending, a byte order
+// mark). Returns false, writing nothing, when an existing file cannot be
+// read, and false when the file could not be written.
 bool WriteProfileString(std::string_view section, std::string_view key, std::string_view value,
                         const std::string& path);
 

@@ -1,58 +1,106 @@
 #include "platform/SafeFile.h"
 
-#include <cstdio>
+#include <algorithm>
+#include <cerrno>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
 #include <fcntl.h>
-#include <unistd.h>
+
+#include "platform/FileSystem.h"
+#include "platform/StagedFiles.h"
 
 namespace platform {
 
-std::optional<std::vector<std::byte>> ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::vector<std::byte> data;
-    char buf[65536];
-    while (in.read(buf, sizeof buf) || in.gcount() > 0) {
-        const auto n = static_cast<size_t>(in.gcount());
-        const auto* p = reinterpret_cast<const std::byte*>(buf);
-        data.insert(data.end(), p, p + n);
-        if (in.eof()) break;
+FileProblem ProblemOf(const std::string& path, int error) {
+    FileProblem p;
+    p.kind = error == ENOENT ? FileProblem::Kind::Missing : FileProblem::Kind::Failed;
+    p.path = path;
+    p.reason = std::error_code(error, std::generic_category()).message();
+    return p;
+}
+
+FileBytes ReadFileHead(const std::string& path, std::size_t wanted) {
+    FileBytes out;
+    FileSystem& fs = Files();
+    const int fd = fs.Open(path, O_RDONLY, 0);
+    if (fd < 0) {
+        out.problem = ProblemOf(path, errno);
+        return out;
     }
-    if (in.bad()) return std::nullopt;
+    uint8_t buffer[65536];
+    while (out.bytes.size() < wanted) {
+        const std::size_t room = std::min(sizeof buffer, wanted - out.bytes.size());
+        const ssize_t n = fs.Read(fd, buffer, room);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            out.problem = ProblemOf(path, errno);
+            break;
+        }
+        if (n == 0) break;
+        out.bytes.insert(out.bytes.end(), buffer, buffer + n);
+    }
+    fs.Close(fd);
+    if (out.problem) out.bytes.clear();
+    return out;
+}
+
+FileBytes ReadFileUpTo(const std::string& path, std::size_t limit) {
+    // One byte more than the limit is enough to know a file is too long, so a
+    // huge file costs no more than a valid one.
+    FileBytes out = ReadFileHead(path, limit == SIZE_MAX ? limit : limit + 1);
+    if (!out.problem && out.bytes.size() > limit)
+        out.problem = FileProblem{FileProblem::Kind::TooLong, path,
+                                  "Longer than " + std::to_string(limit) + " bytes"};
+    if (out.problem) out.bytes.clear();
+    return out;
+}
+
+std::optional<std::vector<std::byte>> ReadWholeFile(const std::string& path, std::size_t limit) {
+    FileBytes read = ReadFileUpTo(path, limit);
+    if (!read.ok()) return std::nullopt;
+    std::vector<std::byte> data(read.bytes.size());
+    std::transform(read.bytes.begin(), read.bytes.end(), data.begin(), [](uint8_t b) { return std::byte{b}; });
     return data;
 }
 
+std::optional<FileProblem> ReplaceFile(const std::string& path, std::span<const uint8_t> data) {
+    StagedFiles files;
+    if (files.Stage(path, data) && files.Commit()) return std::nullopt;
+    return files.Problem();
+}
+
 bool WriteFileAtomically(const std::string& path, std::span<const std::byte> data) {
-    const std::string temp = path + ".tmp~";
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
-    size_t done = 0;
-    while (done < data.size()) {
-        const auto n = ::write(fd, data.data() + done, data.size() - done);
-        if (n <= 0) {
-            ::close(fd);
-            ::unlink(temp.c_str());
-            return false;
-        }
-        done += static_cast<size_t>(n);
-    }
-    if (::fsync(fd) != 0 || ::close(fd) != 0) {
-        ::unlink(temp.c_str());
-        return false;
-    }
-    if (std::rename(temp.c_str(), path.c_str()) != 0) {
-        ::unlink(temp.c_str());
-        return false;
-    }
-    return true;
+    const std::span<const uint8_t> bytes(reinterpret_cast<const uint8_t*>(data.data()), data.size());
+    return !ReplaceFile(path, bytes);
+}
+
+std::optional<FileProblem> WriteFileHead(const std::string& path, std::span<const uint8_t> head) {
+    FileBytes old = ReadFileUpTo(path, kSmallFileLimit);
+    if (!old.ok() && old.problem->kind != FileProblem::Kind::Missing) return old.problem;
+    std::vector<uint8_t> bytes = std::move(old.bytes);
+    if (bytes.size() < head.size()) bytes.resize(head.size());
+    std::copy(head.begin(), head.end(), bytes.begin());
+    return ReplaceFile(path, bytes);
 }
 
 bool FileExists(const std::string& path) {
     std::error_code ec;
     return std::filesystem::is_regular_file(path, ec);
+}
+
+std::string LinkTarget(const std::string& path) {
+    namespace fs = std::filesystem;
+    fs::path p = path;
+    // A loop of links ends somewhere; the open that follows reports it.
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code ec;
+        if (!fs::is_symlink(p, ec)) break;
+        const fs::path to = fs::read_symlink(p, ec);
+        if (ec) break;
+        p = to.is_absolute() ? to : p.parent_path() / to;
+    }
+    return p.string();
 }
 
 }  // namespace platform

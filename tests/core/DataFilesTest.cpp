@@ -4,13 +4,18 @@
 
 #include <filesystem>
 #include <functional>
+#include <map>
+
+#include <sys/resource.h>
 
 #include "CoreDataFixture.h"
+#include "FaultyFileSystem.h"
 #include "core/DataFiles.h"
 #include "core/Defaults.h"
 #include "core/MainWindowHooks.h"
 #include "core/SavedCopy.h"
 #include "core/StartupState.h"
+#include "platform/StagedFiles.h"
 
 using namespace std::string_literals;
 using platform::Answer;
@@ -216,6 +221,9 @@ TEST_F(DataFiles, AFileThatCannotBeLoadedChangesNothing) {
         return f.b;
     };
     const std::string versionError = "File Version Error!\r\nFile Version Is V300";
+    const auto fileError = [&](std::string_view name, std::string_view reason) {
+        return "file error.\n" + dir.file(name) + ": " + std::string(reason);
+    };
     struct Case {
         const char* what;
         std::string dat;             // "" = no file
@@ -224,21 +232,31 @@ TEST_F(DataFiles, AFileThatCannotBeLoadedChangesNothing) {
         std::string name = "bad.dat";
     };
     const Case cases[] = {
-        {"missing file", "", threeChannels, "file error."},
-        {"shorter than a V200 record", good.b.substr(0, 13110), threeChannels, "file error."},
-        {"a V101 record cut short", "V101" + std::string(100, '\0'), threeChannels, "file error."},
+        {"missing file", "", threeChannels, fileError("bad.dat", "No such file or directory")},
+        {"shorter than a V200 record", good.b.substr(0, 13110), threeChannels,
+         fileError("bad.dat", "Shorter than its 13111-byte record")},
+        {"a V101 record cut short", "V101" + std::string(100, '\0'), threeChannels,
+         fileError("bad.dat", "Shorter than its 13107-byte record")},
         {"no version text, unknown length", std::string(13108, '\x01'), threeChannels,
          "The file is no data file of this program."},
         {"a V101 length plus one byte", std::string(13107 + 1, '\x02'), threeChannels,
          "The file is no data file of this program."},
         {"shorter than a version text", "V2", threeChannels, "The file is no data file of this program."},
         {"unknown version", "V300" + good.b.substr(4), threeChannels, versionError},
-        {"channel count above 758", withCount(759), threeChannels, "file error."},
-        {"negative channel count", withCount(-1), threeChannels, "file error."},
-        {"no channel file", good.b, std::nullopt, "file error."},
-        {"channel file one record short", good.b, threeChannels.substr(0, 2 * 89), "file error."},
-        {"channel file one byte short", good.b, threeChannels.substr(0, 3 * 89 - 1), "file error."},
-        {"data file named like its channel file", good.b, std::nullopt, "file error.", "bad.fre"},
+        {"channel count above 758", withCount(759), threeChannels,
+         fileError("bad.dat", "Its channel count lies outside 0 to 758")},
+        {"negative channel count", withCount(-1), threeChannels,
+         fileError("bad.dat", "Its channel count lies outside 0 to 758")},
+        {"no channel file", good.b, std::nullopt, fileError("bad.fre", "No such file or directory")},
+        {"channel file one record short", good.b, threeChannels.substr(0, 2 * 89),
+         fileError("bad.fre", "Holds 2 of the 3 channel records")},
+        {"channel file one byte short", good.b, threeChannels.substr(0, 3 * 89 - 1),
+         fileError("bad.fre", "Holds 2 of the 3 channel records")},
+        {"data file named like its channel file", good.b, std::nullopt,
+         fileError("bad.fre", "The name leaves no name for its channel file"), "bad.fre"},
+        {"a V200 record with a byte more", good.b + "x", threeChannels, "The file is no data file of this program."},
+        {"channel file with more than 758 records", good.b, threeChannels + std::string(758 * 89, '\0'),
+         fileError("bad.fre", "Longer than 67462 bytes")},
     };
     BuildConfiguration();
     SaveOldRadioData();
@@ -273,7 +291,8 @@ TEST_F(DataFiles, RefusedTestDataRefusesTheWholeLoad) {
     committed = false;
     dir.write("factory.ted", "short");
     const Snapshot before = Take();
-    prompts.expect("file error.", Buttons::Ok, Answer::Ok);
+    prompts.expect("file error.\n" + dir.file("factory.ted") + ": Shorter than its 48-byte record", Buttons::Ok,
+                   Answer::Ok);
     EXPECT_FALSE(ReadDatFile(path));
     EXPECT_FALSE(committed);
     ExpectUnchanged(before, "short test data");
@@ -291,7 +310,7 @@ TEST_F(DataFiles, AFailedSaveIsReportedAndLeavesTheOldFilesAndTheSavedCopy) {
     std::filesystem::remove(dir.file("keep.fre"));
     std::filesystem::create_directory(dir.file("keep.fre"));
     const Snapshot before = Take();
-    prompts.expect("file error.", Buttons::Ok, Answer::Ok);
+    prompts.expect("file error.\n" + dir.file("keep.fre") + ": Is a directory", Buttons::Ok, Answer::Ok);
     EXPECT_FALSE(WriteDatFile());
     ExpectUnchanged(before, "channel file blocked");
     EXPECT_EQ(dir.read("keep.dat"), oldDat);
@@ -299,18 +318,20 @@ TEST_F(DataFiles, AFailedSaveIsReportedAndLeavesTheOldFilesAndTheSavedCopy) {
 
     // No folder to write into.
     DataFileName = dir.file("missing/keep.dat");
-    prompts.expect("file error.", Buttons::Ok, Answer::Ok);
+    prompts.expect("file error.\n" + dir.file("missing/keep.fre") + ": No such file or directory", Buttons::Ok,
+                   Answer::Ok);
     EXPECT_FALSE(WriteDatFile());
     EXPECT_TRUE(IsDataChanged());
 
     // A name whose channel file would be itself.
     DataFileName = dir.file("keep.fre");
-    prompts.expect("file error.", Buttons::Ok, Answer::Ok);
+    prompts.expect("file error.\n" + dir.file("keep.fre") + ": The name leaves no name for its channel file",
+                   Buttons::Ok, Answer::Ok);
     EXPECT_FALSE(WriteDatFile());
 
     // No temporary file stays behind.
     for (const auto& e : std::filesystem::directory_iterator(dir.path()))
-        EXPECT_EQ(e.path().string().find('~'), std::string::npos) << e.path();
+        EXPECT_FALSE(platform::IsSaveTraceName(e.path().filename().string())) << e.path();
 }
 
 TEST_F(DataFiles, ChannelFilesAreReadOnlyWhenTheyHoldEveryRecord) {
@@ -340,16 +361,28 @@ TEST_F(DataFiles, TheMainWindowRedrawsAfterEachFileCommand) {
     const std::string path = Save("shown.dat");
     ASSERT_TRUE(ReadDatFile(path));
     DataFileName = dir.file("nofolder/x.dat");
-    prompts.expect("file error.", Buttons::Ok, Answer::Ok);
+    prompts.expectAny(Answer::Ok);
     EXPECT_FALSE(WriteDatFile());
     EXPECT_EQ(view.calls, "list;title;list;");
     SetMainView(previous);
 }
 
 TEST_F(DataFiles, CompanionNames) {
-    EXPECT_EQ(CompanionPath("/x/radio.dat", "fre"), "/x/radio.fre");
-    EXPECT_EQ(CompanionPath("/x/radio.DAT", "ted"), "/x/radio.ted");
-    EXPECT_EQ(CompanionPath("ab", "fre"), std::nullopt);
+    struct Companion { const char* what; const char* dat; std::optional<std::string> fre; };
+    const Companion companions[] = {
+        {"extension replaced", "/x/radio.dat", "/x/radio.fre"},
+        {"in any case", "/x/radio.DAT", "/x/radio.fre"},
+        {"any extension", "/x/radio.cfg", "/x/radio.fre"},
+        {"only the last one", "/x/a.b.dat", "/x/a.b.fre"},
+        {"none: appended", "/d/data/ab", "/d/data/ab.fre"},
+        {"a short name", "ab", "ab.fre"},
+        {"a dot in the folder only", "/d/v1.2/radio", "/d/v1.2/radio.fre"},
+        {"a name that starts with a dot", "/d/.radio", "/d/.radio.fre"},
+        {"no file named", "/d/data/", std::nullopt},
+        {"nothing at all", "", std::nullopt},
+    };
+    for (const Companion& c : companions) EXPECT_EQ(CompanionPath(c.dat, "fre"), c.fre) << c.what;
+
     struct Case { const char* in; const char* out; };
     const Case cases[] = {
         {"/x/radio", "/x/radio.dat"},
@@ -439,3 +472,176 @@ TEST_F(InitFiles, ADamagedDefaultFileLeavesTheDefaultsSilently) {
 }
 
 }  // namespace
+
+// ---- saves as one set, and reads that stay small -----------------------
+
+class DataFileSets : public DataFiles {
+protected:
+    // Every file of the folder with its bytes.
+    std::map<std::string, std::string> Folder() const {
+        std::map<std::string, std::string> out;
+        for (const auto& e : std::filesystem::directory_iterator(dir.path())) {
+            const std::string name = e.path().filename().string();
+            if (name != "language") out[name] = dir.read(name);
+        }
+        return out;
+    }
+    void RestoreFolder(const std::map<std::string, std::string>& files) {
+        for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+            if (e.path().filename() != "language") std::filesystem::remove(e.path());
+        for (const auto& [name, bytes] : files) dir.write(name, bytes);
+    }
+    // Factory mode with a test record of one byte value, so every save
+    // writes three files.
+    void ThreeFileSaves() {
+        FactoryHooks().enabled = [] { return true; };
+        FactoryHooks().pack = [this] { return std::vector<uint8_t>(48, testByte); };
+        FactoryHooks().parse = [this](std::optional<std::span<const uint8_t>> bytes) {
+            if (bytes) loadedTestByte = (*bytes)[0];
+            return !bytes || bytes->size() == 48;
+        };
+    }
+    uint8_t testByte = 0x11;
+    uint8_t loadedTestByte = 0;
+};
+
+TEST_F(DataFileSets, AFailedOrKilledSaveLeavesTheOldSetOrTheNewOneWhole) {
+    ThreeFileSaves();
+    BuildConfiguration();
+    const std::string path = Save("set.dat");
+    const RadioData oldData = CurData;
+    const auto oldFiles = Folder();
+    ASSERT_EQ(oldFiles.size(), 3u);
+
+    // The new configuration differs in every file.
+    AddChannel(30, "146.0000");
+    CurData.FunSet.DTMF.DTMFSelfID = "999";
+    testByte = 0x22;
+    const RadioData newData = CurData;
+    const auto newChannels = ChannelNumbers();
+    const std::string fileError = "file error.\n";
+
+    for (bool kill : {false, true}) {
+        for (int n = kill ? 0 : 1; n < 300; ++n) {
+            SCOPED_TRACE((kill ? "killed after step " : "failed step ") + std::to_string(n));
+            RestoreFolder(oldFiles);
+            CurData = newData;
+            OldData = oldData;
+            int steps = 0;
+            bool saved = false;
+            {
+                FaultyFileSystem faults;
+                if (kill) faults.DieAfter(n);
+                else faults.FailStep(n);
+                prompts.expectAny(Answer::Ok);
+                saved = WriteDatFile();
+                steps = faults.steps;
+                if (saved) {
+                    platform::MsgBox("", platform::Buttons::Ok);  // nothing was asked: use the answer up
+                } else {
+                    ASSERT_FALSE(prompts.asked().empty());
+                    const std::string& text = prompts.asked().back().text;
+                    EXPECT_EQ(text.substr(0, fileError.size()), fileError);
+                    EXPECT_NE(text.find(dir.path()), std::string::npos) << text;
+                    // The saved copy still says the data changed.
+                    EXPECT_TRUE(IsDataChanged());
+                }
+            }
+            if (!kill && !saved) EXPECT_EQ(Folder(), oldFiles);
+
+            // The next load sees one whole set and leaves no trace of the save.
+            ASSERT_TRUE(ReadDatFile(path));
+            const bool isNew = ChannelNumbers() == newChannels;
+            EXPECT_EQ(CurData.FunSet.DTMF.DTMFSelfID.raw(), isNew ? "999" : "123");
+            EXPECT_EQ(loadedTestByte, isNew ? 0x22 : 0x11);
+            if (!kill) EXPECT_EQ(isNew, saved);
+            for (const auto& [name, bytes] : Folder()) EXPECT_FALSE(platform::IsSaveTraceName(name)) << name;
+            if (steps <= n) break;  // this save was never cut short
+        }
+    }
+}
+
+TEST_F(DataFileSets, AReadOnlyFolderAFullDiskOrAFileSizeLimitChangeNothing) {
+    BuildConfiguration();
+    const std::string path = Save("set.dat");
+    const auto oldFiles = Folder();
+    AddChannel(30, "146.0000");
+    const Snapshot before = Take();
+    {
+        FaultyFileSystem faults;
+        faults.ReadOnlyFolder(dir.path());
+        prompts.expect("file error.\n" + dir.file("set.fre") + ": Read-only file system", Buttons::Ok, Answer::Ok);
+        EXPECT_FALSE(WriteDatFile());
+        faults.Heal();
+        faults.DiskFull(1000);
+        prompts.expect("file error.\n" + dir.file("set.dat") + ": No space left on device", Buttons::Ok, Answer::Ok);
+        EXPECT_FALSE(WriteDatFile());
+    }
+    ExpectUnchanged(before, "refused saves");
+    EXPECT_EQ(Folder(), oldFiles);
+
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 8000;  // below the data file's 13,111 bytes
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    prompts.expect("file error.\n" + dir.file("set.dat") + ": File too large", Buttons::Ok, Answer::Ok);
+    const bool written = WriteDatFile();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    EXPECT_FALSE(written);
+    ExpectUnchanged(before, "file-size limit");
+    EXPECT_EQ(Folder(), oldFiles);
+}
+
+TEST_F(DataFileSets, LongestNamesAndLinksSaveAndLoad) {
+    BuildConfiguration();
+    for (const std::size_t length : {248u, 255u}) {
+        const std::string name = std::string(length - 4, 'n') + ".dat";
+        const std::string path = Save(name);
+        ASSERT_EQ(dir.read(name).size(), 13111u) << length;
+        EXPECT_TRUE(ReadDatFile(path)) << length;
+        std::filesystem::remove(path);
+        std::filesystem::remove(dir.file(std::string(length - 4, 'n') + ".fre"));
+    }
+
+    // Saving through a link writes the file it points to and keeps the link.
+    dir.write("real/radio.dat", "old");
+    std::filesystem::create_symlink("real/radio.dat", dir.file("link.dat"));
+    const std::string link = Save("link.dat");
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(dir.read("real/radio.dat").size(), 13111u);
+    EXPECT_TRUE(ReadDatFile(link));
+    EXPECT_TRUE(IsDataSame());
+}
+
+TEST_F(DataFileSets, HugeUnreadableOrUnaffordableFilesAreRefusedAsTheyStand) {
+    BuildConfiguration();
+    const std::string path = Save("set.dat");
+    // Sparse files: three gigabytes that take no room.
+    const auto huge = [&](const std::string& name) {
+        std::filesystem::copy_file(dir.file("set" + name.substr(name.size() - 4)), dir.file(name));
+        std::filesystem::resize_file(dir.file(name), 3ull << 30);
+        return dir.file(name);
+    };
+    const std::string hugeDat = huge("hugedat.dat");
+    std::filesystem::copy_file(dir.file("set.fre"), dir.file("hugedat.fre"));
+    const std::string hugeFre = dir.file("hugefre.dat");
+    std::filesystem::copy_file(path, hugeFre);
+    huge("hugefre.fre");
+
+    const Snapshot before = Take();
+    prompts.expect("The file is no data file of this program.", Buttons::Ok, Answer::Ok);
+    EXPECT_FALSE(ReadDatFile(hugeDat));
+    prompts.expect("file error.\n" + dir.file("hugefre.fre") + ": Longer than 67462 bytes", Buttons::Ok, Answer::Ok);
+    EXPECT_FALSE(ReadDatFile(hugeFre));
+    {
+        FaultyFileSystem faults;
+        faults.FailReads("set.fre");
+        prompts.expect("file error.\n" + dir.file("set.fre") + ": Input/output error", Buttons::Ok, Answer::Ok);
+        EXPECT_FALSE(ReadDatFile(path));
+        faults.FailReads("set.dat", 0, true);
+        prompts.expect("file error.\n" + path + ": Not enough memory", Buttons::Ok, Answer::Ok);
+        EXPECT_FALSE(ReadDatFile(path));
+    }
+    ExpectUnchanged(before, "refused loads");
+}

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -73,6 +74,19 @@ TEST_F(LangFiles, AnEditedFileIsSeenAtTheNextLookup) {
     EXPECT_EQ(GetLangText(1501), "English (changed)");
     std::filesystem::remove(dir_.file("language/english.ini"));
     EXPECT_EQ(GetLangText(1501), "");
+}
+
+TEST_F(LangFiles, AnEditOfTheSameSizeAndTimeIsSeen) {
+    // A file last changed long ago, whose edit keeps its size and its time,
+    // as an edit within one tick of a coarse file-system clock does.
+    const std::string path = dir_.file("language/english.ini");
+    const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::hours(24 * 400);
+    dir_.write("language/english.ini", "[OTHER]\n1501=Before\n");
+    std::filesystem::last_write_time(path, old);
+    EXPECT_EQ(GetLangText(1501), "Before");
+    dir_.write("language/english.ini", "[OTHER]\n1501=Behind\n");
+    std::filesystem::last_write_time(path, old);
+    EXPECT_EQ(GetLangText(1501), "Behind");
 }
 
 TEST(MsgText, TablesHoldTheirFixedTexts) {

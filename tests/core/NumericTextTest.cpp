@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "core/NumericText.h"
+#include "core/StartupState.h"
+#include "core/TextNumbers.h"
 
 TEST(NumericText, OnlyPlainDecimalNumbersAreNumeric) {
     struct Case { const char* text; bool numeric; };
@@ -13,6 +15,34 @@ TEST(NumericText, OnlyPlainDecimalNumbersAreNumeric) {
     };
     for (const auto& c : cases) EXPECT_EQ(IsNumericText(c.text), c.numeric) << '"' << c.text << '"';
     EXPECT_FALSE(IsNumericText(std::string_view("145\0", 4)));
+}
+
+// Every place that asks whether a text is a number gives the same answer:
+// version texts, whole numbers of lists and tags, the long reader.
+TEST(NumericText, OneRuleWhereverTheProgramAsks) {
+    struct Case { const char* what; const char* text; bool numeric; };
+    const Case cases[] = {
+        {"digits", "200", true},
+        {"a blank before", " 20", true},
+        {"decimal point", "2.5", true},
+        {"point first", ".50", true},
+        {"minus sign", "-20", false},
+        {"plus sign", "+20", false},
+        {"exponent", "2e1", false},
+        {"hexadecimal", "0x1", false},
+        {"group separator", "1,0", false},
+        {"tab before", "\t20", false},
+        {"blank inside", "2 0", false},
+        {"only a point", "  .", false},
+        {"empty", "", false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(IsNumericText(c.text), c.numeric) << c.what;
+        EXPECT_EQ(WholeNumberOf(c.text).has_value(), c.numeric) << c.what;
+        EXPECT_EQ(StrToLngDef(c.text, -99) != -99, c.numeric) << c.what;
+        if (std::string_view(c.text).size() == 3)
+            EXPECT_EQ(IsVersionText(std::string("V") + c.text), c.numeric) << c.what;
+    }
 }
 
 TEST(NumericText, ReadsExactlyAndRoundsHalfToEven) {

@@ -2,8 +2,11 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 
+#include "FaultyFileSystem.h"
 #include "TempProgramFolder.h"
+#include "channels/BatchFun.h"
 #include "core/SharedState.h"
 #include "core/Startup.h"
 #include "platform/ProfileString.h"
@@ -143,6 +146,26 @@ TEST_F(Startup, BatchFlagsCreatedOrLoadedWithFlag20Cleared) {
     EXPECT_EQ(BatchFunFlag[19], 1);
     EXPECT_EQ(BatchFunFlag[20], 0);
     EXPECT_EQ(folder.read("BatchFun.ini"), stored + "extra");  // loading writes nothing
+}
+
+TEST_F(Startup, SettingsFilesThatCannotBeReadAreNeverReplaced) {
+    const std::string six = "[language]\nIsFirstRun=1\nSkin=0\ncomPort=7\nHandshaking=0\nStopBit=0\nFactoryFres=0\n";
+    struct Case { const char* file; std::string bytes; std::function<bool()> write; };
+    const Case cases[] = {
+        {"language/mysetup.ini", six, [] { Main(); return true; }},
+        {"Setting.ini", "\x01\x00\x02\x00\x03\x00\x04\x00tail", [] { return SaveSettingFile(); }},
+        {"BatchFun.ini", std::string(21, '\x01') + "tail", [] { return SaveBatchFun(); }},
+    };
+    for (const Case& c : cases) {
+        folder.write(c.file, c.bytes);
+        SettingFlag = {9, 9, 9, 9};
+        BatchFunFlag.fill(0);
+        FaultyFileSystem faults;
+        faults.FailReads(c.file);
+        const bool written = c.write();
+        EXPECT_TRUE(written == (std::string(c.file) == "language/mysetup.ini")) << c.file;
+        EXPECT_EQ(folder.read(c.file), c.bytes) << c.file;
+    }
 }
 
 TEST_F(Startup, StartValuesAndTables) {

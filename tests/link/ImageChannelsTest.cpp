@@ -225,7 +225,7 @@ TEST_F(ImageChannelsTest, SlotAndNibbleAddressesOfEveryList) {
         ASSERT_TRUE(WriteDataOK) << c.name;
         EXPECT_EQ(Bytes(c.slot, 4), (std::vector<uint8_t>{0x04, 0x33, 0x12, 0x50})) << c.name;
         int written = 0;
-        for (std::size_t a = 0x0540; a < 0x8000; a += 32) written += CommData[a] != 0;
+        for (std::size_t a = 0x0540; a < 0x8000; a += 32) written += CommData[a] != 0 && CommData[a] != 0xFF;
         EXPECT_EQ(written, 1) << c.name;
         for (std::size_t a = 0x0100; a <= 0x027F; ++a) {
             uint8_t expected = 0xFF;
@@ -381,14 +381,21 @@ TEST_F(ImageChannelsTest, HyperRowsOnRead) {
     SetHyperChannel(3, 1, erased);
     SetCommDataByFrequency();
     std::fill_n(CommData.begin() + 0x0600 + 32 * 2, 4, 0xFF);  // bank 2 row 3
+    std::fill_n(CommData.begin() + 0x0540 + 32 * 3, 32, 0x00);  // bank 1 row 4
 
+    // An unused row is written with a receive field of no frequency, so it
+    // reads back unused with its other fields kept.
+    EXPECT_EQ(Bytes(0x0540 + 32, 4), (std::vector<uint8_t>{0xFF, 0xFF, 0xFF, 0xFF}));
     GetFrequencyByCommData();
-    const UFreData row2 = GetHyperChannel(2, 0);  // unwritten slot of zeros
-    EXPECT_EQ(row2.UsedFlag, 1);
-    EXPECT_EQ(row2.RxFre.value(), "000000000");
-    EXPECT_EQ(row2.OffsetFre.value(), "000000000");
-    EXPECT_EQ(row2.ScanSkip, 1);
-    EXPECT_EQ(row2.CHName.value(), "");
+    const UFreData row2 = GetHyperChannel(2, 0);
+    EXPECT_EQ(row2.UsedFlag, 0);
+    EXPECT_EQ(row2.CHName.value(), "OLD");
+    const UFreData row4 = GetHyperChannel(4, 0);  // a slot of zeros
+    EXPECT_EQ(row4.UsedFlag, 1);
+    EXPECT_EQ(row4.RxFre.value(), "000000000");
+    EXPECT_EQ(row4.OffsetFre.value(), "000000000");
+    EXPECT_EQ(row4.ScanSkip, 1);
+    EXPECT_EQ(row4.CHName.value(), "");
     const UFreData row3 = GetHyperChannel(3, 1);
     EXPECT_EQ(row3.UsedFlag, 0);
     EXPECT_EQ(row3.TxPower, 3);

@@ -128,7 +128,9 @@ TEST_F(DTMFTest, SettingsReadBackWithTheirClamps) {
         {"separator outside 10..15 as *", 0x02E0, 0xFF, &DTMFData::DTMFSepCode, 14},
         {"group kept", 0x02E1, 15, &DTMFData::DTMFGroupCode, 15},
         {"group 0xFF is off", 0x02E1, 0xFF, &DTMFData::DTMFGroupCode, 255},
-        {"group 0 is off", 0x02E1, 0x00, &DTMFData::DTMFGroupCode, 255},
+        {"group 0 reads as A", 0x02E1, 0x00, &DTMFData::DTMFGroupCode, 10},
+        {"group 16 reads as A", 0x02E1, 0x10, &DTMFData::DTMFGroupCode, 10},
+        {"group 0xFE reads as A", 0x02E1, 0xFE, &DTMFData::DTMFGroupCode, 10},
         {"decode response 3 as 0", 0x02E2, 3, &DTMFData::DTMFDecodeResp, 0},
         {"first delay 251 as 0", 0x02E4, 251, &DTMFData::DTMFFirstDelay, 0},
         {"reset time as it is", 0x02E5, 0xFF, &DTMFData::DTMFResetTime, 255},
@@ -200,8 +202,8 @@ TEST_F(DTMFTest, ReadKeepsWhatTheImageDoesNotHold) {
 TEST_F(DTMFTest, FailuresStopTheEncoderWithItsMessage) {
     const EncoderFailureCase cases[] = {
         {"a code digit that is not hexadecimal", [] { SetCode(Dtmf().DTMFCode[2], "12G", 3); }, "memory M3"},
-        {"a negative length", [] { SetCode(Dtmf().PTTIDEndCode, "12", -1); }, nullptr},
-        {"a timing above a byte", [] { Dtmf().DTMFResetTime = 256; }, nullptr},
+        {"a negative length", [] { SetCode(Dtmf().PTTIDEndCode, "12", -1); }, "\nvalue -1 does not fit the byte at 0x035C"},
+        {"a timing above a byte", [] { Dtmf().DTMFResetTime = 256; }, "\nvalue 256 does not fit the byte at 0x02E5"},
         {"an own ID that is a number but not digits", [] { Dtmf().DTMFSelfID = "1.5"; }, "own ID"},
     };
     ExpectFailures(*this, cases, SetCommDataByDTMF, "SetCommDataByDTMF");

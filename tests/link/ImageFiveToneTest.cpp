@@ -173,14 +173,27 @@ TEST_F(FiveToneTest, OwnIDOneDigitAByte) {
     Get5ToneByCommData();
     EXPECT_EQ(Tone5().SelfID.value(), "12345");
 
-    // Each byte as its decimal number; the field keeps six characters.
-    PutBytes(0x0323, {4});
-    PutBytes(0x0325, {1, 12, 3, 99});
-    Get5ToneByCommData();
-    EXPECT_EQ(Tone5().SelfID.raw(), "112399");
-    CommData[0x0323] = 0xFF;  // erased memory
-    Get5ToneByCommData();
-    EXPECT_EQ(Tone5().SelfID.raw(), "112399");
+    // Each byte as its decimal number, but never more characters than the
+    // length (at most five), which is what a write sends back.
+    struct Case { const char* what; uint8_t length; std::array<uint8_t, 5> bytes; const char* id; };
+    const Case cases[] = {
+        {"digits", 4, {1, 2, 3, 4, 5}, "1234"},
+        {"bytes above 9", 4, {1, 12, 3, 99, 5}, "1123"},
+        {"length 6", 6, {1, 2, 3, 4, 5}, "12345"},
+        {"erased memory", 0xFF, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, "25525"},
+        {"no length", 0, {1, 2, 3, 4, 5}, ""},
+    };
+    for (const Case& c : cases) {
+        PutBytes(0x0323, {c.length});
+        std::copy(c.bytes.begin(), c.bytes.end(), CommData.begin() + 0x0325);
+        Get5ToneByCommData();
+        EXPECT_EQ(Tone5().SelfID.value(), c.id) << c.what;
+        EXPECT_EQ(Tone5().SelfIDLen, c.length) << c.what;
+        // Written back and read again, it stays as it is.
+        EncodeOk(SetCommDataBy5Tone);
+        Get5ToneByCommData();
+        EXPECT_EQ(Tone5().SelfID.value(), c.id) << c.what;
+    }
 }
 
 TEST_F(FiveToneTest, SettingsToneTableAndDecodeTime) {
@@ -215,9 +228,14 @@ TEST_F(FiveToneTest, SettingsToneTableAndDecodeTime) {
     EXPECT_EQ(d.PauseFirstDelay, 250);
     EXPECT_EQ(d.Time17, 250);
 
-    PutBytes(0x03C0, {0xFF, 0xFF});  // erased memory gives a negative tone, not a failure
+    // Words the writer cannot send back (0x8000 and above, erased memory
+    // among them) read as the digit's default tone; 0x7FFF is still a tone.
+    PutBytes(0x03C0, {0xFF, 0xFF, 0x00, 0x80, 0xFF, 0x7F});
     Get5ToneByCommData();
-    EXPECT_EQ(d.DefTone[0], -1);
+    EXPECT_EQ(d.DefTone[0], 24000);
+    EXPECT_EQ(d.DefTone[1], 10600);
+    EXPECT_EQ(d.DefTone[2], 0x7FFF);
+    EncodeOk(SetCommDataBy5Tone);
 }
 
 TEST_F(FiveToneTest, LengthsAboveTheSlotNeverSpillIntoTheNextArea) {
@@ -253,8 +271,8 @@ TEST_F(FiveToneTest, FailuresNameTheCodeAndStopTheEncoder) {
         {"information code longer than 12", [] { SetInfo(Tone5().InfoCode[2], "1", 13); }, "information code 2"},
         {"a digit that is not hexadecimal", [] { SetCode(Tone5().Tone5List[3], "12SelfID", 8); }, "five-tone code 3"},
         {"own ID shorter than its length", [] { Tone5().SelfID = "1234"; Tone5().SelfIDLen = 5; }, "own ID"},
-        {"a setting above a byte", [] { Tone5().FirstDelay = 256; }, nullptr},
-        {"a negative tone", [] { Tone5().DefTone[3] = -5; }, nullptr},
+        {"a setting above a byte", [] { Tone5().FirstDelay = 256; }, "\nvalue 256 does not fit the byte at 0x032F"},
+        {"a negative tone", [] { Tone5().DefTone[3] = -5; }, "\nvalue -5 does not fit the word at 0x03C6"},
     };
     ExpectFailures(*this, cases, SetCommDataBy5Tone, "SetCommDataBy5Tone");
     // Nothing of an overlong PTT-ID begin code reaches the end code's slot.

@@ -83,6 +83,17 @@ TEST_F(SessionSoakTest, ThreeHundredSessionsWithRandomFaults) {
             if (mode == 1) {
                 EXPECT_TRUE(ImageMatchesRadio(0x0010, 0x7FF0));
                 EXPECT_FALSE(IsDataChanged());
+                // Whatever the radio held, what was read can be written back
+                // without a box, and reads back as it was written.
+                const int boxes = answers.count;
+                InitCommData();
+                WriteDataOK = true;
+                SetCommData();
+                EXPECT_TRUE(WriteDataOK) << answers.last;
+                EXPECT_EQ(answers.count, boxes);
+                SaveOldRadioData();
+                GetDataByComm();
+                EXPECT_TRUE(IsDataSame());
             } else if (mode == 2) {
                 EXPECT_TRUE(ImageMatchesRadio(0x0100, 0x7FF0));
                 EXPECT_EQ(DataSnapshot(), before);

@@ -78,11 +78,13 @@ TEST_F(FactoryData, MarkerFileRule) {
     EXPECT_FALSE(TestDataEnable);
 }
 
-TEST_F(FactoryData, CompanionPathReplacesTheLastFourCharacters) {
+TEST_F(FactoryData, CompanionPathReplacesTheExtensionOrAppendsOne) {
     EXPECT_EQ(TedCompanionPath("C:\\radio\\shop.dat"), "C:\\radio\\shop.ted");
     EXPECT_EQ(TedCompanionPath("/x/shop.DAT"), "/x/shop.ted");
-    EXPECT_EQ(TedCompanionPath("/x/shopdat"), "/x/sho.ted");
-    EXPECT_EQ(TedCompanionPath("abc"), std::nullopt);
+    // A name without an extension keeps its folder and its whole name.
+    EXPECT_EQ(TedCompanionPath("/x/shopdat"), "/x/shopdat.ted");
+    EXPECT_EQ(TedCompanionPath("/d/data/ab"), "/d/data/ab.ted");
+    EXPECT_EQ(TedCompanionPath("/d/data/"), std::nullopt);
 }
 
 TEST_F(FactoryData, TedFilesAreTakenOnlyWhole) {
@@ -139,7 +141,8 @@ TEST_F(FactoryData, DataFilesCarryTheTestRecordInFactoryMode) {
     // A short .ted refuses the whole load: nothing changes.
     folder.write("shop.ted", "short");
     TestData = CountingRecord(0x80);
-    prompts.expect("file error.", Buttons::Ok, Answer::Ok);
+    prompts.expect("file error.\n" + folder.file("shop.ted") + ": Shorter than its 48-byte record", Buttons::Ok,
+                   Answer::Ok);
     EXPECT_FALSE(ReadDatFile(folder.file("shop.dat")));
     EXPECT_EQ(TestData, CountingRecord(0x80));
     EXPECT_EQ(OldTestData, CountingRecord(0x10));

@@ -202,7 +202,8 @@ TEST_F(FileCommands, ACancelledOrFailedSaveAsKeepsTheName) {
     EXPECT_EQ(DataFileName, path);
 
     dialogs.expectSave(folder.file("no/such/folder/x.dat"));
-    prompts.expect("file error.", Buttons::Ok, Answer::Ok);
+    prompts.expect("file error.\n" + folder.file("no/such/folder/x.fre") + ": No such file or directory",
+                   Buttons::Ok, Answer::Ok);
     EXPECT_FALSE(FileSaveAs());
     EXPECT_EQ(DataFileName, path);
     EXPECT_EQ(IsNewFile, 0);

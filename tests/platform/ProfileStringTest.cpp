@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "FaultyFileSystem.h"
 #include "TempDir.h"
 #include "platform/ProfileString.h"
 
@@ -63,4 +64,37 @@ TEST(ProfileString, WriteCreatesMissingFile) {
     ASSERT_TRUE(WriteProfileString("language", "comPort", "1", dir.file("new.ini")));
     EXPECT_EQ(ReadProfileString("language", "comPort", "", dir.file("new.ini")), "1");
     EXPECT_FALSE(WriteProfileString("s", "k", "v", dir.file("no/such/folder/x.ini")));
+}
+
+TEST(ProfileString, AWriteChangesOnlyTheBytesOfItsOwnLine) {
+    TempDir dir;
+    struct Case { const char* what; std::string before; const char* key; std::string after; };
+    const Case cases[] = {
+        {"byte order mark and CR LF kept", "\xEF\xBB\xBF[language]\r\nIsFirstRun=1\r\ncomPort=3\r\nSkin=0",
+         "comPort", "\xEF\xBB\xBF[language]\r\nIsFirstRun=1\r\ncomPort=5\r\nSkin=0"},
+        {"a new key takes the file's line ending", "[language]\r\nIsFirstRun=1", "StopBit",
+         "[language]\r\nIsFirstRun=1\r\nStopBit=5\r\n"},
+        {"mixed endings stay as they were", "[language]\ncomPort=3\r\nSkin=0\n", "comPort",
+         "[language]\ncomPort=5\r\nSkin=0\n"},
+        {"a stray CR inside a line stays", "[language]\nnote=a\rb\ncomPort=3\n", "comPort",
+         "[language]\nnote=a\rb\ncomPort=5\n"},
+    };
+    for (const Case& c : cases) {
+        const auto path = dir.write("m.ini", c.before);
+        ASSERT_TRUE(WriteProfileString("language", c.key, "5", path)) << c.what;
+        EXPECT_EQ(dir.read("m.ini"), c.after) << c.what;
+    }
+}
+
+TEST(ProfileString, AFileThatCannotBeReadIsNeverReplaced) {
+    TempDir dir;
+    const std::string six = "[language]\nIsFirstRun=0\nSkin=0\ncomPort=3\nHandshaking=0\nStopBit=0\nFactoryFres=0\n";
+    const auto path = dir.write("mysetup.ini", six);
+    {
+        FaultyFileSystem faults;
+        faults.FailReads("mysetup.ini");
+        EXPECT_FALSE(WriteProfileString("language", "comPort", "201", path));
+        EXPECT_EQ(faults.steps, 0) << "nothing was written";
+    }
+    EXPECT_EQ(dir.read("mysetup.ini"), six);
 }

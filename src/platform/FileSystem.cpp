@@ -1,0 +1,40 @@
+#include "platform/FileSystem.h"
+
+#include <cstdio>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform {
+
+int FileSystem::Open(const std::string& path, int flags, mode_t mode) {
+    return ::open(path.c_str(), flags | O_CLOEXEC, mode);
+}
+ssize_t FileSystem::Read(int fd, void* buffer, std::size_t size) { return ::read(fd, buffer, size); }
+ssize_t FileSystem::Write(int fd, const void* data, std::size_t size) { return ::write(fd, data, size); }
+int FileSystem::Sync(int fd) { return ::fsync(fd); }
+int FileSystem::Close(int fd) { return ::close(fd); }
+int FileSystem::ChangeMode(int fd, mode_t mode) { return ::fchmod(fd, mode); }
+int FileSystem::Rename(const std::string& from, const std::string& to) {
+    return std::rename(from.c_str(), to.c_str());
+}
+int FileSystem::Unlink(const std::string& path) { return ::unlink(path.c_str()); }
+
+namespace {
+FileSystem& RealFiles() {
+    static FileSystem real;
+    return real;
+}
+FileSystem* installed = nullptr;
+}  // namespace
+
+FileSystem& Files() { return installed ? *installed : RealFiles(); }
+
+FileSystem* SetFileSystem(FileSystem* fs) {
+    FileSystem* previous = installed;
+    installed = fs;
+    return previous;
+}
+
+}  // namespace platform

@@ -1,0 +1,33 @@
+#pragma once
+// The system calls every file the program reads or writes goes through, so
+// tests can make one of them fail (a rename refused, a full disk, a folder
+// that cannot be written, a process killed half-way) without changing the
+// code that production runs. The base class is the real file system; a test
+// installs a subclass for the length of one test.
+#include <sys/types.h>
+
+#include <cstddef>
+#include <string>
+
+namespace platform {
+
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+    // Each returns what the system call returns and leaves errno set on failure.
+    virtual int Open(const std::string& path, int flags, mode_t mode);
+    virtual ssize_t Read(int fd, void* buffer, std::size_t size);
+    virtual ssize_t Write(int fd, const void* data, std::size_t size);
+    virtual int Sync(int fd);
+    virtual int Close(int fd);
+    virtual int ChangeMode(int fd, mode_t mode);
+    virtual int Rename(const std::string& from, const std::string& to);
+    virtual int Unlink(const std::string& path);
+};
+
+// The file system in use: the real one unless a test installed another.
+FileSystem& Files();
+// Installs `fs` (nullptr: the real one again) and returns the one it replaces.
+FileSystem* SetFileSystem(FileSystem* fs);
+
+}  // namespace platform

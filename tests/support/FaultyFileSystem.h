@@ -1,0 +1,131 @@
+#pragma once
+// A file system that fails on cue, installed for the life of the object.
+// Every call that changes something on disk (an open for writing, a write, a
+// sync, a mode change, a close, a rename, an unlink) is one step, counted
+// from 1. A test can fail one step, stop the "process" after a step (every
+// later change does nothing and fails, as if the program had been killed
+// there), refuse every change in one folder, fill the disk, or fail reads.
+#include <cerrno>
+#include <cstddef>
+#include <new>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "platform/FileSystem.h"
+
+class FaultyFileSystem : public platform::FileSystem {
+public:
+    FaultyFileSystem() : previous_(platform::SetFileSystem(this)) {}
+    ~FaultyFileSystem() override { platform::SetFileSystem(previous_); }
+    FaultyFileSystem(const FaultyFileSystem&) = delete;
+    FaultyFileSystem& operator=(const FaultyFileSystem&) = delete;
+
+    // Step `n` fails with `error` and changes nothing; the others work.
+    void FailStep(int n, int error = EIO) { failStep_ = n, failError_ = error; }
+    // Steps after `n` change nothing and fail.
+    void DieAfter(int n) { dieAfter_ = n; }
+    // Every change of a file in `folder` (a path starting with it) fails.
+    void ReadOnlyFolder(std::string folder, int error = EROFS) { readOnly_ = std::move(folder), readOnlyError_ = error; }
+    // Writes fail with ENOSPC once `bytes` more have been written.
+    void DiskFull(std::size_t bytes) { spaceLeft_ = bytes; }
+    // Reads of files whose path contains `part` fail with `error`; with
+    // `outOfMemory` they throw std::bad_alloc instead.
+    void FailReads(std::string part, int error = EIO, bool outOfMemory = false) {
+        readPart_ = std::move(part), readError_ = error, readThrows_ = outOfMemory;
+    }
+    void Heal() {
+        failStep_ = dieAfter_ = -1;
+        readOnly_.clear();
+        spaceLeft_.reset();
+        readPart_.clear();
+    }
+
+    int steps = 0;            // changes attempted so far
+    std::vector<std::string> log;  // what each step was, for failure messages
+
+    int Open(const std::string& path, int flags, mode_t mode) override {
+        if ((flags & (O_WRONLY | O_RDWR | O_CREAT)) == 0) {
+            if (ReadFails(path)) return -1;
+            const int fd = FileSystem::Open(path, flags, mode);
+            if (fd >= 0) readPaths_.resize(std::max<std::size_t>(readPaths_.size(), fd + 1)), readPaths_[fd] = path;
+            return fd;
+        }
+        if (const int e = Step("open " + path, path)) return Failed(e);
+        return FileSystem::Open(path, flags, mode);
+    }
+    ssize_t Read(int fd, void* buffer, std::size_t size) override {
+        if (fd >= 0 && static_cast<std::size_t>(fd) < readPaths_.size() && ReadFails(readPaths_[fd])) return -1;
+        return FileSystem::Read(fd, buffer, size);
+    }
+    ssize_t Write(int fd, const void* data, std::size_t size) override {
+        if (const int e = Step("write", "")) return Failed(e);
+        if (spaceLeft_) {
+            if (*spaceLeft_ == 0) return Failed(ENOSPC);
+            size = std::min(size, *spaceLeft_);
+            *spaceLeft_ -= size;
+        }
+        return FileSystem::Write(fd, data, size);
+    }
+    int Sync(int fd) override {
+        if (const int e = Step("sync", "")) return Failed(e);
+        return FileSystem::Sync(fd);
+    }
+    int Close(int fd) override {
+        if (fd >= 0 && static_cast<std::size_t>(fd) < readPaths_.size()) readPaths_[fd].clear();
+        // A killed process's files are closed all the same.
+        const int e = Step("close", "");
+        const int result = FileSystem::Close(fd);
+        return e ? Failed(e) : result;
+    }
+    int ChangeMode(int fd, mode_t mode) override {
+        if (const int e = Step("chmod", "")) return Failed(e);
+        return FileSystem::ChangeMode(fd, mode);
+    }
+    int Rename(const std::string& from, const std::string& to) override {
+        if (const int e = Step("rename " + from + " -> " + to, to, from)) return Failed(e);
+        return FileSystem::Rename(from, to);
+    }
+    int Unlink(const std::string& path) override {
+        if (const int e = Step("unlink " + path, path)) return Failed(e);
+        return FileSystem::Unlink(path);
+    }
+
+private:
+    // The errno this step fails with, or 0 when it goes ahead.
+    int Step(std::string what, const std::string& path, const std::string& other = "") {
+        ++steps;
+        log.push_back(std::to_string(steps) + ": " + what);
+        if (dieAfter_ >= 0 && steps > dieAfter_) return EIO;
+        if (steps == failStep_) return failError_;
+        if (!readOnly_.empty() && (In(path, readOnly_) || In(other, readOnly_))) return readOnlyError_;
+        return 0;
+    }
+    static bool In(const std::string& path, const std::string& folder) {
+        return !path.empty() && path.rfind(folder + "/", 0) == 0;
+    }
+    bool ReadFails(const std::string& path) {
+        if (readPart_.empty() || path.find(readPart_) == std::string::npos) return false;
+        if (readThrows_) throw std::bad_alloc();
+        errno = readError_;
+        return true;
+    }
+    static int Failed(int error) {
+        errno = error;
+        return -1;
+    }
+
+    platform::FileSystem* previous_;
+    int failStep_ = -1, failError_ = EIO;
+    int dieAfter_ = -1;
+    std::string readOnly_;
+    int readOnlyError_ = EROFS;
+    std::optional<std::size_t> spaceLeft_;
+    std::string readPart_;
+    int readError_ = EIO;
+    bool readThrows_ = false;
+    std::vector<std::string> readPaths_;
+};
