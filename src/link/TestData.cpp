@@ -51,7 +51,7 @@ void InitTestData() {
 }
 
 void InstallTestDataHooks() {
-    Hooks().factory = FactorySteps();
+    SetFactorySteps(FactorySteps());
     FactoryDataHooks& h = FactoryHooks();
     h.enabled = [] { return TestDataEnable; };
     h.saveOld = [] { OldTestData = TestData; };
@@ -79,6 +79,8 @@ void InstallTestDataHooks() {
         Parsed() = {};
     };
 }
+
+void ResetTestDataLoad() { Parsed() = {}; }
 
 std::optional<std::string> TedCompanionPath(std::string_view datPath) {
     if (datPath.size() <= 3) return std::nullopt;

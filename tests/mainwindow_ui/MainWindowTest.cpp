@@ -300,7 +300,7 @@ TEST_F(MainWindowTest, FirstRunFillsTheScreenAndTheWidthHasAMinimum) {
 }
 
 TEST_F(MainWindowTest, BarsTogglesAndStatusPanels) {
-    platform::SetClock([] { return platform::DateTime{2015, 5, 26, 14, 7, 9}; });
+    dir_.clock.Set({2015, 5, 26, 14, 7, 9});
     Open();
     auto& w = *window_;
     const int gridTopWithToolbar = w.MSFlexGrid1->mapTo(&w, QPoint()).y();
