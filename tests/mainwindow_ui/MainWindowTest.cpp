@@ -22,6 +22,8 @@
 #include "core/Defaults.h"
 #include "core/HyperChannel.h"
 #include "core/HyperRange.h"
+#include "core/LangText.h"
+#include "core/MainWindowHooks.h"
 #include "core/SharedState.h"
 #include "mainwindow/ui/ChannelGrid.h"
 #include "mainwindow/ColumnMap.h"
@@ -253,6 +255,28 @@ TEST_F(MainWindowTest, TitleNamesTheModelAndTheDataFile) {
     EXPECT_EQ(window_->windowTitle().toStdString(), "KQ_314[KQ-314][File:" + dir_.file("radio.dat") + "]");
     NewDataFile();
     EXPECT_EQ(window_->windowTitle().toStdString(), "KQ_314[KQ-314][File:new.dat]");
+}
+
+TEST_F(MainWindowTest, DialogsRedrawARowOrReloadTheWindowThroughItsView) {
+    AddNormal(Channel(3, "014512500", "OLD"));
+    Open();
+    UFreList[0].CHName = FixStr<7>::Of("NEW");
+    MainView().ReShowGrid(1, 3, 0);
+    EXPECT_EQ(Cell(3, Col::Name), "OLD") << "only grid 0 has channel rows";
+    MainView().ReShowGrid(0, 3, 0);
+    EXPECT_EQ(Cell(3, Col::Name), "NEW");
+
+    const std::string english = Cell(0, Col::RxFre);
+    LangIndex = 2;
+    LangFilePath = LangFileOf(2);
+    MainView().Form_ReLoad();
+    EXPECT_EQ(Cell(0, Col::RxFre), GetLangText(1101));
+    EXPECT_NE(Cell(0, Col::RxFre), english);
+
+    window_->close();
+    UFreList[0].CHName = FixStr<7>::Of("LAST");
+    MainView().ReShowGrid(0, 3, 0);
+    EXPECT_EQ(Cell(3, Col::Name), "NEW") << "a closed window is out of reach";
 }
 
 TEST_F(MainWindowTest, WindowPositionIsRestoredAndStored) {
