@@ -258,10 +258,6 @@ bool OpenAndAsk(SessionMode mode, const std::string& question) {
     return false;
 }
 
-}  // namespace
-
-namespace {
-
 // Drops the port and timer (a session on them is abandoned) and what the
 // session kept of its last frames.
 void DropLink() {
