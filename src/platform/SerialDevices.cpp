@@ -50,7 +50,9 @@ std::string FileName(const std::string& path) {
 
 }  // namespace
 
-SerialScanOptions SetSerialScanOptions(SerialScanOptions options) { return std::exchange(Options(), std::move(options)); }
+SerialScanOptions SetSerialScanOptions(SerialScanOptions options) {
+    return std::exchange(Options(), std::move(options));
+}
 const SerialScanOptions& CurrentSerialScanOptions() { return Options(); }
 
 bool IsBlockName(std::string_view name) {

@@ -37,8 +37,6 @@ protected:
     ProgramSandbox dir_;
     ReloadCounter window_;
     std::optional<ScopedMainView> installed_{std::in_place, window_};
-    int& reloads_ = window_.reloads;
-    std::string& reloadedIn_ = window_.reloadedIn;
 };
 
 TEST_F(LanguageDialog, OkSwitchesTheLanguageAndReloadsTheMainWindow) {
@@ -55,8 +53,8 @@ TEST_F(LanguageDialog, OkSwitchesTheLanguageAndReloadsTheMainWindow) {
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(LangIndex, 2);
     EXPECT_EQ(LangFilePath, "language/Tchinese.ini");
-    EXPECT_EQ(reloads_, 1);
-    EXPECT_EQ(reloadedIn_, "語言") << "the main window reloads in the new language";
+    EXPECT_EQ(window_.reloads, 1);
+    EXPECT_EQ(window_.reloadedIn, "語言") << "the main window reloads in the new language";
 
     FrmLanguage again;  // the next dialog opens in Chinese
     EXPECT_EQ(again.windowTitle(), "語言");
@@ -70,7 +68,7 @@ TEST_F(LanguageDialog, CancelChangesNothing) {
     dialog.CommandCancel_Click();
     EXPECT_EQ(LangIndex, 1);
     EXPECT_EQ(LangFilePath, "language/english.ini");
-    EXPECT_EQ(reloads_, 0);
+    EXPECT_EQ(window_.reloads, 0);
 }
 
 TEST_F(LanguageDialog, WorksBeforeTheMainWindowExists) {
