@@ -51,17 +51,16 @@ frmMain& FullWindow() {
 
 void BM_ReShowListByDataNormalView(benchmark::State& state) {
     platform::MemoryUserSettings settings;
-    platform::SetUserSettings(&settings);
+    platform::ScopedUserSettings use(settings);
     frmMain& window = FullWindow();
     for (auto _ : state) window.ReShowListByData();
-    platform::SetUserSettings(nullptr);
 }
 BENCHMARK(BM_ReShowListByDataNormalView)->Unit(benchmark::kMillisecond);
 
 // The same redraw into empty rows, so that every cell really changes.
 void BM_ReShowListByDataIntoEmptyRows(benchmark::State& state) {
     platform::MemoryUserSettings settings;
-    platform::SetUserSettings(&settings);
+    platform::ScopedUserSettings use(settings);
     frmMain& window = FullWindow();
     for (auto _ : state) {
         state.PauseTiming();
@@ -69,7 +68,6 @@ void BM_ReShowListByDataIntoEmptyRows(benchmark::State& state) {
         state.ResumeTiming();
         window.ReShowListByData();
     }
-    platform::SetUserSettings(nullptr);
 }
 BENCHMARK(BM_ReShowListByDataIntoEmptyRows)->Unit(benchmark::kMillisecond);
 

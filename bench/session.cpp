@@ -17,6 +17,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <random>
 #include <thread>
 #include <vector>
@@ -34,6 +35,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/Prompts.h"
 #include "platform/QtSerialPort.h"
+#include "platform/ReplyTimer.h"
 
 namespace {
 
@@ -94,7 +96,6 @@ void Prepare() {
     ResetSharedState();
     // The language files of the build.
     platform::SetProgramFolder(platform::ExecutableFolder() + "/..");
-    InitMsgText();
     SetBandByType(0);
     InitHyperRange();
     InitRadioData();
@@ -145,8 +146,9 @@ void RunSession(benchmark::State& state, bool write) {
             p->SetDevicePathOverride(path);
             return p;
         };
+        hooks.makeTimer = [] { return std::make_unique<platform::QtReplyTimer>(); };
         hooks.makeProgress = [] { return std::make_unique<LoopProgress>(); };
-        SetSessionHooks(std::move(hooks));
+        std::optional<ScopedSessionHooks> installed(std::in_place, hooks);
         auto& port = SessionPort();
         port.OnComm([&port](platform::CommEvent e) {
             if (e == platform::CommEvent::Receive) {
@@ -156,7 +158,7 @@ void RunSession(benchmark::State& state, bool write) {
             OnCommEvent(static_cast<int>(e));
         });
         AnswerOk answers;
-        auto* previous = platform::SetPromptService(&answers);
+        std::optional<platform::ScopedPromptService> answering(std::in_place, answers);
         timing = Timing{};
         state.ResumeTiming();
 
@@ -166,10 +168,10 @@ void RunSession(benchmark::State& state, bool write) {
         const int64_t elapsed = NowUs() - start;
 
         state.PauseTiming();
-        platform::SetPromptService(previous);
+        answering.reset();
         stop = true;
         server.join();
-        SetSessionHooks(SessionHooks{});
+        installed.reset();
         if (answers.last != GetLangText(write ? 2005 : 2004)) {
             const std::string why = "session failed after " + std::to_string(answers.count) + " prompts, " +
                                     std::to_string(elapsed / 1000) + " ms, " + std::to_string(timing.bytesIn) +

@@ -29,10 +29,10 @@
 
 #include <unistd.h>
 
-#include "core/SharedState.h"
-#include "core/Startup.h"
-#include "link/ui/FrmProgress.h"
-#include "mainwindow/ui/ShowMainWindow.h"
+#include "app/ProgramState.h"
+#include "app/Startup.h"
+#include "app/ui/ProgramServices.h"
+#include "app/ui/ShowMainWindow.h"
 #include "mainwindow/ui/frmMain.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompts.h"
@@ -115,11 +115,6 @@ long PeakRssKb() {
     return -1;
 }
 
-void InstallProgramServices() {
-    platform::SetPromptService(&prompts);
-    InstallSessionDialogs();
-}
-
 // One start-up in a fresh process: this program again with --once.
 bool RunOnce(const fs::path& folder, double& ms, double& rssMb, std::string& error) {
     const std::string command = "'" + (fs::path(platform::ExecutableFolder()) / "bench_startup").string() +
@@ -149,7 +144,7 @@ void BM_StartupToMainWindowShown(benchmark::State& state) {
     int promptsSeen = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        ResetSharedState();
+        ResetProgramState();
         // A new folder each time: nothing read before is remembered for it.
         const fs::path folder = work / std::to_string(++round);
         std::string error;
@@ -192,7 +187,7 @@ void BM_StartupToMainWindowShown(benchmark::State& state) {
 BENCHMARK(BM_StartupToMainWindowShown)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int RunOnceMode(const char* folder) {
-    ResetSharedState();
+    ResetProgramState();
     platform::SetProgramFolder(folder);
     const auto start = std::chrono::steady_clock::now();
     frmMain* window = StartUp();
@@ -217,7 +212,8 @@ int main(int argc, char** argv) {
     {
         QApplication app(argc, argv);
         app.setQuitOnLastWindowClosed(false);
-        InstallProgramServices();
+        ProgramServices services;
+        platform::ScopedPromptService counting(prompts);
         if (argc == 3 && std::string(argv[1]) == "--once") {
             result = RunOnceMode(argv[2]);
         } else {
@@ -225,7 +221,6 @@ int main(int argc, char** argv) {
             benchmark::RunSpecifiedBenchmarks();
             benchmark::Shutdown();
         }
-        platform::SetPromptService(nullptr);
     }
     std::error_code ec;
     fs::remove_all(config, ec);

@@ -3,12 +3,9 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include "core/Startup.h"
-#include "link/ui/FrmProgress.h"
-#include "mainwindow/ui/ShowMainWindow.h"
-#include "platform/ui/MessageBoxPrompts.h"
-#include "platform/Prompts.h"
-#include "platform/ui/QtFileDialogs.h"
+#include "app/Startup.h"
+#include "app/ui/ProgramServices.h"
+#include "app/ui/ShowMainWindow.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -17,11 +14,7 @@ int main(int argc, char* argv[]) {
     QTranslator qtTexts;
     if (qtTexts.load(QLocale::system(), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&qtTexts);
-    platform::MessageBoxPrompts prompts;
-    platform::SetPromptService(&prompts);
-    platform::QtFileDialogs fileDialogs;
-    platform::SetFileDialogs(&fileDialogs);
-    InstallSessionDialogs();
+    ProgramServices services;
 
     Main([] { ShowMainWindow(); });
     return app.exec();

@@ -55,10 +55,14 @@ struct CachedFile {
     std::map<std::pair<std::string, std::string>, std::optional<std::string>> values;
 };
 
+std::map<std::string, CachedFile>& Cache() {
+    static std::map<std::string, CachedFile> cache;
+    return cache;
+}
+
 std::optional<std::string> ReadCached(const std::string& path, std::string_view section,
                                       std::string_view key) {
-    static std::map<std::string, CachedFile> cache;
-    CachedFile& file = cache[path];
+    CachedFile& file = Cache()[path];
     const FileStamp stamp = StampOf(path);
     if (!(stamp == file.stamp) || ChangedJustNow(stamp)) {
         file.values.clear();
@@ -75,6 +79,8 @@ std::string ReadText(const std::string& relative, std::string_view section, std:
 }
 
 }  // namespace
+
+void ResetLangTextCache() { Cache().clear(); }
 
 std::string LangFileOf(int16_t langIndex) {
     return langIndex == 2 ? "language/Tchinese.ini" : "language/english.ini";

@@ -26,3 +26,6 @@ std::string GetOptionText(int32_t key);
 // The language file of a language index (1 English, 2 Chinese) relative to
 // the program folder: "language/english.ini" or "language/Tchinese.ini".
 std::string LangFileOf(int16_t langIndex);
+
+// Forgets every remembered value (the program's state back to its start).
+void ResetLangTextCache();

@@ -24,7 +24,9 @@ struct MsgTextTable {
     std::string MsgWarning;
 };
 
-// Fills `MsgText` (start-up).
+// The built-in message table; constant for the whole run.
+const MsgTextTable& MsgText();
+// Builds the message table ahead of its first use (start-up).
 void InitMsgText();
 // Fills `CloseText` and `HelpText` (start-up).
 void InitLangButtonText();

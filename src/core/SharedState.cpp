@@ -50,7 +50,6 @@ int32_t UserLCID = 0;
 std::string OldDecimalSep;
 std::string HelpFileName;
 std::array<uint8_t, 21> BatchFunFlag{};
-ReportTextTable ReportText{};
 
 // ---- link state ----
 int16_t CommPortNo = 0;
@@ -99,7 +98,6 @@ std::string TedFileName;
 int16_t LangIndex = 1;
 std::string LangFileName = "english.ini";
 std::string LangFilePath = "language/english.ini";
-MsgTextTable MsgText{};
 std::string CloseText;
 std::string HelpText;
 
@@ -159,7 +157,6 @@ void ResetSharedState() {
     OldDecimalSep.clear();
     HelpFileName.clear();
     BatchFunFlag = {};
-    ReportText = {};
 
     // link state
     CommPortNo = 0;
@@ -209,7 +206,6 @@ void ResetSharedState() {
     LangIndex = 1;
     LangFileName = "english.ini";
     LangFilePath = "language/english.ini";
-    MsgText = {};
     CloseText.clear();
     HelpText.clear();
 

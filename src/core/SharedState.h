@@ -10,10 +10,8 @@
 
 #include "core/BasedArray.h"
 #include "core/ChannelRecord.h"
-#include "core/MsgText.h"
 #include "core/RadioRecord.h"
-#include "link/SessionStates.h"
-#include "printing/ReportText.h"
+#include "core/SessionStates.h"
 
 // ---- band plan ----------------------------------------------------------
 // The band plan of the data: 0 "Band 1", 1 "Band 2"; other values (possible
@@ -98,8 +96,6 @@ extern std::string OldDecimalSep;
 extern std::string HelpFileName;
 // The batch channel editor's 21 item flags, kept in BatchFun.ini.
 extern std::array<uint8_t, 21> BatchFunFlag;
-// The report's built-in texts, filled once by InitPrintText.
-extern ReportTextTable ReportText;
 
 // ---- link state ----------------------------------------------------------
 // The port number the link opens ("comPort" of mysetup.ini); 0 means none.
@@ -182,9 +178,8 @@ extern std::string LangFileName;
 // The current language file relative to the program folder,
 // "language/english.ini" or "language/Tchinese.ini".
 extern std::string LangFilePath;
-// The built-in message table (InitMsgText) and the captions of a dialog's
-// CommandClose and CommandHelp buttons (InitLangButtonText).
-extern MsgTextTable MsgText;
+// The captions of a dialog's CommandClose and CommandHelp buttons
+// (InitLangButtonText).
 extern std::string CloseText;
 extern std::string HelpText;
 

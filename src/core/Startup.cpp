@@ -6,21 +6,13 @@
 #include <cstddef>
 #include <vector>
 
-#include "channels/BatchFun.h"
 #include "core/BandPlan.h"
-#include "core/Defaults.h"
-#include "core/HyperRange.h"
-#include "core/MsgText.h"
 #include "core/SharedState.h"
 #include "core/StartupState.h"
-#include "link/ComPorts.h"
-#include "link/TestData.h"
-#include "mainwindow/ColumnMap.h"
 #include "platform/Locale.h"
 #include "platform/ProfileString.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SafeFile.h"
-#include "printing/ReportText.h"
 
 namespace {
 
@@ -67,24 +59,6 @@ void SetStartValues() {
     CommSendLen = 0;
     ReadBlockSize = 16;
     WriteBlockSize = 16;
-}
-
-void ReadSetupFile() {
-    const auto path = SetupPath();
-    const auto firstRun = platform::ReadProfileString(kSetupSection, "IsFirstRun", "", path);
-    FirstRunFlag = ParseIniBool(firstRun).value_or(false);
-    (void)platform::ReadProfileString(kSetupSection, "Skin", "", path);  // read and ignored
-    CommPortNo = static_cast<int16_t>(ReadSetupInt("comPort"));
-    CommHandshaking = static_cast<int16_t>(ReadSetupInt("Handshaking"));
-    CommStopBit = static_cast<int16_t>(ReadSetupInt("StopBit"));
-    FactoryFresFlag = static_cast<int16_t>(ReadSetupInt("FactoryFres"));
-}
-
-void CheckPortAndWriteBack() {
-    if (IsVista == 0 && !IsComPortExist(CommPortNo)) CommPortNo = GetFirstComPort();
-    const auto path = SetupPath();
-    if (FirstRunFlag) platform::WriteProfileString(kSetupSection, "IsFirstRun", "0", path);
-    platform::WriteProfileString(kSetupSection, "comPort", std::to_string(CommPortNo), path);
 }
 
 }  // namespace
@@ -141,7 +115,7 @@ bool SaveSettingFile() {
     return !platform::WriteFileHead(SettingPath(), record);
 }
 
-void Main(const std::function<void()>& showMainWindow) {
+void StartSharedState() {
     InitDataMode = 0;
     // The decimal separator is forced for this process only; nothing outside
     // it changes, so nothing needs restoring at exit.
@@ -151,23 +125,26 @@ void Main(const std::function<void()>& showMainWindow) {
     ChooseLanguage();
     SetStartValues();
     IsVista = 0;  // the one system version this flag stood for does not exist here
-    ReadSetupFile();
-    CheckPortAndWriteBack();
+}
 
-    InitHyperRange();
-    InitGridEditState();
-    NewRadioData();
-    InitEmbedInfo();
-    InitMsgText();
-    InitLangButtonText();
-    InitPrintText();
-    InitFunEnable();
-    InitTestData();
-    LoadMainShowList();
+void ReadSetupFile() {
+    const auto path = SetupPath();
+    const auto firstRun = platform::ReadProfileString(kSetupSection, "IsFirstRun", "", path);
+    FirstRunFlag = ParseIniBool(firstRun).value_or(false);
+    (void)platform::ReadProfileString(kSetupSection, "Skin", "", path);  // read and ignored
+    CommPortNo = static_cast<int16_t>(ReadSetupInt("comPort"));
+    CommHandshaking = static_cast<int16_t>(ReadSetupInt("Handshaking"));
+    CommStopBit = static_cast<int16_t>(ReadSetupInt("StopBit"));
+    FactoryFresFlag = static_cast<int16_t>(ReadSetupInt("FactoryFres"));
+}
+
+void WriteBackSetupFile() {
+    const auto path = SetupPath();
+    if (FirstRunFlag) platform::WriteProfileString(kSetupSection, "IsFirstRun", "0", path);
+    platform::WriteProfileString(kSetupSection, "comPort", std::to_string(CommPortNo), path);
+}
+
+void ChooseHelpFile() {
     if (HelpEnable != 0)
         HelpFileName = platform::BesideProgram(LangIndex == 2 ? "KQ_314C.chm" : "KQ_314E.chm");
-    LoadBatchFun();
-    LoadSettingFile();
-
-    if (showMainWindow) showMainWindow();
 }

@@ -1,15 +1,20 @@
 #pragma once
-// The start-up procedure: everything that runs before the main window
-// exists, in its fixed order, ending with the window shown.
-#include <functional>
+// The application core's steps of start-up, which the start-up procedure
+// (app/Startup.h) runs in its fixed order among the other subsystems' steps,
+// and the small settings files beside the program.
 #include <optional>
-#include <string>
 #include <string_view>
 
-// Runs start-up over the program folder platform::ProgramFolder() and then
-// calls `showMainWindow` (when given). Never fails: missing or damaged
-// settings files fall back to defaults.
-void Main(const std::function<void()>& showMainWindow = {});
+// The decimal point forced to ".", the language from the system locale, the
+// start values of the shared state and the system-version flag.
+void StartSharedState();
+// mysetup.ini, section "language": the six keys, each with the empty text as
+// its default (a missing or damaged value reads as false or 0).
+void ReadSetupFile();
+// After the port check: "IsFirstRun" := "0" on a first run, then "comPort".
+void WriteBackSetupFile();
+// The help file beside the program, while help is on.
+void ChooseHelpFile();
 
 // Reads and writes of the small settings files beside the program.
 // mysetup.ini keys; a missing key or a value that is no valid boolean or

@@ -122,3 +122,5 @@ void CommitTestDataRead() {
     if (TestDataEnable && whole) std::copy(step.bytes.begin(), step.bytes.end(), TestData.begin());
     step = {};
 }
+
+void ResetFactorySteps() { Step() = {}; }

@@ -30,3 +30,6 @@ void WriteNextTestData();
 // TestData(0..31) := the test area of the read just finished, when both
 // blocks of it arrived.
 void CommitTestDataRead();
+// Forgets the test area kept aside by a read (the program's state back to
+// its start).
+void ResetFactorySteps();

@@ -1,10 +1,12 @@
 #include "link/Session.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "core/LangText.h"
 #include "core/MainWindowHooks.h"
+#include "core/MsgText.h"
 #include "core/SavedCopy.h"
 #include "core/SharedState.h"
 #include "core/TextCodec.h"
@@ -13,7 +15,6 @@
 #include "link/RadioIdentity.h"
 #include "link/TransferPlan.h"
 #include "platform/Prompts.h"
-#include "platform/QtSerialPort.h"
 #include "platform/ReplyTimer.h"
 #include "platform/SerialPort.h"
 
@@ -33,9 +34,22 @@ constexpr int32_t kEmbedInfoEndAddr = 0x00FF;
 constexpr std::size_t kPassWordOffset = 12;
 constexpr std::size_t kPassWordLength = 4;
 
+// The port of a link that has none set up: it never opens.
+class NoSerialPort : public platform::SerialPort {
+public:
+    bool Open() override {
+        SetLastError("no serial port is set up for the radio link");
+        return false;
+    }
+    void Close() override {}
+    bool IsOpen() const override { return false; }
+    bool Write(std::span<const uint8_t>) override { return Open(); }
+};
+
 // What the session keeps beside the shared link state.
 struct Link {
-    SessionHooks hooks;
+    SessionHooks* hooks = nullptr;
+    FactorySessionSteps factory;
     std::unique_ptr<platform::SerialPort> port;
     std::unique_ptr<platform::ReplyTimer> timer;
     ProgressView* progress = nullptr;
@@ -58,7 +72,7 @@ bool Mode(SessionMode m) { return CommMode == m; }
 bool Transfer() { return Mode(SessionMode::Read) || Mode(SessionMode::Write); }
 
 bool FactoryActive() {
-    const auto& f = L().hooks.factory;
+    const auto& f = L().factory;
     return f.active && f.active();
 }
 
@@ -154,8 +168,8 @@ void OnResend() {
         return;
     }
     ++L().resends;
-    if (CommState == SessionState::FactoryTestWrite && L().hooks.factory.resendTestData)
-        L().hooks.factory.resendTestData();
+    if (CommState == SessionState::FactoryTestWrite && L().factory.resendTestData)
+        L().factory.resendTestData();
     else
         WriteDataBlock();
 }
@@ -169,7 +183,7 @@ void OnPassWordData(std::span<const uint8_t> rx) {
     bool entered = false;
     {
         PromptScope prompt;
-        entered = L().hooks.askPassWord ? L().hooks.askPassWord() : false;
+        entered = Hooks().askPassWord ? Hooks().askPassWord() : false;
     }
     if (Mode(SessionMode::Idle) || CommState != SessionState::PassWord) return;
     if (entered && IsPassWordOK(rx)) {
@@ -197,22 +211,22 @@ void OnIdentify() {
 void EnsureLink() {
     auto& l = L();
     if (!l.port) {
-        l.port = l.hooks.makePort ? l.hooks.makePort() : std::make_unique<platform::QtSerialPort>();
+        l.port = Hooks().makePort ? Hooks().makePort() : std::make_unique<NoSerialPort>();
         l.port->OnComm([](platform::CommEvent e) { OnCommEvent(static_cast<int>(e)); });
     }
     if (!l.timer) {
-        l.timer = l.hooks.makeTimer ? l.hooks.makeTimer() : std::make_unique<platform::QtReplyTimer>();
+        l.timer = Hooks().makeTimer ? Hooks().makeTimer() : std::make_unique<platform::ManualReplyTimer>();
         l.timer->OnTick([] { OnReplyTimeout(); });
     }
 }
 
 void RunProgressDialog() {
     auto& l = L();
-    if (!l.hooks.makeProgress) {
+    if (!Hooks().makeProgress) {
         StartCommLink();
         return;
     }
-    auto view = l.hooks.makeProgress();
+    auto view = Hooks().makeProgress();
     l.progress = view.get();
     view->RunModal([] { StartCommLink(); });
     l.progress = nullptr;
@@ -244,11 +258,9 @@ bool OpenAndAsk(SessionMode mode, const std::string& question) {
     return false;
 }
 
-}  // namespace
-
-SessionHooks& Hooks() { return L().hooks; }
-
-void SetSessionHooks(SessionHooks hooks) {
+// Drops the port and timer (a session on them is abandoned) and what the
+// session kept of its last frames.
+void DropLink() {
     auto& l = L();
     if (l.timer) l.timer->Stop();
     if (l.port && l.port->IsOpen()) l.port->Close();
@@ -260,7 +272,25 @@ void SetSessionHooks(SessionHooks hooks) {
     l.lastFrame.clear();
     l.lastWasWrite = false;
     l.resends = 0;
-    l.hooks = std::move(hooks);
+}
+
+}  // namespace
+
+const SessionHooks& Hooks() {
+    static const SessionHooks none;
+    return L().hooks ? *L().hooks : none;
+}
+
+SessionHooks* SetSessionHooks(SessionHooks* hooks) {
+    DropLink();
+    return std::exchange(L().hooks, hooks);
+}
+
+void SetFactorySteps(FactorySessionSteps steps) { L().factory = std::move(steps); }
+
+void ResetSessionLink() {
+    DropLink();
+    L().factory = {};
 }
 
 platform::SerialPort& SessionPort() {
@@ -279,19 +309,19 @@ void ReadFromRadio() {
     if (IsDataChanged()) {
         const Answer answer = platform::MsgBox(GetMsgText("9001"), Buttons::YesNoCancel, Icon::Exclamation);
         if (answer == Answer::Yes) {
-            if (L().hooks.saveData) L().hooks.saveData();
+            if (Hooks().saveData) Hooks().saveData();
             // The user asked for the save; without it nothing is overwritten.
             if (IsDataChanged()) return;
         }
     }
-    if (!OpenAndAsk(SessionMode::Read, MsgText.MsgReadAsk)) return;
+    if (!OpenAndAsk(SessionMode::Read, MsgText().MsgReadAsk)) return;
     InitCommData();
     InitReadSpeed(false);
     RunProgressDialog();
 }
 
 void WriteToRadio() {
-    if (!OpenAndAsk(SessionMode::Write, MsgText.MsgWriteAsk)) return;
+    if (!OpenAndAsk(SessionMode::Write, MsgText().MsgWriteAsk)) return;
     InitCommData();
     WriteDataOK = true;
     SetCommData();
@@ -371,7 +401,7 @@ void NextCommStep() {
         FinishComm(false);
         return;
     }
-    auto& factory = L().hooks.factory;
+    auto& factory = L().factory;
     switch (CommState) {
         case SessionState::Link:
             CommState = SessionState::Identify;
@@ -445,7 +475,7 @@ void FinishComm(bool ok) {
                 case SessionMode::Read:
                     SetBandByRadio();
                     GetDataByComm();
-                    if (FactoryActive() && l.hooks.factory.readSucceeded) l.hooks.factory.readSucceeded();
+                    if (FactoryActive() && l.factory.readSucceeded) l.factory.readSucceeded();
                     IsNewFile = -1;
                     DataFileName = kUntitledFileName;
                     SaveOldRadioData();
@@ -455,7 +485,7 @@ void FinishComm(bool ok) {
                 case SessionMode::Write: platform::MsgBox(GetLangText(2005), Buttons::Ok); break;
                 case SessionMode::EmbedInfo:
                     GetEmbedInfoByCommData();
-                    if (l.hooks.showEmbedInfo) l.hooks.showEmbedInfo();
+                    if (Hooks().showEmbedInfo) Hooks().showEmbedInfo();
                     break;
                 default: break;
             }
@@ -576,7 +606,7 @@ void OnCommEvent(int event) {
     const auto rx = SessionPort().ReadAll();
     if (Mode(SessionMode::Idle) || l.promptOpen || l.finishing) return;
 
-    const auto& factory = l.hooks.factory;
+    const auto& factory = l.factory;
     ReplyContext context;
     context.passWordAwaited = CommState == SessionState::PassWord;
     context.testReadAwaited = FactoryActive() && factory.testReadAwaited && factory.testReadAwaited();

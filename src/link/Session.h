@@ -9,14 +9,14 @@
 //
 // Order of a session: handshake (state 1), identification (2), the password
 // block at 0x0050 (3), the blocks (4), "END" (69). The factory steps (states
-// 31 and 32) run through Hooks().factory.
+// 31 and 32) run through the factory steps (SetFactorySteps).
 #include <cstdint>
 #include <span>
 #include <string>
 
 #include "link/Protocol.h"
 #include "link/SessionHooks.h"
-#include "link/SessionStates.h"
+#include "core/SessionStates.h"
 
 namespace platform {
 class SerialPort;

@@ -1,13 +1,15 @@
 #pragma once
 // What a radio session needs from outside the link: the serial port and the
 // reply timer it drives, the dialogs it opens, and the main window's
-// commands. The session logic includes no widget header; the dialogs and the
-// main window install themselves here. Until they do (and in logic tests)
-// the defaults below apply.
+// commands. The session logic includes no widget header; the program's
+// composition root installs them. Until it does (and in logic tests) the
+// defaults below apply.
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <span>
+
+#include "platform/Seam.h"
 
 namespace platform {
 class SerialPort;
@@ -27,8 +29,9 @@ public:
     virtual void Close() = 0;
 };
 
-// The factory test-data steps, installed by the factory mode. While `active`
-// is empty or false, every session is an ordinary one.
+// The factory test-data steps, set by the factory mode (part of the link's
+// state, not a hook). While `active` is empty or false, every session is an
+// ordinary one.
 struct FactorySessionSteps {
     std::function<bool()> active;
     // Sends the factory handshake word (opens a factory write).
@@ -51,8 +54,9 @@ struct FactorySessionSteps {
 };
 
 struct SessionHooks {
-    // The port and timer the session drives. Empty: a QtSerialPort and a
-    // QtReplyTimer, made on first use and kept for the run.
+    // The port and timer the session drives, made on first use and kept
+    // until other hooks are installed. Empty: a port that never opens (every
+    // command ends with the port message) and a timer that never ticks.
     std::function<std::unique_ptr<platform::SerialPort>()> makePort;
     std::function<std::unique_ptr<platform::ReplyTimer>()> makeTimer;
     // A progress dialog for one read or write. Empty: none is shown and the
@@ -65,10 +69,19 @@ struct SessionHooks {
     std::function<void()> showEmbedInfo;
     // The main window's Save command (the read command's save-first answer).
     std::function<void()> saveData;
-    FactorySessionSteps factory;
 };
 
-SessionHooks& Hooks();
-// Installs new hooks; the port and timer are made anew from them at the next
-// use (a session running on the old ones is abandoned first).
-void SetSessionHooks(SessionHooks hooks);
+// The installed hooks; empty ones while none are.
+const SessionHooks& Hooks();
+// Installs `hooks` (nullptr: none); returns the previous ones. The port and
+// timer are made anew from them at the next use (a session running on the
+// old ones is abandoned first).
+SessionHooks* SetSessionHooks(SessionHooks* hooks);
+using ScopedSessionHooks = platform::Scoped<&SetSessionHooks>;
+
+// The factory steps every session runs from now on (empty: none).
+void SetFactorySteps(FactorySessionSteps steps);
+
+// The link back to its state at program start: no session, no port or timer
+// made, no factory steps. The installed hooks stay.
+void ResetSessionLink();

@@ -44,7 +44,7 @@ void InitTestData() {
 }
 
 void InstallTestDataHooks() {
-    Hooks().factory = FactorySteps();
+    SetFactorySteps(FactorySteps());
     FactoryDataHooks& h = FactoryHooks();
     h.enabled = [] { return TestDataEnable; };
     h.saveOld = [] { OldTestData = TestData; };
@@ -72,6 +72,8 @@ void InstallTestDataHooks() {
         Parsed() = {};
     };
 }
+
+void ResetTestDataLoad() { Parsed() = {}; }
 
 std::optional<std::string> TedCompanionPath(std::string_view datPath) { return CompanionPath(datPath, "ted"); }
 

@@ -36,6 +36,9 @@ void InitTestData();
 // and the radio sessions (they ask TestDataEnable themselves); InitTestData
 // does it.
 void InstallTestDataHooks();
+// Forgets what the last data-file load found in its .ted file (the program's
+// state back to its start).
+void ResetTestDataLoad();
 
 // The .ted file beside a data file: the path with its extension replaced by
 // ".ted" (appended when the name has none), as for the channel file.

@@ -23,6 +23,8 @@ DialogOpener SetDialogOpener(DialogId id, DialogOpener opener) {
     return previous;
 }
 
+void ResetDialogOpeners() { Openers().clear(); }
+
 bool OpenDialog(DialogId id) {
     const auto& openers = Openers();
     const auto it = openers.find(id);

@@ -5,6 +5,7 @@
 // does nothing, so the window works while a dialog is not built yet, and a
 // test can put its own opener in place of a real dialog.
 #include <functional>
+#include <utility>
 
 enum class DialogId {
     CHEdit,       // the single-channel dialog, for CurCHNo of CHListType
@@ -34,3 +35,20 @@ DialogOpener SetDialogOpener(DialogId id, DialogOpener opener);
 
 // Runs the opener of `id`; false when none is registered.
 bool OpenDialog(DialogId id);
+
+// Registers `opener` for `id` for the life of the object and puts back the
+// one it replaced.
+class ScopedDialogOpener {
+public:
+    ScopedDialogOpener(DialogId id, DialogOpener opener) : id_(id), previous_(SetDialogOpener(id, std::move(opener))) {}
+    ~ScopedDialogOpener() { SetDialogOpener(id_, std::move(previous_)); }
+    ScopedDialogOpener(const ScopedDialogOpener&) = delete;
+    ScopedDialogOpener& operator=(const ScopedDialogOpener&) = delete;
+
+private:
+    DialogId id_;
+    DialogOpener previous_;
+};
+
+// Removes every opener (the program's state back to its start).
+void ResetDialogOpeners();

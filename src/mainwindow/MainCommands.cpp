@@ -7,6 +7,7 @@
 #include "core/DataFiles.h"
 #include "core/FreCodec.h"
 #include "core/LangText.h"
+#include "core/MsgText.h"
 #include "core/NumericText.h"
 #include "core/SavedCopy.h"
 #include "core/SharedState.h"
@@ -48,7 +49,7 @@ void NewData(bool cancelStops) {
     const std::string question = TrimBlanks(GetMsgText("9001"));
     if (AskSaveFirst(question, cancelStops) == SaveFirst::Stop) return;
     if (InitDataMode == 0 &&
-        platform::MsgBox(MsgText.MsgClearAll, Buttons::OkCancel, Icon::Exclamation) != Answer::Ok)
+        platform::MsgBox(MsgText().MsgClearAll, Buttons::OkCancel, Icon::Exclamation) != Answer::Ok)
         return;
     NewDataFile();
 }
@@ -206,10 +207,10 @@ MainCommand TreeNodeCommand(std::string_view key) {
     return MainCommand::None;
 }
 
-std::string DataFileFilter() { return MsgText.MsgDataFile + " (*.dat)|*.dat"; }
+std::string DataFileFilter() { return MsgText().MsgDataFile + " (*.dat)|*.dat"; }
 
 std::string OverwriteQuestion(std::string_view dataFileName) {
-    return "\"" + GetFileTitle(dataFileName) + "\"" + MsgText.MsgOverwrite;
+    return "\"" + GetFileTitle(dataFileName) + "\"" + MsgText().MsgOverwrite;
 }
 
 void FileNew() { NewData(false); }
@@ -221,7 +222,7 @@ void SetInit() {
 }
 
 void FileOpen() {
-    if (AskSaveFirst(MsgText.MsgFileModified, true) == SaveFirst::Stop) return;
+    if (AskSaveFirst(MsgText().MsgFileModified, true) == SaveFirst::Stop) return;
     platform::FileDialogRequest request;
     request.filter = DataFileFilter();
     const auto path = platform::OpenFileDialog(request);

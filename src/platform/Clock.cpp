@@ -5,17 +5,17 @@
 
 namespace platform {
 namespace {
-std::function<DateTime()> g_clock;
+ClockSource* g_clock = nullptr;
 }
 
 DateTime Now() {
-    if (g_clock) return g_clock();
+    if (g_clock) return g_clock->Now();
     const std::time_t t = std::time(nullptr);
     std::tm tm{};
     localtime_r(&t, &tm);
     return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
 }
 
-void SetClock(std::function<DateTime()> clock) { g_clock = std::move(clock); }
+ClockSource* SetClock(ClockSource* clock) { return std::exchange(g_clock, clock); }
 
 }  // namespace platform

@@ -1,6 +1,6 @@
 #pragma once
 // The current date and time, behind a seam tests can fix.
-#include <functional>
+#include "platform/Seam.h"
 
 namespace platform {
 
@@ -9,8 +9,27 @@ struct DateTime {
     int hour = 0, minute = 0, second = 0;
 };
 
+class ClockSource {
+public:
+    virtual ~ClockSource() = default;
+    virtual DateTime Now() = 0;
+};
+
+// A clock that always shows the same moment.
+class FixedClock : public ClockSource {
+public:
+    explicit FixedClock(DateTime at = {}) : at_(at) {}
+    void Set(DateTime at) { at_ = at; }
+    DateTime Now() override { return at_; }
+
+private:
+    DateTime at_;
+};
+
 DateTime Now();
-// Replaces the clock; an empty function restores the system clock.
-void SetClock(std::function<DateTime()> clock);
+// Installs the clock Now() reads; returns the previous one. Without one, the
+// system clock.
+ClockSource* SetClock(ClockSource* clock);
+using ScopedClock = Scoped<&SetClock>;
 
 }  // namespace platform

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/Seam.h"
+
 namespace platform {
 
 struct FileDialogRequest {
@@ -29,6 +31,7 @@ public:
 // Installs the dialogs every request goes to; returns the previous ones.
 // Without any, every request answers as if the user cancelled.
 FileDialogs* SetFileDialogs(FileDialogs* dialogs);
+using ScopedFileDialogs = Scoped<&SetFileDialogs>;
 
 std::optional<std::string> OpenFileDialog(const FileDialogRequest& request);
 std::optional<std::string> SaveFileDialog(const FileDialogRequest& request);

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 namespace platform {
 namespace {
@@ -20,9 +21,9 @@ std::string ExecutableFolder() {
 
 const std::string& ProgramFolder() { return Folder(); }
 
-void SetProgramFolder(std::string folder) {
+std::string SetProgramFolder(std::string folder) {
     while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
-    Folder() = std::move(folder);
+    return std::exchange(Folder(), std::move(folder));
 }
 
 std::string BesideProgram(std::string_view relative) {

@@ -6,11 +6,15 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Seam.h"
+
 namespace platform {
 
 // The folder, without a trailing "/".
 const std::string& ProgramFolder();
-void SetProgramFolder(std::string folder);
+// Points the program at `folder`; returns the folder it used before.
+std::string SetProgramFolder(std::string folder);
+using ScopedProgramFolder = Scoped<&SetProgramFolder>;
 // The folder of the running executable, from /proc/self/exe.
 std::string ExecutableFolder();
 // ProgramFolder() + "/" + relative.

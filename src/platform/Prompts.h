@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Seam.h"
+
 namespace platform {
 
 enum class Buttons { Ok, OkCancel, YesNoCancel, YesNo, RetryCancel, AbortRetryIgnore };
@@ -27,6 +29,7 @@ public:
 // Without one, prompts answer as if the first button was pressed.
 PromptService* SetPromptService(PromptService* service);
 PromptService* CurrentPromptService();
+using ScopedPromptService = Scoped<&SetPromptService>;
 
 // Shows a message box with the application title as caption.
 Answer MsgBox(std::string_view text, Buttons buttons = Buttons::Ok, Icon icon = Icon::None);

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <set>
 #include <system_error>
+#include <utility>
 
 #include <QSerialPortInfo>
 
@@ -49,7 +50,9 @@ std::string FileName(const std::string& path) {
 
 }  // namespace
 
-void SetSerialScanOptions(SerialScanOptions options) { Options() = std::move(options); }
+SerialScanOptions SetSerialScanOptions(SerialScanOptions options) {
+    return std::exchange(Options(), std::move(options));
+}
 const SerialScanOptions& CurrentSerialScanOptions() { return Options(); }
 
 bool IsBlockName(std::string_view name) {

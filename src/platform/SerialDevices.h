@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Seam.h"
+
 namespace platform {
 
 struct SerialDevice {
@@ -28,8 +30,10 @@ struct SerialScanOptions {
 };
 
 // Where ListSerialDevices looks; tests point it at a folder of their own.
-void SetSerialScanOptions(SerialScanOptions options);
+// Returns the options used before.
+SerialScanOptions SetSerialScanOptions(SerialScanOptions options);
 const SerialScanOptions& CurrentSerialScanOptions();
+using ScopedSerialScanOptions = Scoped<&SetSerialScanOptions>;
 
 // The number of a device name (the file name, without folder) when it falls
 // in one of the fixed blocks; nullopt for other names and for indexes that do

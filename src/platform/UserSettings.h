@@ -8,6 +8,8 @@
 #include <string_view>
 #include <tuple>
 
+#include "platform/Seam.h"
+
 namespace platform {
 
 class UserSettingsStore {
@@ -47,5 +49,6 @@ private:
 // one, the system store is used.
 UserSettingsStore* SetUserSettings(UserSettingsStore* store);
 UserSettingsStore& UserSettings();
+using ScopedUserSettings = Scoped<&SetUserSettings>;
 
 }  // namespace platform

@@ -1,9 +1,9 @@
 #include "printing/ReportText.h"
 
-#include "core/SharedState.h"
+namespace {
 
-void InitPrintText() {
-    ReportTextTable& t = ReportText;
+ReportTextTable BuildReportText() {
+    ReportTextTable t;
     t.FileNameLabel = {"File Name", "文件名"};
     t.SelectAll = {"Select &All", "选择所有(&A)"};
     t.ClearAll = {"&Clear All", "清除所有(&C)"};
@@ -25,9 +25,19 @@ void InitPrintText() {
     t.ModelLabel = {"Model Type", "机型类型"};
     t.EmptySelection = {"Please select printing items.", "请选择打印项目。"};
     t.OnOffText = {{{"OFF", "关"}, {"ON", "开"}}};
+    return t;
 }
+
+}  // namespace
+
+const ReportTextTable& ReportText() {
+    static const ReportTextTable table = BuildReportText();
+    return table;
+}
+
+void InitPrintText() { (void)ReportText(); }
 
 std::string OnOffText(int value) {
     if (value < 0 || value > 1) return {};
-    return ReportText.OnOffText[static_cast<size_t>(value)].shown();
+    return ReportText().OnOffText[static_cast<size_t>(value)].shown();
 }

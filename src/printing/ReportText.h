@@ -25,7 +25,9 @@ struct ReportTextTable {
     std::array<BilingualText, 2> OnOffText;  // a switch value 0 or 1
 };
 
-// Fills ReportText (start-up, once).
+// The report's built-in texts; constant for the whole run.
+const ReportTextTable& ReportText();
+// Builds the report's text table ahead of its first use (start-up).
 void InitPrintText();
 
 // The shown text of a switch value: "OFF" for 0, "ON" for 1, empty otherwise.

@@ -1,8 +1,9 @@
 #pragma once
-// Shared state put back to start and the band table (and hyper ranges) of a
-// plan set up, as start-up and a data load do.
+// A sandboxed program with the band table (and hyper ranges) of a plan set
+// up, as start-up and a data load do.
 #include <gtest/gtest.h>
 
+#include "ProgramSandbox.h"
 #include "core/BandPlan.h"
 #include "core/HyperRange.h"
 #include "core/SharedState.h"
@@ -15,11 +16,9 @@ inline void UsePlan(int16_t plan) {
 
 class BandPlanTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ResetSharedState();
-        UsePlan(0);
-    }
-    void TearDown() override { ResetSharedState(); }
+    void SetUp() override { UsePlan(0); }
+
+    ProgramSandbox sandbox;
 };
 
 inline Fre MHz(const char* text) { return ReadFre(text).value(); }

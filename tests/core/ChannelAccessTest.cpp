@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "ProgramSandbox.h"
 #include "core/ChannelRecord.h"
 #include "core/HyperChannel.h"
 #include "core/SharedState.h"
@@ -13,8 +14,7 @@ namespace {
 
 class ChannelAccess : public testing::Test {
 protected:
-    void SetUp() override { ResetSharedState(); }
-    void TearDown() override { ResetSharedState(); }
+    ProgramSandbox sandbox;
 };
 
 UFreData Named(int16_t chNo) {
@@ -160,7 +160,7 @@ TEST(StartupState, ModelNameAndVersionText) {
 }
 
 TEST(StartupState, SwitchesAndGridState) {
-    ResetSharedState();
+    ProgramSandbox sandbox;
     GridEditRow = 3;
     TVEnterCell = {1, 1};
     InitFunEnable();

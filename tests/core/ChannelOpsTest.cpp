@@ -184,7 +184,7 @@ struct CountingView : MainWindowView {
 
 TEST_F(ChannelOps, SignallingReferencesPointAtUsedEntries) {
     CountingView view;
-    MainWindowView* previous = SetMainView(&view);
+    ScopedMainView installed(view);
     for (int16_t no = 1; no <= 5; ++no) AddChannel(no, "145.0000");
     auto& t2 = CurData.FunSet.Tone2.Tone2List;
     auto& t5 = CurData.FunSet.Tone5.Tone5List;
@@ -221,7 +221,6 @@ TEST_F(ChannelOps, SignallingReferencesPointAtUsedEntries) {
     for (auto& e : t2) e.EmptyFlag = 1;
     CheckCHSignal();
     EXPECT_EQ(UFreList[0].Tone2No, 0);
-    SetMainView(previous);
 }
 
 }  // namespace

@@ -1,39 +1,25 @@
 #pragma once
-// A clean program state for the data-file, saved-copy and channel tests: the
-// shared state at its start values, band plan 0, the program folder in a
-// temporary folder (with an English language file), no factory mode and
-// prompts answered from a script.
+// A sandboxed program for the data-file, saved-copy and channel tests: band
+// plan 0, an English language file of its own, no factory mode and prompts
+// answered from a script.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "ScriptedPrompts.h"
-#include "TempDir.h"
+#include "ProgramSandbox.h"
 #include "core/BandPlan.h"
 #include "core/ChannelRecord.h"
-#include "core/FactoryDataHooks.h"
 #include "core/HyperRange.h"
 #include "core/SharedState.h"
-#include "platform/ProgramFolder.h"
 
 class CoreData : public testing::Test {
 protected:
     void SetUp() override {
-        savedFolder_ = platform::ProgramFolder();
-        ResetSharedState();
-        FactoryHooks() = {};
-        platform::SetProgramFolder(dir.path());
         dir.write("language/english.ini", "[OTHER]\n9065=The file is no data file of this program.\n");
         RadioModel = "314KTR";
         SetBandByType(0);
         InitHyperRange();
-    }
-    void TearDown() override {
-        EXPECT_TRUE(prompts.allAnswered());
-        FactoryHooks() = {};
-        ResetSharedState();
-        platform::SetProgramFolder(savedFolder_);
     }
 
     // Appends normal channel `no` receiving on `mhz` (a default record).
@@ -44,9 +30,6 @@ protected:
         return out;
     }
 
-    TempDir dir;
-    ScriptedPrompts prompts;
-
-private:
-    std::string savedFolder_;
+    ProgramSandbox dir;
+    ScriptedPrompts& prompts = dir.prompts;
 };

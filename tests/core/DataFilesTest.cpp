@@ -12,6 +12,7 @@
 #include "FaultyFileSystem.h"
 #include "core/DataFiles.h"
 #include "core/Defaults.h"
+#include "core/FactoryDataHooks.h"
 #include "core/MainWindowHooks.h"
 #include "core/SavedCopy.h"
 #include "core/StartupState.h"
@@ -356,7 +357,7 @@ struct RecordingView : MainWindowView {
 
 TEST_F(DataFiles, TheMainWindowRedrawsAfterEachFileCommand) {
     RecordingView view;
-    MainWindowView* previous = SetMainView(&view);
+    ScopedMainView installed(view);
     NewDataFile();
     const std::string path = Save("shown.dat");
     ASSERT_TRUE(ReadDatFile(path));
@@ -364,7 +365,6 @@ TEST_F(DataFiles, TheMainWindowRedrawsAfterEachFileCommand) {
     prompts.expectAny(Answer::Ok);
     EXPECT_FALSE(WriteDatFile());
     EXPECT_EQ(view.calls, "list;title;list;");
-    SetMainView(previous);
 }
 
 TEST_F(DataFiles, CompanionNames) {

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "ProgramSandbox.h"
 #include "core/Defaults.h"
 #include "core/HyperChannel.h"
 #include "core/SharedState.h"
@@ -14,11 +15,7 @@ namespace {
 
 class Defaults : public testing::Test {
 protected:
-    void SetUp() override { ResetSharedState(); }
-    void TearDown() override {
-        platform::SetClock({});
-        ResetSharedState();
-    }
+    ProgramSandbox sandbox;
 };
 
 using Bytes2 = std::array<uint8_t, 2>;
@@ -210,7 +207,7 @@ TEST_F(Defaults, NewRadioDataStartsUntitledWithOneChannel) {
 }
 
 TEST_F(Defaults, EmbeddedInformationFromTheDate) {
-    platform::SetClock([] { return platform::DateTime{2015, 5, 26, 10, 0, 0}; });
+    sandbox.clock.Set({2015, 5, 26, 10, 0, 0});
     const char* oldLcAll = getenv("LC_ALL");
     const std::string saved = oldLcAll ? oldLcAll : "";
     setenv("LC_ALL", "en_US.UTF-8", 1);

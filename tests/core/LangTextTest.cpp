@@ -7,7 +7,7 @@
 #include <set>
 #include <sstream>
 
-#include "TempProgramFolder.h"
+#include "ProgramSandbox.h"
 #include "core/LangText.h"
 #include "core/MsgText.h"
 #include "core/SharedState.h"
@@ -34,7 +34,7 @@ protected:
         LangFilePath = LangFileOf(2);
     }
 
-    TempProgramFolder dir_;
+    ProgramSandbox dir_;
 };
 
 TEST_F(LangFiles, CurrentLanguageFirstThenEnglish) {
@@ -90,18 +90,19 @@ TEST_F(LangFiles, AnEditOfTheSameSizeAndTimeIsSeen) {
 }
 
 TEST(MsgText, TablesHoldTheirFixedTexts) {
-    ResetSharedState();
+    ProgramSandbox sandbox;
     InitMsgText();
     InitLangButtonText();
-    EXPECT_EQ(MsgText.MsgReadWrite[1], "Read data from radio");
-    EXPECT_EQ(MsgText.MsgReadWrite[2], "Write data to radio");
-    EXPECT_EQ(MsgText.MsgReadAsk, "Read data from radio.\r\nDo you wish continue?");
-    EXPECT_EQ(MsgText.MsgModelErr, "Model type is wrong. ");
-    EXPECT_EQ(MsgText.MsgClearAll, "All data will be cleared.");
+    EXPECT_EQ(MsgText().MsgReadWrite[1], "Read data from radio");
+    EXPECT_EQ(MsgText().MsgReadWrite[2], "Write data to radio");
+    EXPECT_EQ(MsgText().MsgReadAsk, "Read data from radio.\r\nDo you wish continue?");
+    EXPECT_EQ(MsgText().MsgModelErr, "Model type is wrong. ");
+    EXPECT_EQ(MsgText().MsgClearAll, "All data will be cleared.");
     EXPECT_EQ(CloseText, "&Close");
     EXPECT_EQ(HelpText, "&Help");
     ResetSharedState();
-    EXPECT_EQ(MsgText.MsgClearAll, "");
+    EXPECT_EQ(MsgText().MsgClearAll, "All data will be cleared.") << "the table is constant";
+    EXPECT_EQ(CloseText, "");
 }
 
 // The shipped files: every id the program's code asks for exists, non-blank,

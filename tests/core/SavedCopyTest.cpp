@@ -7,6 +7,7 @@
 #include "CoreDataFixture.h"
 #include "core/ChannelOps.h"
 #include "core/Defaults.h"
+#include "core/FactoryDataHooks.h"
 #include "core/SavedCopy.h"
 
 namespace {

@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include <QLabel>
 #include <QPushButton>
 
-#include "TempProgramFolder.h"
-#include "core/FormReLoadHook.h"
+#include "ProgramSandbox.h"
 #include "core/ui/FrmLanguage.h"
 #include "core/LangText.h"
+#include "core/MainWindowHooks.h"
 #include "core/SharedState.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Controls.h"
@@ -20,17 +22,21 @@ protected:
         dir_.write("language/english.ini",
                    "[OTHER]\n101=OK\n102=Cancel\n1501=English\n1502=Chinese\n1503=Language\n");
         dir_.write("language/Tchinese.ini", "[OTHER]\n101=確定\n1501=英文\n1502=中文\n1503=語言\n");
-        FormReLoadHook() = [this] {
-            ++reloads_;
-            reloadedIn_ = GetLangText(1503);
-        };
     }
-    void TearDown() override {
-        FormReLoadHook() = nullptr;
-    }
-    TempProgramFolder dir_;
-    int reloads_ = 0;
-    std::string reloadedIn_;
+    // The main window as the dialog reaches it.
+    class ReloadCounter : public MainWindowView {
+    public:
+        void Form_ReLoad() override {
+            ++reloads;
+            reloadedIn = GetLangText(1503);
+        }
+        int reloads = 0;
+        std::string reloadedIn;
+    };
+
+    ProgramSandbox dir_;
+    ReloadCounter window_;
+    std::optional<ScopedMainView> installed_{std::in_place, window_};
 };
 
 TEST_F(LanguageDialog, OkSwitchesTheLanguageAndReloadsTheMainWindow) {
@@ -47,8 +53,8 @@ TEST_F(LanguageDialog, OkSwitchesTheLanguageAndReloadsTheMainWindow) {
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(LangIndex, 2);
     EXPECT_EQ(LangFilePath, "language/Tchinese.ini");
-    EXPECT_EQ(reloads_, 1);
-    EXPECT_EQ(reloadedIn_, "語言") << "the main window reloads in the new language";
+    EXPECT_EQ(window_.reloads, 1);
+    EXPECT_EQ(window_.reloadedIn, "語言") << "the main window reloads in the new language";
 
     FrmLanguage again;  // the next dialog opens in Chinese
     EXPECT_EQ(again.windowTitle(), "語言");
@@ -62,11 +68,11 @@ TEST_F(LanguageDialog, CancelChangesNothing) {
     dialog.CommandCancel_Click();
     EXPECT_EQ(LangIndex, 1);
     EXPECT_EQ(LangFilePath, "language/english.ini");
-    EXPECT_EQ(reloads_, 0);
+    EXPECT_EQ(window_.reloads, 0);
 }
 
 TEST_F(LanguageDialog, WorksBeforeTheMainWindowExists) {
-    FormReLoadHook() = nullptr;
+    installed_.reset();
     FrmLanguage dialog;
     dialog.Combo1()->SetListIndex(1);
     dialog.CommandOK_Click();

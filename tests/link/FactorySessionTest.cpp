@@ -24,22 +24,16 @@ class FactorySession : public SessionFixture {
 protected:
     void SetUp() override {
         SessionFixture::SetUp();
-        FactoryHooks() = {};
         InstallTestDataHooks();
         TestDataEnable = true;
         TestData = CountingRecord(0x40);
         SaveOldRadioData();
         for (int i = 0; i < 32; ++i) radio->Mem()[static_cast<std::size_t>(i)] = static_cast<uint8_t>(0xA0 + i);
     }
-    void TearDown() override {
-        SessionFixture::TearDown();
-        FactoryHooks() = {};
-    }
-    // After MakeRadio the session's hooks are new: the factory steps join them again.
+    // A new radio with the test area of SetUp.
     void Remake(sim::SimRadioConfig config) {
         MakeRadio(std::move(config));
         for (int i = 0; i < 32; ++i) radio->Mem()[static_cast<std::size_t>(i)] = static_cast<uint8_t>(0xA0 + i);
-        InstallTestDataHooks();
     }
     // Each frame the radio received, named: "PROGRAM", "FACTORY", "END",
     // "ID", "R 0050", "W 0100".

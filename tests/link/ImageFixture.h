@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "ProgramSandbox.h"
 #include "core/BandPlan.h"
 #include "core/Defaults.h"
 #include "core/HyperRange.h"
@@ -16,7 +17,7 @@
 class ImageFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetSharedState();
+        sandbox.Reset();  // some tests run SetUp once a case
         PCBand = 0;
         SetBandByType(0);
         InitHyperRange();
@@ -28,7 +29,6 @@ protected:
         InitCommData();
         WriteDataOK = true;
     }
-    void TearDown() override { ResetSharedState(); }
 
     static std::vector<uint8_t> Bytes(std::size_t addr, std::size_t n) {
         return std::vector<uint8_t>(CommData.begin() + addr, CommData.begin() + addr + n);
@@ -45,4 +45,6 @@ protected:
         return ch;
     }
     static void AddChannel(const UFreData& ch) { UFreList[CurData.CHCount++] = ch; }
+
+    ProgramSandbox sandbox;
 };

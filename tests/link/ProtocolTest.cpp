@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "ProgramSandbox.h"
 #include "core/SharedState.h"
 #include "link/Protocol.h"
 #include "platform/ReplyTimer.h"
@@ -26,8 +27,7 @@ Bytes ReadReply(int32_t addr, Bytes data) {
 
 class ProtocolTest : public testing::Test {
 protected:
-    void SetUp() override { ResetSharedState(); }
-    void TearDown() override { ResetSharedState(); }
+    ProgramSandbox sandbox;
 };
 
 TEST_F(ProtocolTest, FramesHaveTheirExactBytes) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "ProgramSandbox.h"
 #include "ScriptedPrompts.h"
 #include "core/SharedState.h"
 #include "link/Protocol.h"
@@ -31,8 +32,7 @@ std::array<uint8_t, 16> Identify(std::string_view model7, uint8_t band, std::str
 
 class RadioIdentityTest : public testing::Test {
 protected:
-    void SetUp() override { ResetSharedState(); }
-    void TearDown() override { ResetSharedState(); }
+    ProgramSandbox sandbox;
     // Identifies through the reply test, as the receive event does.
     void Receive(const std::array<uint8_t, 16>& reply) {
         CommSendLen = 1;

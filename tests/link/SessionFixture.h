@@ -31,7 +31,6 @@
 #include "link/SimLine.h"
 #include "link/SimRadio.h"
 #include "link/TransferPlan.h"
-#include "platform/ProgramFolder.h"
 
 using platform::Answer;
 using platform::Buttons;
@@ -159,9 +158,6 @@ protected:
         saveSucceeds = true;
         prompts.whileOpen = nullptr;
         ImageFixture::SetUp();
-        savedFolder_ = platform::ProgramFolder();
-        platform::SetProgramFolder(std::string(KQ_SOURCE_DIR) + "/data");
-        InitMsgText();
         DataFileName = "shop.dat";
         IsNewFile = 0;
         SaveOldRadioData();
@@ -171,21 +167,20 @@ protected:
     }
 
     void TearDown() override {
-        SetSessionHooks(SessionHooks{});
+        installedHooks_.reset();
         line.reset();
         radio.reset();
-        platform::SetProgramFolder(savedFolder_);
         ImageFixture::TearDown();
     }
 
     void MakeRadio(sim::SimRadioConfig config) {
-        SetSessionHooks(SessionHooks{});
+        installedHooks_.reset();
         line.reset();
         clock = sim::VirtualClock();  // nothing left due for the old line
         radio = std::make_unique<sim::SimRadio>(std::move(config));
         FillRadioImage(*radio, RadioUse{{0, 2, 5, 758}, {0, 3}, {1, 50}}, 7);
         line = std::make_unique<sim::SimLine>(clock, *radio);
-        SessionHooks hooks;
+        hooks = {};
         hooks.makePort = [this] {
             auto p = std::make_unique<TestPort>(*line);
             port = p.get();
@@ -208,7 +203,7 @@ protected:
             ++saves;
             if (saveSucceeds) SaveOldRadioData();
         };
-        SetSessionHooks(std::move(hooks));
+        installedHooks_.emplace(hooks);
         SessionPort();  // made now, so that `port` and `timer` are there
     }
 
@@ -218,10 +213,10 @@ protected:
     static std::string Lang(int id) { return GetLangText(static_cast<int16_t>(id)); }
     void ExpectText(int id) { prompts.expect(Lang(id), Buttons::Ok, Answer::Ok); }
     void ExpectReadAsk(Answer a = Answer::Ok) {
-        prompts.expect(MsgText.MsgReadAsk, Buttons::OkCancel, a, Icon::Question, true);
+        prompts.expect(MsgText().MsgReadAsk, Buttons::OkCancel, a, Icon::Question, true);
     }
     void ExpectWriteAsk(Answer a = Answer::Ok) {
-        prompts.expect(MsgText.MsgWriteAsk, Buttons::OkCancel, a, Icon::Question, true);
+        prompts.expect(MsgText().MsgWriteAsk, Buttons::OkCancel, a, Icon::Question, true);
     }
     void ExpectRetryBox(Answer a) { prompts.expect(Lang(2003), Buttons::RetryCancel, a); }
 
@@ -286,7 +281,9 @@ protected:
     int embedViews = 0;
     int saves = 0;
     bool saveSucceeds = true;
+    // The session's hooks (a test may change them after MakeRadio).
+    SessionHooks hooks;
 
 private:
-    std::string savedFolder_;
+    std::optional<ScopedSessionHooks> installedHooks_;
 };

@@ -12,8 +12,7 @@ using sim::FaultKind;
 // a session), OK otherwise; remembers the last text.
 class SoakPrompts : public platform::PromptService {
 public:
-    explicit SoakPrompts(std::mt19937& rng) : rng_(rng), previous_(platform::SetPromptService(this)) {}
-    ~SoakPrompts() override { platform::SetPromptService(previous_); }
+    explicit SoakPrompts(std::mt19937& rng) : rng_(rng) {}
     Answer Ask(const platform::Prompt& p) override {
         last = p.text;
         ++count;
@@ -32,7 +31,7 @@ public:
 private:
     std::mt19937& rng_;
     int retries = 0;
-    platform::PromptService* previous_;
+    platform::ScopedPromptService install_{*this};
 };
 
 class SessionSoakTest : public SessionFixture {};

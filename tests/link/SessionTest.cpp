@@ -264,7 +264,7 @@ TEST_F(SessionTest, SilenceInEachStateEndsAfterThreeSends) {
         const ByteVec before = DataSnapshot();
         int64_t promptAt = -1;
         prompts.whileOpen = [&](const platform::Prompt& p) {
-            if (p.text != MsgText.MsgReadAsk && p.text != MsgText.MsgWriteAsk && promptAt < 0) promptAt = clock.NowUs();
+            if (p.text != MsgText().MsgReadAsk && p.text != MsgText().MsgWriteAsk && promptAt < 0) promptAt = clock.NowUs();
         };
         ExpectAsk(c.mode);
         if (c.box) ExpectRetryBox(Answer::Cancel);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "ProgramSandbox.h"
 #include "ScriptedPrompts.h"
 #include "core/Defaults.h"
 #include "core/SharedState.h"
@@ -74,12 +75,13 @@ class SignalImageTest : public ::testing::Test {
 public:
     // Defaults in the model, a blank image: the start of every case.
     void Reset() {
-        ResetSharedState();
+        sandbox.Reset();
         InitRadioData();
         BlankSignalImage();
     }
 
 protected:
     void SetUp() override { Reset(); }
-    void TearDown() override { ResetSharedState(); }
+
+    ProgramSandbox sandbox;
 };

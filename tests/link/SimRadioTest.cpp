@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "ProgramSandbox.h"
 #include "FakeSerialPort.h"
 #include "TempDir.h"
 #include "core/SharedState.h"
@@ -27,7 +28,6 @@ struct Outcome {
 class SimRadioTest : public testing::Test {
 protected:
     void SetUp() override {
-        ResetSharedState();
         port.Open();
         port.SetReceiveThreshold(1);
         port.OnComm([this](platform::CommEvent e) {
@@ -43,8 +43,6 @@ protected:
             ticked_ = true;
         });
     }
-    void TearDown() override { ResetSharedState(); }
-
     Outcome Exchange(const Frame& frame, int replyLength, ReplyContext ctx = {}) {
         got_.reset();
         ticked_ = false;
@@ -69,6 +67,7 @@ protected:
         return Exchange(BuildReadRequest(addr, 16), 16 + kBlockOverhead);
     }
 
+    ProgramSandbox sandbox;
     sim::VirtualClock clock;
     sim::SimRadio radio;
     sim::SimLine line{clock, radio};

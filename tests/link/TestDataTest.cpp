@@ -5,9 +5,8 @@
 
 #include <filesystem>
 
-#include "ScriptedPrompts.h"
+#include "ProgramSandbox.h"
 #include "TestRecordBytes.h"
-#include "TempProgramFolder.h"
 #include "core/DataFiles.h"
 #include "core/FactoryDataHooks.h"
 #include "core/SavedCopy.h"
@@ -25,11 +24,6 @@ const std::string kMarker(kFactoryMarkerText);
 
 class FactoryData : public testing::Test {
 protected:
-    void SetUp() override { FactoryHooks() = {}; }
-    void TearDown() override {
-        EXPECT_TRUE(prompts.allAnswered());
-        FactoryHooks() = {};
-    }
     // Factory mode on through the marker file, as at start-up.
     void StartInFactoryMode() {
         folder.write("TestData.ini", kMarker);
@@ -37,8 +31,8 @@ protected:
         ASSERT_TRUE(TestDataEnable);
     }
 
-    TempProgramFolder folder;
-    ScriptedPrompts prompts;
+    ProgramSandbox folder;
+    ScriptedPrompts& prompts = folder.prompts;
 };
 
 TEST_F(FactoryData, MarkerFileRule) {

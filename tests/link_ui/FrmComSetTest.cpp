@@ -7,30 +7,17 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "TempDir.h"
+#include "ProgramSandbox.h"
 #include "core/SharedState.h"
 #include "link/ComPorts.h"
 #include "link/ui/FrmComSet.h"
 #include "platform/ProfileString.h"
-#include "platform/ProgramFolder.h"
 #include "platform/SerialDevices.h"
 
 namespace {
 
 class FrmComSetTest : public testing::Test {
 protected:
-    void SetUp() override {
-        ResetSharedState();
-        oldFolder_ = platform::ProgramFolder();
-        platform::SetProgramFolder(program_.path());
-        std::filesystem::create_directories(program_.file("language"));
-        platform::SetSerialScanOptions({devices_.path(), false});
-    }
-    void TearDown() override {
-        platform::SetSerialScanOptions({});
-        platform::SetProgramFolder(oldFolder_);
-        ResetSharedState();
-    }
     void Plug(const char* name) { devices_.write(name, ""); }
     void Unplug(const char* name) { std::filesystem::remove(devices_.file(name)); }
     std::optional<std::string> StoredPort() {
@@ -45,9 +32,9 @@ protected:
     static QString Device(FrmComSet& d) { return d.findChild<QLabel*>("LabelDevice")->text(); }
     static void Click(FrmComSet& d, const char* name) { d.findChild<QPushButton*>(name)->click(); }
 
-    TempDir program_;
+    ProgramSandbox program_;
     TempDir devices_;
-    std::string oldFolder_;
+    platform::ScopedSerialScanOptions scan_{{devices_.path(), false}};
 };
 
 TEST_F(FrmComSetTest, StoredPortIsChosenAndOkStoresIt) {

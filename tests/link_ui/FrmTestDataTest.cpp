@@ -10,10 +10,8 @@
 #include <QApplication>
 
 #include "KeyPresses.h"
-#include "ScriptedFileDialogs.h"
-#include "ScriptedPrompts.h"
+#include "ProgramSandbox.h"
 #include "TestRecordBytes.h"
-#include "TempProgramFolder.h"
 #include "core/SharedState.h"
 #include "core/TextCodec.h"
 #include "link/ui/FrmTestData.h"
@@ -28,28 +26,19 @@ namespace {
 class FrmTestDataTest : public testing::Test {
 protected:
     void SetUp() override {
-        std::filesystem::create_directories(folder.file("language"));
-        for (const char* name : {"english.ini", "Tchinese.ini"})
-            std::filesystem::copy_file(std::string(KQ_SOURCE_DIR) + "/data/language/" + name,
-                                       folder.file(std::string("language/") + name));
         LangIndex = 1;
         LangFilePath = "language/english.ini";
         TestData = CountingRecord(0x20);
         OldTestData = CountingRecord(0x20);
     }
-    void TearDown() override {
-        EXPECT_TRUE(prompts.allAnswered());
-        EXPECT_TRUE(files.allAnswered());
-    }
-
     static platform::TextBox* Box(FrmTestData& d, int i) { return platform::Control<platform::TextBox>(&d, "Text1", i); }
     static void Click(FrmTestData& d, const char* name, int index = -1) {
         platform::Control<QPushButton>(&d, name, index)->click();
     }
 
-    TempProgramFolder folder;
-    ScriptedPrompts prompts;
-    ScriptedFileDialogs files;
+    ProgramSandbox folder;
+    ScriptedPrompts& prompts = folder.prompts;
+    ScriptedFileDialogs& files = folder.fileDialogs;
 };
 
 TEST_F(FrmTestDataTest, ShowsTheRecordWithOnlyBytes2To31OnShow) {

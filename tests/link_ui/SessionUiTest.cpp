@@ -10,9 +10,11 @@
 #include <QTimer>
 
 #include <atomic>
+#include <optional>
 #include <random>
 #include <thread>
 
+#include "ProgramSandbox.h"
 #include "ScriptedPrompts.h"
 #include "core/BandPlan.h"
 #include "core/Defaults.h"
@@ -23,12 +25,12 @@
 #include "core/SharedState.h"
 #include "link/ui/FrmPassWord.h"
 #include "link/ui/FrmProgress.h"
+#include "link/ui/SessionDialogs.h"
 #include "link/ImageAreas.h"
 #include "link/Session.h"
 #include "link/SimPty.h"
 #include "link/TransferPlan.h"
 #include "platform/ui/Controls.h"
-#include "platform/ProgramFolder.h"
 #include "platform/QtSerialPort.h"
 #include "platform/ReplyTimer.h"
 #include "platform/ui/TextBox.h"
@@ -41,10 +43,6 @@ using platform::Buttons;
 class SessionUiTest : public testing::Test {
 protected:
     void SetUp() override {
-        ResetSharedState();
-        saved_ = platform::ProgramFolder();
-        platform::SetProgramFolder(std::string(KQ_SOURCE_DIR) + "/data");
-        InitMsgText();
         SetBandByType(0);
         InitHyperRange();
         InitRadioData();
@@ -56,9 +54,7 @@ protected:
     void TearDown() override {
         stop_ = true;
         if (server_.joinable()) server_.join();
-        SetSessionHooks(SessionHooks{});
-        platform::SetProgramFolder(saved_);
-        ResetSharedState();
+        installed_.reset();
     }
     static QString Lang(int id) { return QString::fromStdString(GetLangText(static_cast<int16_t>(id))); }
 
@@ -68,26 +64,28 @@ protected:
         std::string error;
         ASSERT_TRUE(pty_.Open(error)) << error;
         server_ = std::thread([this] { pty_.Serve(radio_, stop_); });
-        SessionHooks hooks;
         const std::string path = pty_.DevicePath();
-        hooks.makePort = [path] {
+        hooks_.makePort = [path] {
             auto p = std::make_unique<platform::QtSerialPort>();
             p->SetDevicePathOverride(path);
             return p;
         };
-        SetSessionHooks(std::move(hooks));
-        InstallSessionDialogs();
+        hooks_.makeTimer = [] { return std::make_unique<platform::QtReplyTimer>(); };
+        AddSessionDialogs(hooks_);
+        installed_.emplace(hooks_);
     }
     void StopRadio() {
         stop_ = true;
         server_.join();
     }
 
+    ProgramSandbox sandbox;
     sim::SimRadio radio_;
     sim::SimPty pty_;
     std::atomic<bool> stop_{false};
     std::thread server_;
-    std::string saved_;
+    SessionHooks hooks_;
+    std::optional<ScopedSessionHooks> installed_;
 };
 
 TEST_F(SessionUiTest, ProgressDialogShowsThePercentageAndOnlyAsksToCancel) {
@@ -177,7 +175,7 @@ TEST_F(SessionUiTest, FullReadThroughTheSerialPort) {
     radio_.SetReadPassword("");
     StartRadio();
     ScriptedPrompts prompts;
-    prompts.expect(MsgText.MsgReadAsk, Buttons::OkCancel, Answer::Ok);
+    prompts.expect(MsgText().MsgReadAsk, Buttons::OkCancel, Answer::Ok);
     prompts.expect(Lang(2004).toStdString(), Buttons::Ok, Answer::Ok);
     ReadFromRadio();
     EXPECT_TRUE(prompts.allAnswered());
@@ -201,7 +199,7 @@ TEST_F(SessionUiTest, FullWriteThroughTheSerialPort) {
     SaveOldRadioData();
     StartRadio();
     ScriptedPrompts prompts;
-    prompts.expect(MsgText.MsgWriteAsk, Buttons::OkCancel, Answer::Ok);
+    prompts.expect(MsgText().MsgWriteAsk, Buttons::OkCancel, Answer::Ok);
     prompts.expect(Lang(2005).toStdString(), Buttons::Ok, Answer::Ok);
     WriteToRadio();
     EXPECT_TRUE(prompts.allAnswered());

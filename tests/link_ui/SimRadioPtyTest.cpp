@@ -10,6 +10,7 @@
 #include <QSerialPort>
 #include <QTimer>
 
+#include "ProgramSandbox.h"
 #include "core/SharedState.h"
 #include "link/Protocol.h"
 #include "link/SimPty.h"
@@ -25,7 +26,6 @@ using Bytes = std::vector<uint8_t>;
 class SimRadioPtyTest : public testing::Test {
 protected:
     void Start(sim::SimRadioConfig config = {}) {
-        ResetSharedState();
         radio_ = std::make_unique<sim::SimRadio>(std::move(config));
         std::string error;
         ASSERT_TRUE(pty_.Open(error)) << error;
@@ -54,7 +54,6 @@ protected:
         stop_ = true;
         if (server_.joinable()) server_.join();
         port.Close();
-        ResetSharedState();
     }
     // Sends a frame and waits for the receive event or the reply time-out.
     std::optional<Bytes> Exchange(const Frame& frame, int replyLength) {
@@ -72,6 +71,7 @@ protected:
     }
     sim::SimRadio& Radio() { return *radio_; }
 
+    ProgramSandbox sandbox;
     platform::QtSerialPort port;
     platform::QtReplyTimer timer;
     bool ticked_ = false;
@@ -169,12 +169,13 @@ TEST(QtSerialPortTest, OpenFailuresNameTheDeviceAndTheRemedy) {
               "cannot open /dev/ttyUSB0: the port is in use by another program");
 
     // A port number with no device behind it.
-    platform::SetSerialScanOptions({"/nonexistent", false});
     platform::QtSerialPort numbered;
-    numbered.SetCommPort(7);
-    EXPECT_FALSE(numbered.Open());
-    EXPECT_NE(numbered.LastError().find("COM7"), std::string::npos);
-    platform::SetSerialScanOptions({});
+    {
+        platform::ScopedSerialScanOptions noDevices({"/nonexistent", false});
+        numbered.SetCommPort(7);
+        EXPECT_FALSE(numbered.Open());
+        EXPECT_NE(numbered.LastError().find("COM7"), std::string::npos);
+    }
     EXPECT_FALSE(numbered.Write(Bytes{1}));
 }
 

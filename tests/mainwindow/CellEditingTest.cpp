@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "ProgramSandbox.h"
 #include "core/SharedState.h"
 #include "mainwindow/CellEditing.h"
 
@@ -8,7 +9,7 @@ namespace {
 using Kind = CellAction::Kind;
 
 TEST(CellEditing, WhatACellOpens) {
-    ResetSharedState();
+    ProgramSandbox sandbox;
     struct Case {
         const char* name;
         int row, col;
@@ -37,7 +38,6 @@ TEST(CellEditing, WhatACellOpens) {
     MainShowData[1] = 3, MainShowCol[1] = 2;
     EXPECT_EQ(ActionOfCell(4, 3, 13).logical, 2);
     EXPECT_EQ(ActionOfCell(4, 2, 13).logical, 3);
-    ResetSharedState();
 }
 
 TEST(CellEditing, ReceiveTextWithoutDigitsEmptiesAndATypoIsNoNumber) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "ProgramSandbox.h"
 #include "ScriptedPrompts.h"
 #include "core/BandPlan.h"
 #include "core/FreCodec.h"
@@ -40,11 +41,9 @@ std::string Cell(const UFreData& ch, Col c) {
 
 class RowTextTest : public testing::Test {
 protected:
-    void SetUp() override {
-        ResetSharedState();
-        SetBandByType(0);
-    }
-    void TearDown() override { ResetSharedState(); }
+    void SetUp() override { SetBandByType(0); }
+
+    ProgramSandbox sandbox;
 };
 
 }  // namespace

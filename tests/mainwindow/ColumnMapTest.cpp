@@ -3,11 +3,10 @@
 #include <fstream>
 #include <optional>
 
+#include "ProgramSandbox.h"
 #include "ScriptedPrompts.h"
-#include "TempDir.h"
 #include "core/SharedState.h"
 #include "mainwindow/ColumnMap.h"
-#include "platform/ProgramFolder.h"
 
 namespace {
 
@@ -21,15 +20,6 @@ const char* const kFailed = "错误！打开“MainShowList.ini”文件失败�
 
 class ColumnMapTest : public testing::Test {
 protected:
-    void SetUp() override {
-        ResetSharedState();
-        saved_ = platform::ProgramFolder();
-        platform::SetProgramFolder(dir_.path());
-    }
-    void TearDown() override {
-        platform::SetProgramFolder(saved_);
-        ResetSharedState();
-    }
     // Loads `content` (nullopt: no file); the failure box must show exactly
     // when `message` says so.
     void Load(std::optional<std::string> content, bool message) {
@@ -45,8 +35,7 @@ protected:
         return true;
     }
 
-    TempDir dir_;
-    std::string saved_;
+    ProgramSandbox dir_;
 };
 
 }  // namespace

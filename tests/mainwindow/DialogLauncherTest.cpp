@@ -18,3 +18,16 @@ TEST(DialogLauncher, RunsTheRegisteredOpenerAndNothingWithout) {
     EXPECT_EQ(opened, 2);
     EXPECT_FALSE(OpenDialog(DialogId::CHEdit));
 }
+
+TEST(DialogLauncher, AScopedOpenerPutsBackTheOneItReplaced) {
+    std::string opened;
+    ScopedDialogOpener program(DialogId::About, [&] { opened += "program;"; });
+    {
+        ScopedDialogOpener standIn(DialogId::About, [&] { opened += "test;"; });
+        OpenDialog(DialogId::About);
+    }
+    OpenDialog(DialogId::About);
+    EXPECT_EQ(opened, "test;program;");
+    ResetDialogOpeners();
+    EXPECT_FALSE(OpenDialog(DialogId::About));
+}

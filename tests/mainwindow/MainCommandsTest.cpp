@@ -2,9 +2,7 @@
 
 #include <filesystem>
 
-#include "ScriptedFileDialogs.h"
-#include "ScriptedPrompts.h"
-#include "TempProgramFolder.h"
+#include "ProgramSandbox.h"
 #include "core/BandPlan.h"
 #include "core/ChannelOps.h"
 #include "core/DataFiles.h"
@@ -30,23 +28,16 @@ constexpr const char* kSaveFirst = "Data has been modified. Save it first?";
 class FileCommands : public testing::Test {
 protected:
     void SetUp() override {
-        for (const char* f : {"language/english.ini", "language/Tchinese.ini", "Init/314KTR_0.dat",
-                              "Init/314KTR_0.fre"})
+        for (const char* f : {"Init/314KTR_0.dat", "Init/314KTR_0.fre"})
             std::filesystem::copy_file(std::string(KQ_SOURCE_DIR) + "/data/" + f, folder.write(f, ""),
                                        std::filesystem::copy_options::overwrite_existing);
         LangIndex = 1;
         LangFilePath = "language/english.ini";
-        InitMsgText();
         RadioModel = "314KTR";
         SetBandByType(0);
         InitHyperRange();
         NewRadioData();
     }
-    void TearDown() override {
-        EXPECT_TRUE(prompts.allAnswered());
-        EXPECT_TRUE(dialogs.allAnswered());
-    }
-
     // A change the comparison with the saved copy finds.
     static void ChangeData() { CurData.Hyper[0].Setting.ModeL = 2; }
 
@@ -57,9 +48,9 @@ protected:
         return folder.file(name);
     }
 
-    TempProgramFolder folder;
-    ScriptedPrompts prompts;
-    ScriptedFileDialogs dialogs;
+    ProgramSandbox folder;
+    ScriptedPrompts& prompts = folder.prompts;
+    ScriptedFileDialogs& dialogs = folder.fileDialogs;
 };
 
 TEST_F(FileCommands, NewAsksToClearOnlyWhenUnchangedAndCancelKeepsEverything) {

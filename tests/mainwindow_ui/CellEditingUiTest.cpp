@@ -58,10 +58,6 @@ void Mouse(QWidget* w, QEvent::Type type, QPoint at) {
 
 class CellEditingUiTest : public MainWindowFixture {
 protected:
-    void TearDown() override {
-        SetDialogOpener(DialogId::CHEdit, {});
-        MainWindowFixture::TearDown();
-    }
     const UFreData* Normal(int16_t no) {
         for (int i = 0; i < CurData.CHCount; ++i)
             if (UFreList[static_cast<std::size_t>(i)].CHNo == no) return &UFreList[static_cast<std::size_t>(i)];
@@ -420,7 +416,7 @@ TEST_F(CellEditingUiTest, DoubleClickTargets) {
     AddNormal(Channel(2, "014500000"));
     int opened = 0;
     int16_t dialogChannel = 0;
-    SetDialogOpener(DialogId::CHEdit, [&] {
+    ScopedDialogOpener channelDialog(DialogId::CHEdit, [&] {
         ++opened;
         dialogChannel = CurCHNo;
     });

@@ -20,9 +20,7 @@
 #include <QTreeWidgetItemIterator>
 
 #include "KeyPresses.h"
-#include "ScriptedFileDialogs.h"
-#include "ScriptedPrompts.h"
-#include "TempProgramFolder.h"
+#include "ProgramSandbox.h"
 #include "core/BandPlan.h"
 #include "core/ChannelOps.h"
 #include "core/DataFiles.h"
@@ -42,7 +40,6 @@
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/TextBox.h"
 #include "platform/ui/Controls.h"
-#include "platform/UserSettings.h"
 
 // How the window system offers a key to the shortcuts before any widget
 // sees it (the same entry the Qt test library uses).
@@ -67,13 +64,10 @@ constexpr DialogId kLaunched[] = {
 class MainMenus : public testing::Test {
 protected:
     void SetUp() override {
-        for (const char* f : {"language/english.ini", "language/Tchinese.ini", "Init/314KTR_0.dat",
-                              "Init/314KTR_0.fre", "Init/314KTR_1.dat", "Init/314KTR_1.fre"})
+        for (const char* f : {"Init/314KTR_0.dat", "Init/314KTR_0.fre", "Init/314KTR_1.dat", "Init/314KTR_1.fre"})
             std::filesystem::copy_file(std::string(KQ_SOURCE_DIR) + "/data/" + f, folder.write(f, ""),
                                        std::filesystem::copy_options::overwrite_existing);
-        previousSettings_ = platform::SetUserSettings(&settings_);
         UseLanguage(1);
-        InitMsgText();
         RadioModel = "314KTR";
         ModelName = "KQ-314";
         ScanEnable = 0;
@@ -85,13 +79,7 @@ protected:
         // Each launched dialog counts its openings unless a test puts its own.
         for (DialogId id : kLaunched) SetDialogOpener(id, [this, id] { ++opened[id]; });
     }
-    void TearDown() override {
-        window.reset();
-        for (DialogId id : kLaunched) SetDialogOpener(id, {});
-        platform::SetUserSettings(previousSettings_);
-        EXPECT_TRUE(prompts.allAnswered());
-        EXPECT_TRUE(dialogs.allAnswered());
-    }
+    void TearDown() override { window.reset(); }
 
     static void UseLanguage(int16_t index) {
         LangIndex = index;
@@ -152,11 +140,9 @@ protected:
 
     std::string Header(Col c) { return S(window->MSFlexGrid1->TextMatrix(0, GetShowCol(c))); }
 
-    TempProgramFolder folder;
-    ScriptedPrompts prompts;
-    ScriptedFileDialogs dialogs;
-    platform::MemoryUserSettings settings_;
-    platform::UserSettingsStore* previousSettings_ = nullptr;
+    ProgramSandbox folder;
+    ScriptedPrompts& prompts = folder.prompts;
+    ScriptedFileDialogs& dialogs = folder.fileDialogs;
     std::unique_ptr<frmMain> window;
     std::map<DialogId, int> opened;
 };
@@ -374,7 +360,7 @@ TEST_F(MainMenus, FileCommandsRunFromMenusShortcutsAndToolbar) {
     window->ToolButton("TSaveFile")->trigger();
     EXPECT_TRUE(window->windowTitle().endsWith(QString::fromStdString(":" + folder.file("shop.dat") + "]")));
 
-    prompts.expect(MsgText.MsgClearAll, Buttons::OkCancel, Answer::Ok, Icon::Exclamation, true);
+    prompts.expect(MsgText().MsgClearAll, Buttons::OkCancel, Answer::Ok, Icon::Exclamation, true);
     Item("mnuFileNew")->trigger();
     EXPECT_TRUE(window->windowTitle().endsWith(":new.dat]"));
 

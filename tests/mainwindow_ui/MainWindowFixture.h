@@ -4,14 +4,13 @@
 // open the window.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
 
 #include <QApplication>
 
-#include "TempDir.h"
+#include "ProgramSandbox.h"
 #include "core/BandPlan.h"
 #include "core/Defaults.h"
 #include "core/HyperRange.h"
@@ -19,9 +18,6 @@
 #include "mainwindow/ui/ChannelGrid.h"
 #include "mainwindow/ColumnMap.h"
 #include "mainwindow/ui/frmMain.h"
-#include "platform/Clock.h"
-#include "platform/ProgramFolder.h"
-#include "platform/UserSettings.h"
 
 // A used channel with a 0.6 MHz offset and no shift.
 inline UFreData Channel(int16_t no, std::string_view rx, std::string_view name = "") {
@@ -37,14 +33,6 @@ inline UFreData Channel(int16_t no, std::string_view rx, std::string_view name =
 class MainWindowFixture : public testing::Test {
 protected:
     void SetUp() override {
-        ResetSharedState();
-        savedFolder_ = platform::ProgramFolder();
-        platform::SetProgramFolder(dir_.path());
-        for (const char* f : {"english.ini", "Tchinese.ini"})
-            std::filesystem::copy_file(std::string(KQ_SOURCE_DIR) + "/data/language/" + f,
-                                       dir_.write(std::string("language/") + f, ""),
-                                       std::filesystem::copy_options::overwrite_existing);
-        previousSettings_ = platform::SetUserSettings(&settings_);
         SetBandByType(0);
         InitHyperRange();
         InitRadioData();
@@ -52,13 +40,7 @@ protected:
         DataFileName = "new.dat";
         CurData.CHCount = 0;
     }
-    void TearDown() override {
-        window_.reset();
-        platform::SetUserSettings(previousSettings_);
-        platform::SetProgramFolder(savedFolder_);
-        platform::SetClock({});
-        ResetSharedState();
-    }
+    void TearDown() override { window_.reset(); }
     void AddNormal(const UFreData& ch) { UFreList[static_cast<std::size_t>(CurData.CHCount++)] = ch; }
     frmMain& Open() {
         window_ = std::make_unique<frmMain>();
@@ -74,9 +56,7 @@ protected:
         window_->ShowListByData();
     }
 
-    TempDir dir_;
-    std::string savedFolder_;
-    platform::MemoryUserSettings settings_;
-    platform::UserSettingsStore* previousSettings_ = nullptr;
+    ProgramSandbox dir_;
+    platform::MemoryUserSettings& settings_ = dir_.settings;
     std::unique_ptr<frmMain> window_;
 };

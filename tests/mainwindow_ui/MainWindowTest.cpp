@@ -22,6 +22,8 @@
 #include "core/Defaults.h"
 #include "core/HyperChannel.h"
 #include "core/HyperRange.h"
+#include "core/LangText.h"
+#include "core/MainWindowHooks.h"
 #include "core/SharedState.h"
 #include "mainwindow/ui/ChannelGrid.h"
 #include "mainwindow/ColumnMap.h"
@@ -255,6 +257,28 @@ TEST_F(MainWindowTest, TitleNamesTheModelAndTheDataFile) {
     EXPECT_EQ(window_->windowTitle().toStdString(), "KQ_314[KQ-314][File:new.dat]");
 }
 
+TEST_F(MainWindowTest, DialogsRedrawARowOrReloadTheWindowThroughItsView) {
+    AddNormal(Channel(3, "014512500", "OLD"));
+    Open();
+    UFreList[0].CHName = FixStr<7>::Of("NEW");
+    MainView().ReShowGrid(1, 3, 0);
+    EXPECT_EQ(Cell(3, Col::Name), "OLD") << "only grid 0 has channel rows";
+    MainView().ReShowGrid(0, 3, 0);
+    EXPECT_EQ(Cell(3, Col::Name), "NEW");
+
+    const std::string english = Cell(0, Col::RxFre);
+    LangIndex = 2;
+    LangFilePath = LangFileOf(2);
+    MainView().Form_ReLoad();
+    EXPECT_EQ(Cell(0, Col::RxFre), GetLangText(1101));
+    EXPECT_NE(Cell(0, Col::RxFre), english);
+
+    window_->close();
+    UFreList[0].CHName = FixStr<7>::Of("LAST");
+    MainView().ReShowGrid(0, 3, 0);
+    EXPECT_EQ(Cell(3, Col::Name), "NEW") << "a closed window is out of reach";
+}
+
 TEST_F(MainWindowTest, WindowPositionIsRestoredAndStored) {
     settings_.SaveSetting("KQ_314", "Settings", "MainLeft", "1500");
     settings_.SaveSetting("KQ_314", "Settings", "MainTop", "3000");
@@ -300,7 +324,7 @@ TEST_F(MainWindowTest, FirstRunFillsTheScreenAndTheWidthHasAMinimum) {
 }
 
 TEST_F(MainWindowTest, BarsTogglesAndStatusPanels) {
-    platform::SetClock([] { return platform::DateTime{2015, 5, 26, 14, 7, 9}; });
+    dir_.clock.Set({2015, 5, 26, 14, 7, 9});
     Open();
     auto& w = *window_;
     const int gridTopWithToolbar = w.MSFlexGrid1->mapTo(&w, QPoint()).y();

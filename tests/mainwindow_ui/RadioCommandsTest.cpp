@@ -17,7 +17,6 @@
 #include "mainwindow/ColumnMap.h"
 #include "mainwindow/MainCommands.h"
 #include "mainwindow/ui/frmMain.h"
-#include "platform/UserSettings.h"
 
 namespace {
 
@@ -25,13 +24,12 @@ class RadioCommands : public SessionFixture {
 protected:
     void SetUp() override {
         SessionFixture::SetUp();
-        previousSettings_ = platform::SetUserSettings(&settings_);
         LangIndex = 1;
         LangFilePath = "language/english.ini";
         RadioModel = "314KTR";
         ModelName = "KQ-314";
         // The read's save-first answer runs the window's own Save.
-        Hooks().saveData = [] { FileSave(); };
+        hooks.saveData = [] { FileSave(); };
         window = std::make_unique<frmMain>();
         window->Form_Load();
         window->show();
@@ -39,8 +37,6 @@ protected:
     }
     void TearDown() override {
         window.reset();
-        platform::SetUserSettings(previousSettings_);
-        EXPECT_TRUE(dialogs.allAnswered());
         SessionFixture::TearDown();
     }
     std::string RxCell(int row) {
@@ -52,9 +48,7 @@ protected:
                 emit window->tvTreeView->itemClicked(*it, 0);
     }
 
-    platform::MemoryUserSettings settings_;
-    platform::UserSettingsStore* previousSettings_ = nullptr;
-    ScriptedFileDialogs dialogs;
+    ScriptedFileDialogs& dialogs = sandbox.fileDialogs;
     std::unique_ptr<frmMain> window;
 };
 

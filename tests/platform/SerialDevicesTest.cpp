@@ -85,7 +85,7 @@ TEST(SerialDevicesTest, FolderScanTakesUsbAndAcmEntriesAndLiveLinks) {
     dir.write("ttyUSB99", "");
     std::filesystem::create_symlink(dir.file("ttyUSB0"), dir.file("ttyUSB7"));
     std::filesystem::create_symlink(dir.file("gone"), dir.file("ttyUSB8"));
-    platform::SetSerialScanOptions({dir.path(), false});
+    platform::ScopedSerialScanOptions scan({dir.path(), false});
     const auto list = platform::ListSerialDevices();
     std::vector<std::pair<int, std::string>> got;
     for (const auto& d : list) got.emplace_back(d.number, d.path);
@@ -93,7 +93,6 @@ TEST(SerialDevicesTest, FolderScanTakesUsbAndAcmEntriesAndLiveLinks) {
                        {1, dir.file("ttyUSB0")}, {8, dir.file("ttyUSB7")}, {103, dir.file("ttyACM2")}}));
     EXPECT_EQ(platform::SerialDevicePath(103), dir.file("ttyACM2"));
     EXPECT_EQ(platform::SerialDevicePath(9), std::nullopt);
-    platform::SetSerialScanOptions({});
 }
 
 }  // namespace

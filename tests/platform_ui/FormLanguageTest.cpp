@@ -10,7 +10,7 @@
 #include <QTabBar>
 #include <QToolBar>
 
-#include "TempProgramFolder.h"
+#include "ProgramSandbox.h"
 #include "core/LangText.h"
 #include "core/MsgText.h"
 #include "core/SharedState.h"
@@ -32,7 +32,7 @@ protected:
         dir_.write("language/Tchinese.ini",
                    "[OTHER]\n21=12\n101=確定\n1000=檔案\n1001=新增\n1503=語言\n7020=邊界\n");
     }
-    TempProgramFolder dir_;
+    ProgramSandbox dir_;
 };
 
 // A window with one control of each kind the localiser treats differently.

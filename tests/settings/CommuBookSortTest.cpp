@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "ProgramSandbox.h"
 #include "core/Defaults.h"
 #include "core/SharedState.h"
 #include "settings/CommuBookSort.h"
@@ -12,11 +13,7 @@ namespace {
 
 class CommuBookSortTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ResetSharedState();
-        InitCommuBook();
-    }
-    void TearDown() override { ResetSharedState(); }
+    void SetUp() override { InitCommuBook(); }
 
     static void Entry(int i, std::string callID, std::string name) {
         CurData.CommuBook[i].CallID = callID;
@@ -28,6 +25,8 @@ protected:
         for (int i = 0; i < n; ++i) out.push_back(CurData.CommuBook[i].Name.value());
         return out;
     }
+
+    ProgramSandbox sandbox;
 };
 
 const std::string NUL(1, '\0');

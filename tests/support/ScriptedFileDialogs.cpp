@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-ScriptedFileDialogs::ScriptedFileDialogs() { previous_ = platform::SetFileDialogs(this); }
-ScriptedFileDialogs::~ScriptedFileDialogs() { platform::SetFileDialogs(previous_); }
+ScriptedFileDialogs::ScriptedFileDialogs() : install_(*this) {}
 
 void ScriptedFileDialogs::expect(Kind kind, std::optional<std::string> path) {
     script_.push_back({kind, std::move(path)});

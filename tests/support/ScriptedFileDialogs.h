@@ -16,8 +16,7 @@ public:
         platform::FileDialogRequest request;
     };
 
-    ScriptedFileDialogs();            // installs itself
-    ~ScriptedFileDialogs() override;  // restores the previous dialogs
+    ScriptedFileDialogs();  // installs itself until it ends
 
     // The next dialog must be of `kind`; it answers `path` (nothing: the user
     // cancelled).
@@ -40,5 +39,5 @@ private:
     };
     std::deque<Step> script_;
     std::vector<Asked> asked_;
-    platform::FileDialogs* previous_ = nullptr;
+    platform::ScopedFileDialogs install_;
 };

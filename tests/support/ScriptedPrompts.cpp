@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-ScriptedPrompts::ScriptedPrompts() { previous_ = platform::SetPromptService(this); }
-ScriptedPrompts::~ScriptedPrompts() { platform::SetPromptService(previous_); }
+ScriptedPrompts::ScriptedPrompts() : install_(*this) {}
 
 void ScriptedPrompts::expect(std::string text, platform::Buttons buttons, platform::Answer answer,
                              platform::Icon icon, bool checkIcon) {

@@ -9,8 +9,7 @@
 
 class ScriptedPrompts : public platform::PromptService {
 public:
-    ScriptedPrompts();   // installs itself
-    ~ScriptedPrompts() override;  // restores the previous service
+    ScriptedPrompts();  // installs itself until it ends
 
     // The next prompt must show `text` (exactly) with these buttons and icon.
     void expect(std::string text, platform::Buttons buttons, platform::Answer answer,
@@ -34,5 +33,5 @@ private:
     };
     std::deque<Step> script_;
     std::vector<platform::Prompt> asked_;
-    platform::PromptService* previous_ = nullptr;
+    platform::ScopedPromptService install_;
 };

@@ -1,15 +1,5 @@
 #pragma once
-// A temporary folder standing in for the program's folder for the life of the
-// object, with the shared state reset on the way in and out.
-#include <string>
+// The program folder of a test: a whole sandbox (ProgramSandbox.h).
+#include "ProgramSandbox.h"
 
-#include "TempDir.h"
-
-class TempProgramFolder : public TempDir {
-public:
-    TempProgramFolder();
-    ~TempProgramFolder();
-
-private:
-    std::string saved_;
-};
+using TempProgramFolder = ProgramSandbox;

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include "ScriptedFileDialogs.h"
+#include "ScriptedPrompts.h"
 #include "platform/Locale.h"
 
 int main(int argc, char** argv) {
@@ -11,5 +13,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     platform::ForceDecimalPoint();
     testing::InitGoogleTest(&argc, argv);
+    // A question or a file dialog that no test expects fails that test
+    // instead of silently taking the first button.
+    ScriptedPrompts strictPrompts;
+    ScriptedFileDialogs strictFileDialogs;
     return RUN_ALL_TESTS();
 }

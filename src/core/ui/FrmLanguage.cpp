@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "core/FormReLoadHook.h"
 #include "core/LangText.h"
+#include "core/MainWindowHooks.h"
 #include "core/SharedState.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Controls.h"
@@ -46,7 +46,7 @@ void FrmLanguage::CommandOK_Click() {
         LangIndex = int16_t(combo1_->ListIndex() + 1);
         LangFileName = LangIndex == 2 ? "Tchinese.ini" : "english.ini";
         LangFilePath = LangFileOf(LangIndex);
-        if (auto& reload = FormReLoadHook()) reload();
+        MainView().Form_ReLoad();
     }
     accept();
 }

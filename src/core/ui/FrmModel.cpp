@@ -1,3 +1,4 @@
+#include "core/MsgText.h"
 #include "core/ui/FrmModel.h"
 
 #include <QGridLayout>
@@ -90,7 +91,7 @@ void FrmModel::Combo1_Click(int index) {
 void FrmModel::CommandOK_Click() {
     const int chosen = combo1_->ListIndex();
     if (chosen >= 0 && chosen != PlanInUse() &&
-        platform::MsgBoxTitled(MsgText.MsgClearFre, MsgText.MsgWarning, platform::Buttons::OkCancel,
+        platform::MsgBoxTitled(MsgText().MsgClearFre, MsgText().MsgWarning, platform::Buttons::OkCancel,
                                platform::Icon::Exclamation) ==
             platform::Answer::Ok) {
         PCBand = static_cast<int16_t>(chosen);

@@ -10,8 +10,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "core/MsgText.h"
 #include "core/SharedState.h"
-#include "link/ui/FrmPassWord.h"
 #include "platform/ui/Controls.h"
 
 namespace {
@@ -51,8 +51,8 @@ FrmProgress::FrmProgress(QWidget* parent) : QDialog(parent) {
 
 void FrmProgress::ChangShowByLanguage() {
     const auto mode = static_cast<std::size_t>(CommMode);
-    if (mode < MsgText.MsgReadWrite.size()) setWindowTitle(Text(MsgText.MsgReadWrite[mode]));
-    Label1->setText(Text(MsgText.MsgPercent));
+    if (mode < MsgText().MsgReadWrite.size()) setWindowTitle(Text(MsgText().MsgReadWrite[mode]));
+    Label1->setText(Text(MsgText().MsgPercent));
 }
 
 void FrmProgress::Form_Load() {
@@ -98,14 +98,4 @@ void FrmProgress::closeEvent(QCloseEvent* event) {
     }
     Command1_Click();
     event->ignore();
-}
-
-void InstallSessionDialogs() {
-    auto& hooks = Hooks();
-    hooks.makeProgress = [] { return std::make_unique<FrmProgressView>(); };
-    hooks.askPassWord = [] {
-        FrmPassWord form;
-        form.exec();
-        return PassWordEntered;
-    };
 }

@@ -53,7 +53,3 @@ public:
 private:
     FrmProgress form_;
 };
-
-// Installs the progress and read-password dialogs into the session hooks
-// (keeping every other hook).
-void InstallSessionDialogs();

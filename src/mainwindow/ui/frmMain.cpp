@@ -21,7 +21,6 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
-#include "core/FormReLoadHook.h"
 #include "core/LangText.h"
 #include "core/MainWindowHooks.h"
 #include "core/SharedState.h"
@@ -82,12 +81,14 @@ int StoredTwips(std::string_view key, int fallback) {
 
 }  // namespace
 
-// The core redraws the window through this seam after it replaced data.
+// The core and the dialogs redraw the window through this seam.
 class frmMain::RedrawSeam : public MainWindowView {
 public:
     explicit RedrawSeam(frmMain* w) : w_(w) {}
     void ReShowListByData() override { w_->ReShowListByData(); }
     void ShowMainTxt() override { w_->ShowMainTxt(); }
+    void ReShowGrid(int16_t index, int16_t row, int16_t col) override { w_->ReShowGrid(index, row, col); }
+    void Form_ReLoad() override { w_->Form_ReLoad(); }
 
 private:
     frmMain* w_;
@@ -100,11 +101,8 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
 
 frmMain::~frmMain() {
     // A window destroyed without closing must not stay reachable from the
-    // core or the language dialog.
-    if (seam_ && &MainView() == seam_) {
-        SetMainView(nullptr);
-        FormReLoadHook() = nullptr;
-    }
+    // core or the dialogs.
+    if (seam_ && &MainView() == seam_) SetMainView(nullptr);
     delete seam_;
 }
 
@@ -238,7 +236,6 @@ void frmMain::Form_Load() {
 
     if (!seam_) seam_ = new RedrawSeam(this);
     SetMainView(seam_);
-    FormReLoadHook() = [this] { Form_ReLoad(); };
 
     LoadShowTree();
     ShowListByData();
@@ -310,7 +307,6 @@ void frmMain::Form_Unload() {
     // it needs putting back; a failed write of the flags file is silent.
     SaveSettingFile();
     if (&MainView() == seam_) SetMainView(nullptr);
-    FormReLoadHook() = nullptr;
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

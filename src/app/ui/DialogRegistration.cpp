@@ -1,12 +1,10 @@
-#include "mainwindow/ui/MainDialogs.h"
+#include "app/ui/DialogRegistration.h"
 
 #include "core/ui/FrmLanguage.h"
 #include "core/ui/FrmModel.h"
 #include "link/ui/FrmComSet.h"
 #include "link/ui/FrmTestData.h"
-#include "link/SessionHooks.h"
 #include "mainwindow/DialogLauncher.h"
-#include "mainwindow/MainCommands.h"
 #include "mainwindow/ui/frmAbout.h"
 
 namespace {
@@ -19,7 +17,7 @@ void ShowModal() {
 
 }  // namespace
 
-void InstallMainDialogOpeners(QWidget* mainWindow) {
+void RegisterProgramDialogs(QWidget* mainWindow) {
     SetDialogOpener(DialogId::Model, &ShowFrmModel);
     SetDialogOpener(DialogId::ComSet, &ShowModal<FrmComSet>);
     SetDialogOpener(DialogId::Language, &ShowFrmLanguage);
@@ -28,5 +26,4 @@ void InstallMainDialogOpeners(QWidget* mainWindow) {
         frmAbout box(mainWindow);
         box.exec();
     });
-    Hooks().saveData = [] { FileSave(); };
 }

@@ -1,11 +1,11 @@
-#include "mainwindow/ui/ShowMainWindow.h"
+#include "app/ui/ShowMainWindow.h"
 
-#include "mainwindow/ui/MainDialogs.h"
+#include "app/ui/DialogRegistration.h"
 #include "mainwindow/ui/frmMain.h"
 
 frmMain* ShowMainWindow() {
     auto* window = new frmMain();
-    InstallMainDialogOpeners(window);
+    RegisterProgramDialogs(window);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->Form_Load();
     window->show();

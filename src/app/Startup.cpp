@@ -1,0 +1,45 @@
+#include "app/Startup.h"
+
+#include "channels/BatchFun.h"
+#include "core/Defaults.h"
+#include "core/HyperRange.h"
+#include "core/MsgText.h"
+#include "core/SharedState.h"
+#include "core/Startup.h"
+#include "core/StartupState.h"
+#include "link/ComPorts.h"
+#include "link/TestData.h"
+#include "mainwindow/ColumnMap.h"
+#include "printing/ReportText.h"
+
+namespace {
+
+// A stored port the system does not list gives way to the first listed one.
+void CheckComPort() {
+    if (IsVista == 0 && !IsComPortExist(CommPortNo)) CommPortNo = GetFirstComPort();
+}
+
+}  // namespace
+
+void Main(const std::function<void()>& showMainWindow) {
+    StartSharedState();
+    ReadSetupFile();
+    CheckComPort();
+    WriteBackSetupFile();
+
+    InitHyperRange();
+    InitGridEditState();
+    NewRadioData();
+    InitEmbedInfo();
+    InitMsgText();
+    InitLangButtonText();
+    InitPrintText();
+    InitFunEnable();
+    InitTestData();
+    LoadMainShowList();
+    ChooseHelpFile();
+    LoadBatchFun();
+    LoadSettingFile();
+
+    if (showMainWindow) showMainWindow();
+}

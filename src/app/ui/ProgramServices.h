@@ -1,0 +1,24 @@
+#pragma once
+// The running program's services, installed for the life of the object:
+// message boxes, file dialogs, and the radio session's serial port, reply
+// timer and dialogs, with the main window's Save for the read command.
+#include "link/SessionHooks.h"
+#include "platform/FileDialogs.h"
+#include "platform/Prompts.h"
+#include "platform/ui/MessageBoxPrompts.h"
+#include "platform/ui/QtFileDialogs.h"
+
+class ProgramServices {
+public:
+    ProgramServices();
+    ProgramServices(const ProgramServices&) = delete;
+    ProgramServices& operator=(const ProgramServices&) = delete;
+
+private:
+    platform::MessageBoxPrompts prompts_;
+    platform::QtFileDialogs fileDialogs_;
+    SessionHooks session_;
+    platform::ScopedPromptService usePrompts_{prompts_};
+    platform::ScopedFileDialogs useFileDialogs_{fileDialogs_};
+    ScopedSessionHooks useSession_{session_};
+};

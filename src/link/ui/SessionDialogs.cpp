@@ -1,0 +1,16 @@
+#include "link/ui/SessionDialogs.h"
+
+#include <memory>
+
+#include "core/SharedState.h"
+#include "link/ui/FrmPassWord.h"
+#include "link/ui/FrmProgress.h"
+
+void AddSessionDialogs(SessionHooks& hooks) {
+    hooks.makeProgress = [] { return std::make_unique<FrmProgressView>(); };
+    hooks.askPassWord = [] {
+        FrmPassWord form;
+        form.exec();
+        return PassWordEntered;
+    };
+}

@@ -1,6 +1,0 @@
-#pragma once
-// Creates the main window, loads it and shows it; the window deletes itself
-// when it closes, which ends the program.
-class frmMain;
-
-frmMain* ShowMainWindow();
