@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -215,19 +216,36 @@ TEST_F(MainMenus, MenuBarAndTreeInBothLanguagesAndInFactoryMode) {
     EXPECT_EQ(Item("mnuFileNew")->shortcut(), QKeySequence("Ctrl+N"));
 }
 
-// The tree keeps the width the layout gives it; a node text longer than
-// that must stay whole and be reached by scrolling, never cut short.
+// Every node text shows whole, never cut to an ellipsis, and the pane is as
+// wide as its longest node text at the window's first size, in both
+// languages and after a switch between them: no node needs scrolling.
 TEST_F(MainMenus, TreeNodeTextsAreShownWhole) {
-    for (int16_t lang : {1, 2}) {
-        SCOPED_TRACE(lang);
-        UseLanguage(lang);
-        Open();
+    auto expectWhole = [this] {
         QTreeWidget* tree = window->tvTreeView;
         const QFontMetrics metrics(tree->font());
         for (QTreeWidgetItemIterator it(tree); *it; ++it) {
             const QString text = (*it)->text(0);
-            EXPECT_GE(tree->visualItemRect(*it).width(), metrics.horizontalAdvance(text)) << S(text);
+            const QRect rect = tree->visualItemRect(*it);
+            EXPECT_GE(rect.width(), metrics.horizontalAdvance(text)) << S(text);
+            EXPECT_LE(rect.right(), tree->viewport()->width() - 1) << S(text);
         }
+        EXPECT_EQ(tree->horizontalScrollBar()->maximum(), 0);
+        EXPECT_GE(window->tvTreeView->width(), 160);  // never narrower than 2400 twips
+    };
+    for (int16_t lang : {1, 2}) {
+        SCOPED_TRACE(lang);
+        UseLanguage(lang);
+        Open();
+        expectWhole();
+        SetDialogOpener(DialogId::Language, [lang] {
+            FrmLanguage dialog;
+            dialog.Combo1()->SetListIndex(lang == 1 ? 1 : 0);
+            dialog.CommandOK_Click();
+        });
+        Item("MnuSetLanguage")->trigger();
+        QApplication::processEvents();
+        SCOPED_TRACE("after the switch");
+        expectWhole();
     }
 }
 

@@ -195,6 +195,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     class RedrawSeam;
@@ -214,6 +215,9 @@ private:
     void CreateStatusBar();
     void UpdateClock();
     void ApplyBarSwitches();
+    void FitTreeToNodeTexts();
+    // The three in-cell text editors.
+    std::array<QWidget*, 3> TextEditors() const;
     void RestoreGeometry();
     void StoreGeometry();
     void SetGridFixedFormat();
