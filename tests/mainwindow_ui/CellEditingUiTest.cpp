@@ -8,6 +8,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -47,6 +48,8 @@ void SendKey(QWidget* w, int key, Qt::KeyboardModifiers mods = Qt::NoModifier, c
 void Type(QWidget* w, const QString& text) {
     for (const QChar c : text) SendKey(w, c.toUpper().unicode(), Qt::NoModifier, QString(c));
 }
+
+std::string S(const QString& q) { return q.toStdString(); }
 
 void Enter(QWidget* w) { SendKey(w, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r")); }
 
@@ -316,6 +319,23 @@ TEST_F(CellEditingUiTest, TextEditorKeyFilters) {
     Grid().SetCurrentCell(1, GetShowCol(Col::Name));
     Type(&Grid(), "7");
     EXPECT_TRUE(OpenEditors().empty());
+}
+
+TEST_F(CellEditingUiTest, TextEditorsOfferNoRightClickMenu) {
+    AddNormal(Channel(1, "014500000", "AB"));
+    Open();
+    for (const Col c : {Col::RxFre, Col::TxFre, Col::Name}) {
+        EnterOn(1, c);
+        ASSERT_EQ(OpenEditors().size(), 1u);
+        QWidget* box = window_->centralWidget()->findChild<QWidget*>(QString::fromStdString(OpenEditors()[0]));
+        const QPoint at = box->rect().center();
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, at, box->mapToGlobal(at));
+        QApplication::sendEvent(box, &menu);
+        QWidget* popup = QApplication::activePopupWidget();
+        EXPECT_EQ(popup, nullptr) << S(box->objectName());
+        if (popup) popup->close();
+        Enter(box);
+    }
 }
 
 TEST_F(CellEditingUiTest, ListEditorsStoreOnASelectionNotOnOpening) {
