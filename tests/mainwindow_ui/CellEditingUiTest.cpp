@@ -393,12 +393,17 @@ TEST_F(CellEditingUiTest, ToneChainIntoTheDCSListWithInversion) {
     EXPECT_EQ(window_->ComboDe_CDCSS->pos(), window_->ComboDe_CTC_Type->pos());
     EXPECT_EQ(Cell(6, Col::DecodeTone), "D023I");
 
-    // An arrow key drops the list down; a code chosen there is stored.
+    // An arrow key drops the list down and moves in it; every code it
+    // reaches is stored at once.
     SendKey(window_->ComboDe_CDCSS, Qt::Key_Down);
     QAbstractItemView* popup = window_->ComboDe_CDCSS->view();
     ASSERT_TRUE(popup->isVisible());
-    EXPECT_EQ(window_->ComboDe_CDCSS->ListIndex(), 531);  // the arrow itself chose nothing
+    EXPECT_EQ(window_->ComboDe_CDCSS->ListIndex(), 532);
+    EXPECT_EQ(Normal(6)->De_DCSCode, 20);
+    EXPECT_EQ(Cell(6, Col::DecodeTone), "D024I");
     SendKey(popup, Qt::Key_Down);
+    EXPECT_EQ(Normal(6)->De_DCSCode, 21);
+    SendKey(popup, Qt::Key_Up);
     SendKey(popup, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
     EXPECT_EQ(Normal(6)->De_DCSCode, 20);
     EXPECT_EQ(Normal(6)->De_DCSInvert, 1);
@@ -408,6 +413,43 @@ TEST_F(CellEditingUiTest, ToneChainIntoTheDCSListWithInversion) {
     Enter(window_->ComboDe_CDCSS);
     EXPECT_TRUE(OpenEditors().empty());
     EXPECT_EQ(Normal(6)->De_DCSCode, 20);
+}
+
+// In a dropped-down type list each arrow stores the type it reaches, as a
+// click would, and opens no code list while the list is open; choosing with
+// Enter closes it and opens the code list.
+TEST_F(CellEditingUiTest, ArrowsInAnOpenToneTypeListStoreEachTypeAtOnce) {
+    UFreData ch = Channel(8, "014500000");
+    ch.De_DCSCode = 19;
+    AddNormal(ch);
+    Open();
+    EnterOn(8, Col::DecodeTone);
+    auto* type = window_->ComboDe_CTC_Type;
+    ASSERT_EQ(type->ListIndex(), 0);
+    SendKey(type, Qt::Key_Down);
+    QAbstractItemView* popup = type->view();
+    ASSERT_TRUE(popup->isVisible());
+    struct Step { const char* name; int key; int16_t stored; const char* cell; };
+    const Step steps[] = {
+        {"the arrow that dropped it", 0, 1, nullptr},
+        {"right", Qt::Key_Right, 2, "D023N"},
+        {"down at the end", Qt::Key_Down, 2, "D023N"},
+        {"left", Qt::Key_Left, 1, nullptr},
+        {"up", Qt::Key_Up, 0, "OFF"},
+        {"down", Qt::Key_Down, 1, nullptr},
+    };
+    for (const Step& step : steps) {
+        if (step.key) SendKey(popup, step.key);
+        EXPECT_EQ(Normal(8)->De_CTC_Type, step.stored) << step.name;
+        EXPECT_EQ(type->ListIndex(), step.stored) << step.name;
+        if (step.cell) EXPECT_EQ(Cell(8, Col::DecodeTone), step.cell) << step.name;
+        EXPECT_EQ(OpenEditors(), std::vector<std::string>{"ComboDe_CTC_Type"}) << step.name;
+    }
+    EXPECT_EQ(Normal(8)->De_DCSCode, 19);
+    SendKey(popup, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    EXPECT_FALSE(popup->isVisible());
+    EXPECT_EQ(OpenEditors(), std::vector<std::string>{"ComboDe_CTCSS"});
+    EXPECT_EQ(Normal(8)->De_CTC_Type, 1);
 }
 
 TEST_F(CellEditingUiTest, ToneTypeNoneOpensNoCodeListAndEnterCloses) {

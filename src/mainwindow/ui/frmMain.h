@@ -249,6 +249,9 @@ private:
     void ListEditorChosen(CellEditor e, int index);
     void ShowToneCodeList(CellEditor typeEditor);
     bool EditorKey(CellEditor e, QKeyEvent* event);
+    // A key typed into the dropped-down list of a tone editor.
+    bool OpenListKey(CellEditor e, const QKeyEvent* event);
+    void MoveInList(CellEditor e, int arrow);
     bool StoreReceiveText();
     // Closes an open editor without storing: the data under it has been
     // replaced.
