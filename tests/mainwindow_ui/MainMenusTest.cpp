@@ -585,12 +585,35 @@ TEST_F(BandPlanDialog, TheOtherPlanStartsItsDefaultDataUntitled) {
     EXPECT_TRUE(window->windowTitle().endsWith(":new.dat]"));
 }
 
-TEST_F(BandPlanDialog, APlanFromAFileOutsideTheTwoSelectsTheFirst) {
-    PCBand = 7;
-    FrmModel dialog;
-    EXPECT_EQ(dialog.Combo1(1)->ListIndex(), 0);
-    dialog.CommandOK_Click();  // the plan in use: no question
-    EXPECT_EQ(PCBand, 7);
+// A plan other than the two (from a data file) shows as the first, yet OK
+// compares the choice with the stored plan: they differ, so it asks, and
+// plan 0 applies with its band table and hyper ranges.
+TEST_F(BandPlanDialog, APlanFromAFileOutsideTheTwoAsksAndAppliesTheChoice) {
+    const auto plan0Ranges = HyperRangeText;
+    const auto plan0Bands = FreLimitText;
+    PCBand = 1;
+    SetBandByType(1);
+    InitHyperRange();
+    ASSERT_NE(HyperRangeText, plan0Ranges);
+    AddDefaultFreData(50, "145.00000", 0, 0);
+    PCBand = 7;  // keeps the ranges it had
+    Open();
+    for (const Answer answer : {Answer::Cancel, Answer::Ok}) {
+        FrmModel dialog;
+        EXPECT_EQ(dialog.Combo1(1)->ListIndex(), 0);
+        prompts.expect("Frequency data will be cleared.", Buttons::OkCancel, answer, Icon::Exclamation, true);
+        dialog.CommandOK_Click();
+        EXPECT_TRUE(prompts.allAnswered());
+        if (answer == Answer::Cancel) {
+            EXPECT_EQ(PCBand, 7);
+            EXPECT_TRUE(IsCHExist(50));
+        }
+    }
+    EXPECT_EQ(PCBand, 0);
+    EXPECT_EQ(HyperRangeText, plan0Ranges);
+    EXPECT_EQ(FreLimitText, plan0Bands);
+    EXPECT_FALSE(IsCHExist(50));
+    EXPECT_EQ(DataFileName, "new.dat");
 }
 
 TEST_F(MainMenus, AboutBoxShowsTitleVersionAndTextsAndHasNoSystemInformation) {
