@@ -20,6 +20,7 @@
 #include "core/BandPlan.h"
 #include "core/DataFiles.h"
 #include "core/Defaults.h"
+#include "core/FreCodec.h"
 #include "core/HyperChannel.h"
 #include "core/HyperRange.h"
 #include "core/LangText.h"
@@ -191,6 +192,38 @@ TEST_F(CellEditingUiTest, ReceiveBandEdgesWarnOnceWhenReplaced) {
         EXPECT_EQ(Cell(row, Col::RxFre), c.rx) << c.typed;
         EXPECT_EQ(Cell(row, Col::TxFre), c.tx) << c.typed;
         ++row;
+    }
+}
+
+// Typing a receive frequency into an unused hyper row creates it within the
+// row's own range, not the band plan's: outside it the nearer edge is taken,
+// with the warning.
+TEST_F(CellEditingUiTest, AnUnusedHyperRowIsCreatedWithinItsRange) {
+    for (const int16_t row : {3, 9}) {
+        UFreData unused = GetHyperChannel(row, 0);
+        unused.UsedFlag = 0;
+        SetHyperChannel(row, 0, unused);
+    }
+    Open();
+    CHListType = 2;
+    window_->ShowListByData();
+    ASSERT_EQ(Cell(3, Col::RxFre), "");
+    struct Case { const char* name; int16_t row; const char* typed; bool warns; const char* shown; };
+    const Case cases[] = {
+        {"a valid frequency outside the row's range", 3, "145", true, "350.00000"},
+        {"inside the range", 9, "360", false, "360.00000"},
+    };
+    for (const Case& c : cases) {
+        ScriptedPrompts prompts;
+        if (c.warns) prompts.expect(FreWarning(), Buttons::Ok, Answer::Ok);
+        EnterOn(c.row, Col::RxFre);
+        ASSERT_EQ(OpenEditors(), std::vector<std::string>{"TextFreRx"}) << c.name;
+        Type(window_->TextFreRx, c.typed);
+        Enter(window_->TextFreRx);
+        EXPECT_TRUE(prompts.allAnswered()) << c.name;
+        EXPECT_EQ(Cell(c.row, Col::RxFre), c.shown) << c.name;
+        EXPECT_TRUE(IsHyperChannelUsed(c.row, 0)) << c.name;
+        EXPECT_EQ(CodeToFre(GetHyperChannel(c.row, 0).RxFre.value()), c.shown) << c.name;
     }
 }
 

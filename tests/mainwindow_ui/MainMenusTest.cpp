@@ -403,6 +403,12 @@ TEST_F(MainMenus, FileCommandsRunFromMenusShortcutsAndToolbar) {
     Item("MnuSetInit")->trigger();  // unchanged data: no question
     EXPECT_EQ(CurData.CHCount, 6);
 
+    // Ctrl+O opens a file.
+    dialogs.expectOpen(folder.file("shop.dat"));
+    qt_sendShortcutOverrideEvent(window.get(), 0, Qt::Key_O, Qt::ControlModifier, QString(), false, 1);
+    QApplication::processEvents();
+    EXPECT_TRUE(window->windowTitle().endsWith(QString::fromStdString(":" + folder.file("shop.dat") + "]")));
+
     Item("mnuFileExit")->trigger();
     EXPECT_FALSE(window->isVisible());
 }

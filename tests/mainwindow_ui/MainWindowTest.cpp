@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QDialog>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -234,6 +235,67 @@ TEST_F(MainWindowTest, RowClipboardCopiesCutsAndPastesInTheNormalView) {
     Key(Qt::Key_V, Qt::ControlModifier, 7);
     EXPECT_EQ(Cell(7, Col::RxFre), "");
     EXPECT_EQ(CurData.CHCount, 2);
+}
+
+// Channel references are repaired after every Ctrl key on the grid, the
+// three clipboard keys and any other.
+TEST_F(MainWindowTest, RowClipboardKeysRepairChannelReferences) {
+    AddNormal(Channel(5, "014512500"));
+    AddNormal(Channel(7, "014700000"));
+    Open();
+    int16_t& emergency = CurData.FunSet.Alert.EmgCHNo;  // channel number - 1
+    struct Step { const char* name; int key; int row; int16_t before, after; };
+    const Step steps[] = {
+        {"copy", Qt::Key_C, 5, 19, 6},           // channel 20 is missing: the last listed, 7
+        {"cut", Qt::Key_X, 7, 6, 4},             // channel 7 goes: 5 is the last listed
+        {"paste", Qt::Key_V, 9, 29, 8},          // channel 9 is appended
+        {"another Ctrl key", Qt::Key_A, 9, 29, 8},
+    };
+    for (const Step& step : steps) {
+        emergency = step.before;
+        Key(step.key, Qt::ControlModifier, step.row);
+        EXPECT_EQ(emergency, step.after) << step.name;
+    }
+}
+
+TEST_F(MainWindowTest, PowerToneAndSignallingCellsFollowALanguageSwitch) {
+    UFreData low = Channel(1, "014500000");
+    low.TxPower = 0;
+    UFreData mid = Channel(2, "014500000");
+    mid.TxPower = 2;
+    UFreData high = Channel(3, "014500000");
+    high.TxPower = 3;
+    for (const UFreData& ch : {low, mid, high}) AddNormal(ch);
+    Open();
+    ASSERT_EQ(Cell(1, Col::Power), "Low");
+    ASSERT_EQ(Cell(1, Col::OptSig), "OFF");
+
+    LangIndex = 2;
+    LangFilePath = "language/Tchinese.ini";
+    window_->Form_ReLoad();
+    ASSERT_NE(GetLangText(1204), "Low");
+    EXPECT_EQ(Cell(1, Col::Power), GetLangText(1204));
+    EXPECT_EQ(Cell(2, Col::Power), GetLangText(1221) + "2");
+    EXPECT_EQ(Cell(3, Col::Power), GetLangText(1205));
+    for (const Col c : {Col::DecodeTone, Col::EncodeTone, Col::OptSig})
+        EXPECT_EQ(Cell(1, c), GetLangText(1206)) << static_cast<int>(c);
+}
+
+// Closing the window writes the radio's feature flags to Setting.ini and
+// takes every other open window of the program with it.
+TEST_F(MainWindowTest, ClosingWritesTheFlagsFileAndClosesTheOtherWindows) {
+    dir_.write("Setting.ini", std::string(10, 'x'));
+    Open();
+    QDialog first;
+    QDialog second;
+    first.show();
+    second.show();
+    QApplication::processEvents();
+    SettingFlag = {1, 0, -1, 2};
+    window_->close();
+    EXPECT_EQ(dir_.read("Setting.ini"), std::string("\x01\x00\x00\x00\xFF\xFF\x02\x00xx", 10));
+    EXPECT_FALSE(first.isVisible());
+    EXPECT_FALSE(second.isVisible());
 }
 
 TEST_F(MainWindowTest, RowClipboardDoesNothingOutsideTheNormalView) {
