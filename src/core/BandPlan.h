@@ -44,6 +44,7 @@ void SetBandByType(int16_t plan);
 // is another plan than the stored one. A stored plan that is neither of the
 // two the list offers differs from both, though the list shows the first.
 bool IsOtherBandPlan(int chosen, int16_t stored);
+
 // Parses all four FreLimitText into the edge arrays.
 void InitFreLimit();
 // Sets the four edges of one band from "Rx(l - h MHz) Tx(l - h MHz)".

@@ -396,10 +396,13 @@ TEST_F(MainWindowTest, TheWindowNarrowsTo3000TwipsAndNoFurther) {
         {"exactly 3000 twips", 200, 200},
         {"a little wider", 230, 230},
     };
+    const int splitter = w.imgSplitter->x();
     for (const auto& c : cases) {
         w.resize(c.asked - (w.frameGeometry().width() - w.width()), 500);
         QApplication::processEvents();
         EXPECT_EQ(w.frameGeometry().width(), c.got) << c.name;
+        // The passing narrower width does not push the splitter left.
+        EXPECT_EQ(w.imgSplitter->x(), splitter) << c.name;
     }
 }
 

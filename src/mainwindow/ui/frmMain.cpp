@@ -2,6 +2,7 @@
 // layout, status bar and title.
 #include "mainwindow/ui/frmMain.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include <QAction>
@@ -190,9 +191,16 @@ void frmMain::CreateControls() {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == centralWidget() && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
+    // A window below its minimum width is about to snap back: laying it out
+    // now would clamp the splitter to the passing width.
+    if (watched == centralWidget() && (event->type() == QEvent::Resize || event->type() == QEvent::Move) &&
+        !BelowMinimumWidth())
         SizeControls(static_cast<float>(SplitterLeftTwips()));
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool frmMain::BelowMinimumWidth() const {
+    return frameGeometry().width() < PixelsFromTwips(layout::kWindowMinWidth);
 }
 
 std::array<QWidget*, 3> frmMain::TextEditors() const { return {TextFreRx, TextFreTx, TextName}; }
@@ -267,8 +275,8 @@ void frmMain::Form_Load() {
     SetMainView(seam_);
     FormReLoadHook() = [this] { Form_ReLoad(); };
 
-    // None of the in-cell text editors offers a right-click menu: what it
-    // would paste or cut bypasses the editors' keys.
+    // None of the in-cell text editors offers a right-click menu: the
+    // editors swallow the clipboard keys, and the menu would offer them back.
     for (QWidget* box : TextEditors()) RidTextMenu(box);
 
     LoadShowTree();
@@ -362,9 +370,8 @@ void frmMain::closeEvent(QCloseEvent* event) {
 
 void frmMain::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    const int minPx = PixelsFromTwips(layout::kWindowMinWidth);
-    if (frameGeometry().width() < minPx) {
-        resize(minPx - (frameGeometry().width() - width()), height());
+    if (BelowMinimumWidth()) {
+        resize(PixelsFromTwips(layout::kWindowMinWidth) - (frameGeometry().width() - width()), height());
         return;  // the resize comes back here
     }
     SizeControls(static_cast<float>(SplitterLeftTwips()));

@@ -216,6 +216,7 @@ private:
     void UpdateClock();
     void ApplyBarSwitches();
     void FitTreeToNodeTexts();
+    bool BelowMinimumWidth() const;
     // The three in-cell text editors.
     std::array<QWidget*, 3> TextEditors() const;
     void RestoreGeometry();

@@ -111,7 +111,7 @@ void frmMain::WireEditors(QWidget* central) {
             // Only a selection the user makes is stored; the program's own
             // selections prime the list.
             connect(box, &QComboBox::activated, this, [this, editor](int index) { ListEditorChosen(editor, index); });
-            if (DropsListDown(editor, ArrowCode(Qt::Key_Down))) editorKeys_->WatchList(box->view(), editor);
+            if (IsToneTypeEditor(editor) || IsToneCodeList(editor)) editorKeys_->WatchList(box->view(), editor);
         }
     }
 
