@@ -179,6 +179,8 @@ std::string GetBandText(int16_t plan) {
     return out;
 }
 
+bool IsOtherBandPlan(int chosen, int16_t stored) { return chosen >= 0 && chosen != stored; }
+
 std::string CheckRxFreText(std::string_view text, int16_t step, int16_t showWarning,
                            int16_t listType, int16_t row) {
     return CheckText(Side::Rx, text, step, showWarning, listType, row);

@@ -39,6 +39,12 @@ void ShowFreWarning(int16_t showWarning);
 
 // Sets FreLimitText for the plan (1, else the table of plan 0) and parses it.
 void SetBandByType(int16_t plan);
+
+// Whether the plan chosen in the band-plan dialog (a list index, -1 for none)
+// is another plan than the stored one. A stored plan that is neither of the
+// two the list offers differs from both, though the list shows the first.
+bool IsOtherBandPlan(int chosen, int16_t stored);
+
 // Parses all four FreLimitText into the edge arrays.
 void InitFreLimit();
 // Sets the four edges of one band from "Rx(l - h MHz) Tx(l - h MHz)".

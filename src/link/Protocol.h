@@ -21,9 +21,12 @@ class ReplyTimer;
 using Frame = std::vector<uint8_t>;
 
 inline constexpr std::string_view kLinkWord = "PROGRAM";
-// The handshake word the radio's firmware takes for a factory session; it is
-// answered like the ordinary one.
-inline constexpr std::string_view kFactoryLinkWord = "FACTORY";
+// The handshake word that opens a factory session; it is answered like the
+// ordinary one. None of its letters starts a frame of the protocol (P, R, W,
+// E, 0x02): a radio that does not know the word takes it for stray bytes and
+// answers the ordinary handshake sent after it, instead of reading part of
+// it as a request and staying out of step.
+inline constexpr std::string_view kFactoryLinkWord = "FCTLINK";
 inline constexpr std::string_view kEndWord = "END";
 inline constexpr uint8_t kIdentifyCommand = 0x02;
 inline constexpr uint8_t kReadCommand = 0x52;   // 'R'

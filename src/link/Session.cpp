@@ -95,17 +95,28 @@ std::string PortFailureText() {
     return text;
 }
 
+// The connection went away while the port was open (a pulled cable): not a
+// port that could not be opened. The transport's reason follows as a sentence.
+std::string PortLostText() {
+    std::string text = GetLangText(2009);
+    const auto& detail = SessionPort().LastError();
+    if (!detail.empty()) text += "\n" + platform::AsSentence(detail);
+    return text;
+}
+
 // The port failed under a running session: one message, then the session
 // ends as failed.
-void PortFailure() {
+void EndOnPortTrouble(const std::string& text) {
     if (Mode(SessionMode::Idle) || L().finishing) return;
     SessionTimer().Stop();
     {
         PromptScope prompt;
-        platform::MsgBox(PortFailureText(), Buttons::Ok);
+        platform::MsgBox(text, Buttons::Ok);
     }
     FinishComm(false);
 }
+
+void PortFailure() { EndOnPortTrouble(PortFailureText()); }
 
 int32_t BlockSize() { return Mode(SessionMode::Write) ? WriteBlockSize : ReadBlockSize; }
 
@@ -599,7 +610,7 @@ void WriteEnd() { SendSessionFrame(BuildEndRequest(), kAckReplyLength, false); }
 void OnCommEvent(int event) {
     auto& l = L();
     if (event == static_cast<int>(platform::CommEvent::PortLost)) {
-        if (!l.promptOpen) PortFailure();
+        if (!l.promptOpen) EndOnPortTrouble(PortLostText());
         return;
     }
     if (event != static_cast<int>(platform::CommEvent::Receive)) return;

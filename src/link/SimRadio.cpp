@@ -97,7 +97,7 @@ int SimRadio::FrameLength(FrameKind& kind) const {
         return static_cast<int>(w.size());
     };
     if (first == kLinkWord[0] && StartsWithWord(pending_, kLinkWord)) return word(kLinkWord, FrameKind::Link);
-    if (first == kFactoryLinkWord[0] && StartsWithWord(pending_, kFactoryLinkWord))
+    if (config_.knowsFactoryWord && first == kFactoryLinkWord[0] && StartsWithWord(pending_, kFactoryLinkWord))
         return word(kFactoryLinkWord, FrameKind::FactoryLink);
     if (first == kEndWord[0]) return word(kEndWord, FrameKind::End);
     switch (first) {

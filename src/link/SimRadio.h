@@ -54,6 +54,7 @@ struct SimRadioConfig {
     bool byteAtATime = false;      // every reply comes one byte at a time
     int64_t replyDelayUs = 0;      // time the radio takes before answering
     int64_t lateUs = 400'000;      // delay of a late reply
+    bool knowsFactoryWord = true;  // false: firmware without the factory handshake
     std::vector<Fault> faults;
 };
 

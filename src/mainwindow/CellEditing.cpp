@@ -129,3 +129,14 @@ KeyAction TextEditorKeyPress(TextKind kind, int keyAscii) {
 bool DropsListDown(CellEditor e, int keyCode) {
     return (IsToneTypeEditor(e) || IsToneCodeList(e)) && keyCode >= 37 && keyCode <= 40;
 }
+
+int ArrowStep(int index, int count, int keyCode) {
+    if (count <= 0) return index;
+    switch (keyCode) {
+        case 37:
+        case 38: return std::clamp(index - 1, 0, count - 1);
+        case 39:
+        case 40: return std::clamp(index + 1, 0, count - 1);
+        default: return index;
+    }
+}

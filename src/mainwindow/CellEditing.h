@@ -90,3 +90,7 @@ KeyAction TextEditorKeyPress(TextKind kind, int keyAscii);
 // The tone type editors and the code lists drop their list down on an arrow
 // key (key codes 37 to 40).
 bool DropsListDown(CellEditor e, int keyCode);
+
+// The item an arrow key moves an open list to: left and up one back, right
+// and down one on, held inside the list; the same index for any other key.
+int ArrowStep(int index, int count, int keyCode);

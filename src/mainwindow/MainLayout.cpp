@@ -13,12 +13,7 @@ Result SizeControls(const Input& in) {
     r.splitter = x;
 
     const double gridLeft = x + kGridGap;
-    double gridWidth = in.clientWidth - gridLeft;
-    if (gridWidth < kGridMinWidth) {
-        gridWidth = kGridMinWidth;
-    } else if (gridWidth > kGridMinWidth) {
-        r.lastColumnWidth = static_cast<int>(std::lround(gridWidth - kGridMinWidth));
-    }
+    const double gridWidth = std::max<double>(in.clientWidth - gridLeft, kGridMinWidth);
 
     const double top = in.toolbarVisible ? in.toolbarHeight : 0;
     double treeHeight = in.statusVisible ? in.clientHeight - in.statusHeight : in.clientHeight;

@@ -2,7 +2,6 @@
 // How the main window shares its client area between the tree, the splitter
 // and the channel grid, in twips (1/1440 inch) as the window's layout was
 // drawn. Pure arithmetic, so the rules are tested without a window.
-#include <optional>
 
 inline constexpr int kTwipsPerPixel = 15;
 
@@ -28,6 +27,10 @@ struct Rect {
     bool operator==(const Rect&) const = default;
 };
 
+// The hyper bank panel: a fixed place measured from the top of the client
+// area (below the menu bar), whether the toolbar shows or not.
+inline constexpr Rect kHyperPanel{3240, 4440, 8775, 2655};
+
 struct Input {
     double splitter = kSplitterStart;  // wanted splitter position
     double outerWidth = 0;             // window with its frame
@@ -44,10 +47,9 @@ struct Result {
     double splitter = 0;  // the position after clamping
     Rect tree;
     Rect splitterStrip;
+    // The grid's last, empty column takes whatever width its other columns
+    // leave (the grid itself does that), so none is given here.
     Rect grid;
-    // Width of the grid's last, empty column when it takes up spare width;
-    // nothing when the columns keep their widths.
-    std::optional<int> lastColumnWidth;
 };
 
 // Lays the client area out with the splitter at in.splitter.

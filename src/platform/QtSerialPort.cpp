@@ -37,10 +37,14 @@ std::string OpenFailureText(const std::string& path, int error, bool accessible,
     }
 }
 
-std::string LostPortText(const std::string& path, const std::string& detail) {
-    return "the serial port " + path + " stopped working (" +
-           (detail.empty() ? std::string("device removed") : detail) +
-           "); check the cable and choose the port again";
+std::string LostPortText(const std::string& path, int error, const std::string& detail) {
+    // A failed write, and a resource error (the system's own code, such as an
+    // input/output error), carry the system's reason. A read that ends is
+    // reported as a read error whose text is whatever the system said last,
+    // unrelated and different from run to run: the device was simply gone.
+    const bool systemReason = error == QSerialPort::ResourceError || error == QSerialPort::WriteError;
+    if (systemReason && !detail.empty()) return AsSentence(detail + " on " + path);
+    return "The device " + path + " was removed or stopped answering.";
 }
 
 QtSerialPort::QtSerialPort() = default;
@@ -137,13 +141,13 @@ void QtSerialPort::OnError(int error) {
     const bool dead = error == QSerialPort::ResourceError || error == QSerialPort::ReadError ||
                       error == QSerialPort::WriteError;
     if (!dead || !port_) return;
-    const auto detail = port_->errorString().toStdString();
+    const std::string lost = LostPortText(path_, error, port_->errorString().toStdString());
     // The device is gone: close it so that a later Open starts clean.
     const bool outer = !inSignal_;
     inSignal_ = true;
     Close();
     if (outer) inSignal_ = false;
-    ReportLost(LostPortText(path_, detail));
+    ReportLost(lost);
 }
 
 }  // namespace platform

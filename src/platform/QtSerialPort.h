@@ -47,7 +47,8 @@ private:
 // from a missing permission).
 std::string OpenFailureText(const std::string& path, int error, bool accessible,
                             const std::string& detail);
-// The words for a device that failed while open.
-std::string LostPortText(const std::string& path, const std::string& detail);
+// The words for a device that failed while open, as a sentence; `error` is
+// the QSerialPort::SerialPortError value, `detail` the system's text.
+std::string LostPortText(const std::string& path, int error, const std::string& detail);
 
 }  // namespace platform

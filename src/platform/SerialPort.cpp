@@ -113,4 +113,13 @@ void SerialPort::Dispatch() {
     }
 }
 
+std::string AsSentence(std::string_view text) {
+    std::string s(text);
+    while (!s.empty() && s.back() == ' ') s.pop_back();
+    if (s.empty()) return s;
+    if (s.front() >= 'a' && s.front() <= 'z') s.front() = static_cast<char>(s.front() - 'a' + 'A');
+    if (s.back() != '.' && s.back() != '!' && s.back() != '?') s.push_back('.');
+    return s;
+}
+
 }  // namespace platform

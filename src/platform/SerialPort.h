@@ -99,4 +99,8 @@ private:
     Handler handler_;
 };
 
+// A failure text as a sentence: its first letter a capital, ending with a
+// full stop (or the mark it already ends with).
+std::string AsSentence(std::string_view text);
+
 }  // namespace platform

@@ -63,6 +63,20 @@ TEST_F(BandPlanTest, BandTextOfThePlanDialog) {
     EXPECT_EQ(GetBandText(5), plan0);
 }
 
+TEST_F(BandPlanTest, ThePlanDialogComparesTheChoiceWithTheStoredPlan) {
+    struct Case { const char* name; int chosen; int16_t stored; bool other; };
+    const Case cases[] = {
+        {"the same first plan", 0, 0, false},
+        {"the same second plan", 1, 1, false},
+        {"the other plan", 1, 0, true},
+        {"a stored plan outside the list, shown as the first", 0, 7, true},
+        {"a stored plan outside the list, second chosen", 1, 7, true},
+        {"a negative stored plan", 0, -1, true},
+        {"nothing chosen", -1, 0, false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(IsOtherBandPlan(c.chosen, c.stored), c.other) << c.name;
+}
+
 TEST_F(BandPlanTest, ReceiveTextInTheNormalList) {
     const Check cases[] = {
         {"low edge kept", "108", "108.00000", false},

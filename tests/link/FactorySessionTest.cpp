@@ -35,7 +35,7 @@ protected:
         MakeRadio(std::move(config));
         for (int i = 0; i < 32; ++i) radio->Mem()[static_cast<std::size_t>(i)] = static_cast<uint8_t>(0xA0 + i);
     }
-    // Each frame the radio received, named: "PROGRAM", "FACTORY", "END",
+    // Each frame the radio received, named: "PROGRAM", the factory word, "END",
     // "ID", "R 0050", "W 0100".
     std::vector<std::string> FrameNames() const {
         std::vector<std::string> out;
@@ -119,7 +119,7 @@ TEST_F(FactorySession, FailedOrCancelledReadLeavesTheRecordAsItWas) {
 TEST_F(FactorySession, WriteSendsTheTestStepsBetweenTwoHandshakes) {
     const auto names = RunToSuccess(true);
     ExpectIdle();
-    const std::vector<std::string> head = {"FACTORY", "ID",     "R 0050",  "R 0000", "R 0010", "W 0000",
+    const std::vector<std::string> head = {"FCTLINK", "ID",     "R 0050",  "R 0000", "R 0010", "W 0000",
                                            "W 0010",  "PROGRAM", "ID",     "R 0050", "W 0100"};
     EXPECT_EQ(Head(names, head.size()), head);
     EXPECT_EQ(names.back(), "END");
@@ -148,11 +148,30 @@ TEST_F(FactorySession, ResentTestWriteFrameIsSentAgain) {
 TEST_F(FactorySession, UnansweredFactoryHandshakeFallsBackToAnOrdinaryWrite) {
     WithFaults({{FaultKind::Drop, 1}});
     const auto names = RunToSuccess(true);
-    EXPECT_EQ(Head(names, 4), (std::vector<std::string>{"FACTORY", "PROGRAM", "ID", "R 0050"}));
+    EXPECT_EQ(Head(names, 4), (std::vector<std::string>{"FCTLINK", "PROGRAM", "ID", "R 0050"}));
     EXPECT_EQ(std::count_if(names.begin(), names.end(), IsTestFrame), 0);
     EXPECT_EQ(std::count(names.begin(), names.end(), "R 0010"), 0);
     EXPECT_EQ(radio->Mem()[2], 0xA2);  // the test area is untouched
     EXPECT_EQ(TestData, CountingRecord(0x40));
+}
+
+// A radio without the factory handshake takes every byte of the word as a
+// stray byte: none starts a request it would wait to complete, so the
+// ordinary handshake that follows is answered at once.
+TEST_F(FactorySession, ARadioWithoutTheFactoryWordTakesItForStrayBytes) {
+    auto config = radio->Config();
+    config.knowsFactoryWord = false;
+    Remake(config);
+    const auto names = RunToSuccess(true);
+    EXPECT_EQ(Head(names, 4), (std::vector<std::string>{"PROGRAM", "ID", "R 0050", "W 0100"}));
+    EXPECT_EQ(std::count_if(names.begin(), names.end(), IsTestFrame), 0);
+    int stray = 0;
+    for (const auto& entry : radio->Transcript()) {
+        if (entry.note == "stray byte") ++stray;
+        EXPECT_NE(entry.note, "partial frame dropped");
+    }
+    EXPECT_EQ(stray, static_cast<int>(kFactoryLinkWord.size()));
+    EXPECT_EQ(radio->Mem()[2], 0xA2);  // the test area is untouched
 }
 
 TEST_F(FactorySession, UnansweredTestWriteAsksAndRetriesAsAnOrdinaryWrite) {

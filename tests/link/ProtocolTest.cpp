@@ -33,6 +33,12 @@ protected:
 TEST_F(ProtocolTest, FramesHaveTheirExactBytes) {
     EXPECT_EQ(BuildLinkRequest(), (Bytes{0x50, 0x52, 0x4F, 0x47, 0x52, 0x41, 0x4D}));
     EXPECT_EQ(BuildFactoryLinkRequest().size(), 7u);
+    // Seven capital letters, none of which starts a frame.
+    for (const uint8_t b : BuildFactoryLinkRequest()) {
+        EXPECT_TRUE(b >= 'A' && b <= 'Z') << int(b);
+        for (const uint8_t command : {uint8_t(kLinkWord[0]), kReadCommand, kWriteCommand, uint8_t(kEndWord[0]), kIdentifyCommand})
+            EXPECT_NE(b, command) << char(b);
+    }
     EXPECT_EQ(BuildIdentifyRequest(), (Bytes{0x02}));
     EXPECT_EQ(BuildReadRequest(0x0050, 16), (Bytes{0x52, 0x00, 0x50, 0x10}));
     EXPECT_EQ(BuildReadRequest(0x7FF0, 16), (Bytes{0x52, 0x7F, 0xF0, 0x10}));

@@ -506,7 +506,8 @@ TEST_F(SessionTest, PortFailuresShowOneMessageAndEndTheSession) {
         MakeRadio(config);
         const ByteVec before = DataSnapshot();
         ExpectAsk(mode);
-        prompts.expect(Lang(2002) + "\n" + "the serial port /dev/simradio stopped working (device removed)",
+        // Not "cannot open": the port was open. The reason is a sentence.
+        prompts.expect(Lang(2009) + "\n" + "The serial port /dev/simradio stopped working (device removed).",
                        Buttons::Ok, Answer::Ok);
         ExpectText(FailText(mode));
         Run(mode);

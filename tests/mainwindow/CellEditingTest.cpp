@@ -95,4 +95,16 @@ TEST(CellEditing, ListIndexesAndTheToneChain) {
     EXPECT_FALSE(DropsListDown(CellEditor::ComboStep, 40));
 }
 
+TEST(CellEditing, ArrowsStepThroughAnOpenListAndStopAtItsEnds) {
+    struct Case { const char* name; int index, count, key, got; };
+    const Case cases[] = {
+        {"down", 1, 3, 40, 2},        {"right as down", 1, 3, 39, 2},
+        {"up", 1, 3, 38, 0},          {"left as up", 1, 3, 37, 0},
+        {"down at the end", 2, 3, 40, 2}, {"up at the start", 0, 3, 38, 0},
+        {"nothing chosen yet", -1, 3, 40, 0}, {"not an arrow", 1, 3, 36, 1},
+        {"empty list", -1, 0, 40, -1},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ArrowStep(c.index, c.count, c.key), c.got) << c.name;
+}
+
 }  // namespace

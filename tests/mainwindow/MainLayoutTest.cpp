@@ -30,20 +30,21 @@ TEST(MainLayout, SplitterIsHeldInsideTheWindow) {
     for (const auto& c : cases) EXPECT_EQ(SizeControls(Window(c.outer, c.wanted)).splitter, c.got) << c.name;
 }
 
-TEST(MainLayout, GridKeepsItsMinimumAndTheLastColumnTakesTheRest) {
-    // Narrow: the grid runs past the right edge, the columns keep their widths.
-    auto narrow = SizeControls(Window(6000, 2400));
-    EXPECT_EQ(narrow.grid.left, 2430);
-    EXPECT_EQ(narrow.grid.width, kGridMinWidth);
-    EXPECT_FALSE(narrow.lastColumnWidth);
-    // Exactly the minimum: nothing changes.
-    Input exact = Window(20000, 2400);
-    exact.clientWidth = 2430 + kGridMinWidth;
-    EXPECT_FALSE(SizeControls(exact).lastColumnWidth);
-    // Wide: the surplus goes to the last column.
-    auto wide = SizeControls(Window(20120, 2400));
-    EXPECT_EQ(wide.grid.width, 20000 - 2430);
-    EXPECT_EQ(wide.lastColumnWidth, 20000 - 2430 - kGridMinWidth);
+TEST(MainLayout, GridKeepsItsMinimumWidthAndOtherwiseFillsTheRest) {
+    struct Case { const char* name; double clientWidth, gridWidth; };
+    const Case cases[] = {
+        // The grid runs past the right edge rather than shrink.
+        {"narrow", 6000 - 120, kGridMinWidth},
+        {"exactly the minimum", 2430 + kGridMinWidth, kGridMinWidth},
+        {"wide", 20000, 20000 - 2430},
+    };
+    for (const auto& c : cases) {
+        Input in = Window(20000, 2400);
+        in.clientWidth = c.clientWidth;
+        const auto r = SizeControls(in);
+        EXPECT_EQ(r.grid.left, 2430) << c.name;
+        EXPECT_EQ(r.grid.width, c.gridWidth) << c.name;
+    }
 }
 
 TEST(MainLayout, BarsDecideTopAndHeight) {

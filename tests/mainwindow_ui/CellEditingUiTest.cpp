@@ -8,6 +8,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -19,6 +20,7 @@
 #include "core/BandPlan.h"
 #include "core/DataFiles.h"
 #include "core/Defaults.h"
+#include "core/FreCodec.h"
 #include "core/HyperChannel.h"
 #include "core/HyperRange.h"
 #include "core/LangText.h"
@@ -47,6 +49,8 @@ void SendKey(QWidget* w, int key, Qt::KeyboardModifiers mods = Qt::NoModifier, c
 void Type(QWidget* w, const QString& text) {
     for (const QChar c : text) SendKey(w, c.toUpper().unicode(), Qt::NoModifier, QString(c));
 }
+
+std::string S(const QString& q) { return q.toStdString(); }
 
 void Enter(QWidget* w) { SendKey(w, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r")); }
 
@@ -187,6 +191,38 @@ TEST_F(CellEditingUiTest, ReceiveBandEdgesWarnOnceWhenReplaced) {
     }
 }
 
+// Typing a receive frequency into an unused hyper row creates it within the
+// row's own range, not the band plan's: outside it the nearer edge is taken,
+// with the warning.
+TEST_F(CellEditingUiTest, AnUnusedHyperRowIsCreatedWithinItsRange) {
+    for (const int16_t row : {3, 9}) {
+        UFreData unused = GetHyperChannel(row, 0);
+        unused.UsedFlag = 0;
+        SetHyperChannel(row, 0, unused);
+    }
+    Open();
+    CHListType = 2;
+    window_->ShowListByData();
+    ASSERT_EQ(Cell(3, Col::RxFre), "");
+    struct Case { const char* name; int16_t row; const char* typed; bool warns; const char* shown; };
+    const Case cases[] = {
+        {"a valid frequency outside the row's range", 3, "145", true, "350.00000"},
+        {"inside the range", 9, "360", false, "360.00000"},
+    };
+    for (const Case& c : cases) {
+        ScriptedPrompts prompts;
+        if (c.warns) prompts.expect(FreWarning(), Buttons::Ok, Answer::Ok);
+        EnterOn(c.row, Col::RxFre);
+        ASSERT_EQ(OpenEditors(), std::vector<std::string>{"TextFreRx"}) << c.name;
+        Type(window_->TextFreRx, c.typed);
+        Enter(window_->TextFreRx);
+        EXPECT_TRUE(prompts.allAnswered()) << c.name;
+        EXPECT_EQ(Cell(c.row, Col::RxFre), c.shown) << c.name;
+        EXPECT_TRUE(IsHyperChannelUsed(c.row, 0)) << c.name;
+        EXPECT_EQ(CodeToFre(GetHyperChannel(c.row, 0).RxFre.value()), c.shown) << c.name;
+    }
+}
+
 TEST_F(CellEditingUiTest, TransmitFrequencyBecomesDirectionAndOffset) {
     UFreData simplex = Channel(3, "014500000");
     simplex.OffsetFre = std::string_view("000000000");
@@ -314,6 +350,23 @@ TEST_F(CellEditingUiTest, TextEditorKeyFilters) {
     EXPECT_TRUE(OpenEditors().empty());
 }
 
+TEST_F(CellEditingUiTest, TextEditorsOfferNoRightClickMenu) {
+    AddNormal(Channel(1, "014500000", "AB"));
+    Open();
+    for (const Col c : {Col::RxFre, Col::TxFre, Col::Name}) {
+        EnterOn(1, c);
+        ASSERT_EQ(OpenEditors().size(), 1u);
+        QWidget* box = window_->centralWidget()->findChild<QWidget*>(QString::fromStdString(OpenEditors()[0]));
+        const QPoint at = box->rect().center();
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, at, box->mapToGlobal(at));
+        QApplication::sendEvent(box, &menu);
+        QWidget* popup = QApplication::activePopupWidget();
+        EXPECT_EQ(popup, nullptr) << S(box->objectName());
+        if (popup) popup->close();
+        Enter(box);
+    }
+}
+
 TEST_F(CellEditingUiTest, ListEditorsStoreOnASelectionNotOnOpening) {
     UFreData ch = Channel(5, "014500000");
     ch.Bandwidth = 2;
@@ -369,12 +422,17 @@ TEST_F(CellEditingUiTest, ToneChainIntoTheDCSListWithInversion) {
     EXPECT_EQ(window_->ComboDe_CDCSS->pos(), window_->ComboDe_CTC_Type->pos());
     EXPECT_EQ(Cell(6, Col::DecodeTone), "D023I");
 
-    // An arrow key drops the list down; a code chosen there is stored.
+    // An arrow key drops the list down and moves in it; every code it
+    // reaches is stored at once.
     SendKey(window_->ComboDe_CDCSS, Qt::Key_Down);
     QAbstractItemView* popup = window_->ComboDe_CDCSS->view();
     ASSERT_TRUE(popup->isVisible());
-    EXPECT_EQ(window_->ComboDe_CDCSS->ListIndex(), 531);  // the arrow itself chose nothing
+    EXPECT_EQ(window_->ComboDe_CDCSS->ListIndex(), 532);
+    EXPECT_EQ(Normal(6)->De_DCSCode, 20);
+    EXPECT_EQ(Cell(6, Col::DecodeTone), "D024I");
     SendKey(popup, Qt::Key_Down);
+    EXPECT_EQ(Normal(6)->De_DCSCode, 21);
+    SendKey(popup, Qt::Key_Up);
     SendKey(popup, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
     EXPECT_EQ(Normal(6)->De_DCSCode, 20);
     EXPECT_EQ(Normal(6)->De_DCSInvert, 1);
@@ -384,6 +442,43 @@ TEST_F(CellEditingUiTest, ToneChainIntoTheDCSListWithInversion) {
     Enter(window_->ComboDe_CDCSS);
     EXPECT_TRUE(OpenEditors().empty());
     EXPECT_EQ(Normal(6)->De_DCSCode, 20);
+}
+
+// In a dropped-down type list each arrow stores the type it reaches, as a
+// click would, and opens no code list while the list is open; choosing with
+// Enter closes it and opens the code list.
+TEST_F(CellEditingUiTest, ArrowsInAnOpenToneTypeListStoreEachTypeAtOnce) {
+    UFreData ch = Channel(8, "014500000");
+    ch.De_DCSCode = 19;
+    AddNormal(ch);
+    Open();
+    EnterOn(8, Col::DecodeTone);
+    auto* type = window_->ComboDe_CTC_Type;
+    ASSERT_EQ(type->ListIndex(), 0);
+    SendKey(type, Qt::Key_Down);
+    QAbstractItemView* popup = type->view();
+    ASSERT_TRUE(popup->isVisible());
+    struct Step { const char* name; int key; int16_t stored; const char* cell; };
+    const Step steps[] = {
+        {"the arrow that dropped it", 0, 1, nullptr},
+        {"right", Qt::Key_Right, 2, "D023N"},
+        {"down at the end", Qt::Key_Down, 2, "D023N"},
+        {"left", Qt::Key_Left, 1, nullptr},
+        {"up", Qt::Key_Up, 0, "OFF"},
+        {"down", Qt::Key_Down, 1, nullptr},
+    };
+    for (const Step& step : steps) {
+        if (step.key) SendKey(popup, step.key);
+        EXPECT_EQ(Normal(8)->De_CTC_Type, step.stored) << step.name;
+        EXPECT_EQ(type->ListIndex(), step.stored) << step.name;
+        if (step.cell) EXPECT_EQ(Cell(8, Col::DecodeTone), step.cell) << step.name;
+        EXPECT_EQ(OpenEditors(), std::vector<std::string>{"ComboDe_CTC_Type"}) << step.name;
+    }
+    EXPECT_EQ(Normal(8)->De_DCSCode, 19);
+    SendKey(popup, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    EXPECT_FALSE(popup->isVisible());
+    EXPECT_EQ(OpenEditors(), std::vector<std::string>{"ComboDe_CTCSS"});
+    EXPECT_EQ(Normal(8)->De_CTC_Type, 1);
 }
 
 TEST_F(CellEditingUiTest, ToneTypeNoneOpensNoCodeListAndEnterCloses) {

@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -201,19 +202,36 @@ TEST_F(MainMenus, MenuBarAndTreeInBothLanguagesAndInFactoryMode) {
     EXPECT_EQ(Item("mnuFileNew")->shortcut(), QKeySequence("Ctrl+N"));
 }
 
-// The tree keeps the width the layout gives it; a node text longer than
-// that must stay whole and be reached by scrolling, never cut short.
+// Every node text shows whole, never cut to an ellipsis, and the pane is as
+// wide as its longest node text at the window's first size, in both
+// languages and after a switch between them: no node needs scrolling.
 TEST_F(MainMenus, TreeNodeTextsAreShownWhole) {
-    for (int16_t lang : {1, 2}) {
-        SCOPED_TRACE(lang);
-        UseLanguage(lang);
-        Open();
+    auto expectWhole = [this] {
         QTreeWidget* tree = window->tvTreeView;
         const QFontMetrics metrics(tree->font());
         for (QTreeWidgetItemIterator it(tree); *it; ++it) {
             const QString text = (*it)->text(0);
-            EXPECT_GE(tree->visualItemRect(*it).width(), metrics.horizontalAdvance(text)) << S(text);
+            const QRect rect = tree->visualItemRect(*it);
+            EXPECT_GE(rect.width(), metrics.horizontalAdvance(text)) << S(text);
+            EXPECT_LE(rect.right(), tree->viewport()->width() - 1) << S(text);
         }
+        EXPECT_EQ(tree->horizontalScrollBar()->maximum(), 0);
+        EXPECT_GE(window->tvTreeView->width(), 160);  // never narrower than 2400 twips
+    };
+    for (int16_t lang : {1, 2}) {
+        SCOPED_TRACE(lang);
+        UseLanguage(lang);
+        Open();
+        expectWhole();
+        SetDialogOpener(DialogId::Language, [lang] {
+            FrmLanguage dialog;
+            dialog.Combo1()->SetListIndex(lang == 1 ? 1 : 0);
+            dialog.CommandOK_Click();
+        });
+        Item("MnuSetLanguage")->trigger();
+        QApplication::processEvents();
+        SCOPED_TRACE("after the switch");
+        expectWhole();
     }
 }
 
@@ -370,6 +388,12 @@ TEST_F(MainMenus, FileCommandsRunFromMenusShortcutsAndToolbar) {
 
     Item("MnuSetInit")->trigger();  // unchanged data: no question
     EXPECT_EQ(CurData.CHCount, 6);
+
+    // Ctrl+O opens a file.
+    dialogs.expectOpen(folder.file("shop.dat"));
+    qt_sendShortcutOverrideEvent(window.get(), 0, Qt::Key_O, Qt::ControlModifier, QString(), false, 1);
+    QApplication::processEvents();
+    EXPECT_TRUE(window->windowTitle().endsWith(QString::fromStdString(":" + folder.file("shop.dat") + "]")));
 
     Item("mnuFileExit")->trigger();
     EXPECT_FALSE(window->isVisible());
@@ -553,12 +577,35 @@ TEST_F(BandPlanDialog, TheOtherPlanStartsItsDefaultDataUntitled) {
     EXPECT_TRUE(window->windowTitle().endsWith(":new.dat]"));
 }
 
-TEST_F(BandPlanDialog, APlanFromAFileOutsideTheTwoSelectsTheFirst) {
-    PCBand = 7;
-    FrmModel dialog;
-    EXPECT_EQ(dialog.Combo1(1)->ListIndex(), 0);
-    dialog.CommandOK_Click();  // the plan in use: no question
-    EXPECT_EQ(PCBand, 7);
+// A plan other than the two (from a data file) shows as the first, yet OK
+// compares the choice with the stored plan: they differ, so it asks, and
+// plan 0 applies with its band table and hyper ranges.
+TEST_F(BandPlanDialog, APlanFromAFileOutsideTheTwoAsksAndAppliesTheChoice) {
+    const auto plan0Ranges = HyperRangeText;
+    const auto plan0Bands = FreLimitText;
+    PCBand = 1;
+    SetBandByType(1);
+    InitHyperRange();
+    ASSERT_NE(HyperRangeText, plan0Ranges);
+    AddDefaultFreData(50, "145.00000", 0, 0);
+    PCBand = 7;  // keeps the ranges it had
+    Open();
+    for (const Answer answer : {Answer::Cancel, Answer::Ok}) {
+        FrmModel dialog;
+        EXPECT_EQ(dialog.Combo1(1)->ListIndex(), 0);
+        prompts.expect("Frequency data will be cleared.", Buttons::OkCancel, answer, Icon::Exclamation, true);
+        dialog.CommandOK_Click();
+        EXPECT_TRUE(prompts.allAnswered());
+        if (answer == Answer::Cancel) {
+            EXPECT_EQ(PCBand, 7);
+            EXPECT_TRUE(IsCHExist(50));
+        }
+    }
+    EXPECT_EQ(PCBand, 0);
+    EXPECT_EQ(HyperRangeText, plan0Ranges);
+    EXPECT_EQ(FreLimitText, plan0Bands);
+    EXPECT_FALSE(IsCHExist(50));
+    EXPECT_EQ(DataFileName, "new.dat");
 }
 
 TEST_F(MainMenus, AboutBoxShowsTitleVersionAndTextsAndHasNoSystemInformation) {

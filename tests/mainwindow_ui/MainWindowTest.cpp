@@ -5,11 +5,15 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QDialog>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QHeaderView>
 #include <QLocale>
+#include <QMenuBar>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -40,6 +44,24 @@ protected:
     void UseColumnMap(const std::string& content) {
         dir_.write("language/MainShowList.ini", content);
         LoadMainShowList();
+    }
+    // A window as large as a 1280 x 1024 screen, where a user first sees it.
+    void OpenScreenSized() {
+        settings_.SaveSetting("KQ_314", "Settings", "MainWidth", "19200");
+        settings_.SaveSetting("KQ_314", "Settings", "MainHeight", "15360");
+        Open();
+    }
+    std::vector<QLabel*> StatusPanels() {
+        std::vector<QLabel*> panels;
+        for (QLabel* l : window_->sbStatusBar->findChildren<QLabel*>())
+            if (l->text() != "Status") panels.push_back(l);
+        return panels;
+    }
+    static std::string S(const QString& q) { return q.toStdString(); }
+    // Whether rectangle `r` of widget `w` lies inside the client area.
+    bool InClient(const QWidget* w, const QRect& r) {
+        QWidget* client = window_->centralWidget();
+        return client->rect().contains(QRect(w->mapTo(client, r.topLeft()), r.size()));
     }
     void Key(int key, Qt::KeyboardModifiers mods, int row) {
         Grid().SetCurrentCell(row, 1);
@@ -216,6 +238,67 @@ TEST_F(MainWindowTest, RowClipboardCopiesCutsAndPastesInTheNormalView) {
     EXPECT_EQ(CurData.CHCount, 2);
 }
 
+// Channel references are repaired after every Ctrl key on the grid, the
+// three clipboard keys and any other.
+TEST_F(MainWindowTest, RowClipboardKeysRepairChannelReferences) {
+    AddNormal(Channel(5, "014512500"));
+    AddNormal(Channel(7, "014700000"));
+    Open();
+    int16_t& emergency = CurData.FunSet.Alert.EmgCHNo;  // channel number - 1
+    struct Step { const char* name; int key; int row; int16_t before, after; };
+    const Step steps[] = {
+        {"copy", Qt::Key_C, 5, 19, 6},           // channel 20 is missing: the last listed, 7
+        {"cut", Qt::Key_X, 7, 6, 4},             // channel 7 goes: 5 is the last listed
+        {"paste", Qt::Key_V, 9, 29, 8},          // channel 9 is appended
+        {"another Ctrl key", Qt::Key_A, 9, 29, 8},
+    };
+    for (const Step& step : steps) {
+        emergency = step.before;
+        Key(step.key, Qt::ControlModifier, step.row);
+        EXPECT_EQ(emergency, step.after) << step.name;
+    }
+}
+
+TEST_F(MainWindowTest, PowerToneAndSignallingCellsFollowALanguageSwitch) {
+    UFreData low = Channel(1, "014500000");
+    low.TxPower = 0;
+    UFreData mid = Channel(2, "014500000");
+    mid.TxPower = 2;
+    UFreData high = Channel(3, "014500000");
+    high.TxPower = 3;
+    for (const UFreData& ch : {low, mid, high}) AddNormal(ch);
+    Open();
+    ASSERT_EQ(Cell(1, Col::Power), "Low");
+    ASSERT_EQ(Cell(1, Col::OptSig), "OFF");
+
+    LangIndex = 2;
+    LangFilePath = "language/Tchinese.ini";
+    window_->Form_ReLoad();
+    ASSERT_NE(GetLangText(1204), "Low");
+    EXPECT_EQ(Cell(1, Col::Power), GetLangText(1204));
+    EXPECT_EQ(Cell(2, Col::Power), GetLangText(1221) + "2");
+    EXPECT_EQ(Cell(3, Col::Power), GetLangText(1205));
+    for (const Col c : {Col::DecodeTone, Col::EncodeTone, Col::OptSig})
+        EXPECT_EQ(Cell(1, c), GetLangText(1206)) << static_cast<int>(c);
+}
+
+// Closing the window writes the radio's feature flags to Setting.ini and
+// takes every other open window of the program with it.
+TEST_F(MainWindowTest, ClosingWritesTheFlagsFileAndClosesTheOtherWindows) {
+    dir_.write("Setting.ini", std::string(10, 'x'));
+    Open();
+    QDialog first;
+    QDialog second;
+    first.show();
+    second.show();
+    QApplication::processEvents();
+    SettingFlag = {1, 0, -1, 2};
+    window_->close();
+    EXPECT_EQ(dir_.read("Setting.ini"), std::string("\x01\x00\x00\x00\xFF\xFF\x02\x00xx", 10));
+    EXPECT_FALSE(first.isVisible());
+    EXPECT_FALSE(second.isVisible());
+}
+
 TEST_F(MainWindowTest, RowClipboardDoesNothingOutsideTheNormalView) {
     AddNormal(Channel(1, "014512500"));
     CurData.LimitCH[1] = Channel(2, "043500000");
@@ -286,7 +369,10 @@ TEST_F(MainWindowTest, WindowPositionIsRestoredAndStored) {
     settings_.SaveSetting("KQ_314", "Settings", "MainHeight", "9000");
     Open();
     EXPECT_EQ(window_->frameGeometry(), QRect(100, 200, 1000, 600));
-    EXPECT_EQ(window_->MSFlexGrid1->x(), 162);  // 2400 + 30 twips
+    // 30 twips right of the splitter, which stands at 2400 twips or right of
+    // the longest node text.
+    EXPECT_GE(window_->tvTreeView->width(), 160);
+    EXPECT_EQ(window_->MSFlexGrid1->x(), window_->tvTreeView->width() + 2);
 
     // The outer bounds are stored, frame included.
     window_->move(40, 60);
@@ -312,39 +398,133 @@ TEST_F(MainWindowTest, MinimisedWindowKeepsTheStoredBounds) {
     EXPECT_FALSE(settings_.Has("KQ_314", "Settings", "MainWidth"));
 }
 
-TEST_F(MainWindowTest, FirstRunFillsTheScreenAndTheWidthHasAMinimum) {
+TEST_F(MainWindowTest, FirstRunFillsTheScreen) {
     settings_.SaveSetting("KQ_314", "Settings", "MainWidth", "not a number");
     Open();
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
     EXPECT_EQ(window_->frameGeometry(), QRect(QPoint(0, 0), screen));
-    window_->resize(100, 400);
-    QApplication::processEvents();
-    // The status panels' own minimum may hold it wider still.
-    EXPECT_GE(window_->frameGeometry().width(), 200);
 }
 
-TEST_F(MainWindowTest, BarsTogglesAndStatusPanels) {
-    dir_.clock.Set({2015, 5, 26, 14, 7, 9});
-    Open();
+// Nothing in the window (status panels, toolbar, menu bar) holds it wider
+// than 3000 twips, and narrower snaps back to exactly that.
+TEST_F(MainWindowTest, TheWindowNarrowsTo3000TwipsAndNoFurther) {
+    dir_.clock.Set({2015, 12, 26, 14, 7, 9});
+    OpenScreenSized();
     auto& w = *window_;
-    const int gridTopWithToolbar = w.MSFlexGrid1->mapTo(&w, QPoint()).y();
-    w.MnuViewToolBar_Click();
-    EXPECT_FALSE(w.MnuViewToolBar->isChecked());
-    EXPECT_TRUE(w.tbToolBar->isHidden());
-    QApplication::processEvents();
-    w.SizeControls(2400);
-    EXPECT_LE(w.MSFlexGrid1->mapTo(&w, QPoint()).y(), gridTopWithToolbar);
-    w.MnuViewStatusBar_Click();
-    EXPECT_TRUE(w.sbStatusBar->isHidden());
-    w.MnuViewStatusBar_Click();
-    EXPECT_FALSE(w.sbStatusBar->isHidden());
+    // With room, the date and time panels are at least 1440 twips wide.
+    for (QLabel* panel : StatusPanels()) EXPECT_GE(panel->width(), 96) << S(panel->text());
+    struct Case { const char* name; int asked, got; };
+    const Case cases[] = {
+        {"narrower", 100, 200},
+        {"exactly 3000 twips", 200, 200},
+        {"a little wider", 230, 230},
+    };
+    const int splitter = w.imgSplitter->x();
+    for (const auto& c : cases) {
+        w.resize(c.asked - (w.frameGeometry().width() - w.width()), 500);
+        QApplication::processEvents();
+        EXPECT_EQ(w.frameGeometry().width(), c.got) << c.name;
+        // The passing narrower width does not push the splitter left.
+        EXPECT_EQ(w.imgSplitter->x(), splitter) << c.name;
+    }
+}
 
-    const auto labels = w.sbStatusBar->findChildren<QLabel*>();
+TEST_F(MainWindowTest, BarSwitchesKeepTheHeaderRowAndTheTreeInView) {
+    dir_.clock.Set({2015, 5, 26, 14, 7, 9});
+    OpenScreenSized();
+    auto& w = *window_;
+    QWidget* client = w.centralWidget();
+    QTreeWidget* tree = w.tvTreeView;
+    QWidget* header = Grid().horizontalHeader();
+    struct Step { const char* name; QAction* item; bool toolbar, status; };
+    const Step steps[] = {
+        {"toolbar off", w.MnuViewToolBar, false, true},
+        {"status bar off", w.MnuViewStatusBar, false, false},
+        {"toolbar on", w.MnuViewToolBar, true, false},
+        {"status bar on", w.MnuViewStatusBar, true, true},
+    };
+    for (const Step& step : steps) {
+        step.item->trigger();  // as the menu does
+        QApplication::processEvents();
+        SCOPED_TRACE(step.name);
+        EXPECT_EQ(w.tbToolBar->isHidden(), !step.toolbar);
+        EXPECT_EQ(w.sbStatusBar->isHidden(), !step.status);
+        // Tree and grid fill the client area from its top to its bottom.
+        for (QWidget* pane : {static_cast<QWidget*>(tree), static_cast<QWidget*>(&Grid())}) {
+            EXPECT_EQ(pane->y(), 0) << S(pane->objectName());
+            EXPECT_LE(pane->geometry().bottom(), client->height() - 1) << S(pane->objectName());
+        }
+        EXPECT_EQ(tree->geometry().bottom(), client->height() - 1);
+        // The whole header row and the first node lie inside the client area.
+        EXPECT_TRUE(InClient(header, header->rect()));
+        EXPECT_TRUE(InClient(tree->viewport(), tree->visualItemRect(tree->topLevelItem(0))));
+        // The client area starts right below the toolbar, or the menu bar.
+        const int barBottom = step.toolbar ? w.tbToolBar->geometry().bottom() + 1 : w.menuBar()->height();
+        EXPECT_EQ(client->y(), barBottom);
+    }
+
     QStringList texts;
-    for (auto* l : labels) texts << l->text();
+    for (QLabel* l : w.sbStatusBar->findChildren<QLabel*>()) texts << l->text();
     EXPECT_TRUE(texts.contains("Status"));
     EXPECT_TRUE(texts.contains(QLocale::system().toString(QDate(2015, 5, 26), QLocale::ShortFormat)));
     EXPECT_TRUE(texts.contains(QLocale::system().toString(QTime(14, 7, 9), QLocale::ShortFormat)));
+}
+
+// The panel stands 3240 twips from the left and 4440 twips below the top of
+// the client area (the menu bar's bottom), wherever the toolbar is; each shown
+// caption ends 50 twips before its list and is centred on it.
+TEST_F(MainWindowTest, HyperPanelStandsAtItsPlaceWithCaptionsBesideTheirLists) {
+    OpenScreenSized();
+    auto& w = *window_;
+    w.mnuEditCH_Hyper1_Click();
+    for (QAction* toolbar : {static_cast<QAction*>(nullptr), w.MnuViewToolBar, w.MnuViewToolBar}) {
+        if (toolbar) toolbar->trigger();
+        QApplication::processEvents();
+        SCOPED_TRACE(w.tbToolBar->isHidden() ? "without toolbar" : "with toolbar");
+        ASSERT_TRUE(w.Frame1->isVisible());
+        EXPECT_EQ(w.Frame1->mapTo(&w, QPoint()), QPoint(216, w.menuBar()->height() + 296));
+        EXPECT_EQ(w.Frame1->size(), QSize(585, 177));
+    }
+    constexpr int kListOfLabel[] = {0, 2, 4, 6, 8, 9, 10, 11};
+    for (int i = 0; i < 8; ++i) {
+        const QLabel* label = w.Label1[static_cast<std::size_t>(i)];
+        const QWidget* list = w.Combo2[static_cast<std::size_t>(kListOfLabel[i])];
+        EXPECT_EQ(label->geometry().right() + 1 + 3, list->x()) << i;  // 50 twips
+        EXPECT_LE(std::abs(label->geometry().center().y() - list->geometry().center().y()), 1) << i;
+        EXPECT_EQ(label->text().toStdString(), GetLangText(static_cast<int16_t>(7001 + i))) << i;
+    }
+}
+
+// The last, empty column takes exactly the width the other columns leave, so
+// no view of a screen-sized window scrolls sideways; a narrow window does.
+TEST_F(MainWindowTest, TheLastColumnFillsTheGridWithoutAScrollBar) {
+    OpenScreenSized();
+    auto& w = *window_;
+    auto columnsWidth = [&] {
+        int sum = 0;
+        for (int c = 0; c < Grid().columnCount(); ++c) sum += Grid().columnWidth(c);
+        return sum;
+    };
+    for (int16_t view : {0, 1, 2, 3, 0}) {
+        SCOPED_TRACE(view);
+        SwitchTo(view);
+        QApplication::processEvents();
+        EXPECT_EQ(Grid().horizontalScrollBar()->maximum(), 0);
+        EXPECT_EQ(columnsWidth(), Grid().viewport()->width());
+        EXPECT_GT(Grid().ColWidthTwips(12), 0);
+    }
+    LangIndex = 2;
+    LangFilePath = "language/Tchinese.ini";
+    w.Form_ReLoad();
+    QApplication::processEvents();
+    EXPECT_EQ(Grid().horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(columnsWidth(), Grid().viewport()->width());
+
+    // Narrow: the columns keep their widths and the last one has none.
+    w.resize(400, w.height());
+    QApplication::processEvents();
+    EXPECT_EQ(Grid().ColWidthTwips(12), 0);
+    EXPECT_GT(Grid().horizontalScrollBar()->maximum(), 0);
 }
 
 TEST_F(MainWindowTest, SplitterDragStopsAtTheEdgeAndTheMiddle) {
@@ -352,6 +532,7 @@ TEST_F(MainWindowTest, SplitterDragStopsAtTheEdgeAndTheMiddle) {
     settings_.SaveSetting("KQ_314", "Settings", "MainHeight", "12000");
     Open();
     auto& w = *window_;
+    const int start = w.imgSplitter->x();
     w.imgSplitter_MouseDown();
     EXPECT_TRUE(w.picSplitter->isVisible());
     w.imgSplitter_MouseMove(-9000);
@@ -362,6 +543,6 @@ TEST_F(MainWindowTest, SplitterDragStopsAtTheEdgeAndTheMiddle) {
     w.imgSplitter_MouseUp();
     EXPECT_FALSE(w.picSplitter->isVisible());
     EXPECT_FALSE(w.SplitterMoving);
-    EXPECT_EQ(w.tvTreeView->width(), 200);  // 3000 twips
-    EXPECT_EQ(w.MSFlexGrid1->x(), 202);
+    EXPECT_EQ(w.tvTreeView->width(), start + 40);  // 600 twips right
+    EXPECT_EQ(w.MSFlexGrid1->x(), start + 42);
 }

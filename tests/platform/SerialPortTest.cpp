@@ -99,6 +99,19 @@ TEST(SerialPortTest, ALostPortIsReportedWithItsReason) {
     EXPECT_EQ(port.LastError(), "the serial port /dev/ttyUSB0 stopped working");
 }
 
+TEST(SerialPortTest, FailureTextsBecomeSentences) {
+    struct Case { const char* name; const char* in; const char* out; };
+    const Case cases[] = {
+        {"lower case first letter", "input/output error on /dev/ttyUSB0", "Input/output error on /dev/ttyUSB0."},
+        {"already a sentence", "The device was removed.", "The device was removed."},
+        {"trailing blanks", "device gone  ", "Device gone."},
+        {"starts with no letter", "/dev/ttyUSB0 gone", "/dev/ttyUSB0 gone."},
+        {"a question", "gone?", "Gone?"},
+        {"empty", "", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(platform::AsSentence(c.in), c.out) << c.name;
+}
+
 TEST(SerialPortTest, LineSettings) {
     platform::LineSettings s;
     ASSERT_TRUE(platform::ParseLineSettings("9600,N,8,1", s));

@@ -43,6 +43,7 @@ prints its device path. Choose that device as the program's serial port.
   --byte-at-a-time     deliver every reply one byte at a time
   --reply-delay-ms N   time the radio takes before each reply (default 0)
   --late-ms N          delay of a late reply (default 400)
+  --no-factory-word    the radio does not know the factory handshake word
   --transcript FILE    write every frame with its time to FILE ("-": stdout)
   --fault KIND:N[:K]   switch on a fault for frame N (1 is the first frame
                        received; 0 every frame); may be repeated. KIND is
@@ -113,6 +114,7 @@ int main(int argc, char** argv) {
         else if (a == "--status") ok = number(0, 255, config.status);
         else if (a == "--pace") config.paced = true;
         else if (a == "--byte-at-a-time") config.byteAtATime = true;
+        else if (a == "--no-factory-word") config.knowsFactoryWord = false;
         else if (a == "--reply-delay-ms") {
             int ms = 0;
             ok = number(0, 60'000, ms);

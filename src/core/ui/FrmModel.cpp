@@ -22,8 +22,8 @@ namespace {
 
 QString Lang(int16_t id) { return QString::fromStdString(GetLangText(id)); }
 
-// The plan whose band table is in use: a plan other than the two named ones
-// (possible from a data file) works with the table of the first.
+// The plan the list shows: a plan other than the two named ones (possible
+// from a data file) works with the table of the first, and shows as it.
 int16_t PlanInUse() { return PCBand == 1 ? 1 : 0; }
 
 }  // namespace
@@ -90,7 +90,7 @@ void FrmModel::Combo1_Click(int index) {
 
 void FrmModel::CommandOK_Click() {
     const int chosen = combo1_->ListIndex();
-    if (chosen >= 0 && chosen != PlanInUse() &&
+    if (IsOtherBandPlan(chosen, PCBand) &&
         platform::MsgBoxTitled(MsgText().MsgClearFre, MsgText().MsgWarning, platform::Buttons::OkCancel,
                                platform::Icon::Exclamation) ==
             platform::Answer::Ok) {

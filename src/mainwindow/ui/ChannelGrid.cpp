@@ -229,6 +229,23 @@ QRect ChannelGrid::CellRect(int row, int col) const {
     return r.translated(viewport()->pos());
 }
 
+void ChannelGrid::updateGeometries() {
+    FitLastColumn();
+    QTableWidget::updateGeometries();
+}
+
+// The last, empty column takes up whatever width the other columns leave,
+// as wide as they really are (the frequency columns widen to their texts, the
+// name column hides in the hyper views); when they do not fit it has none.
+void ChannelGrid::FitLastColumn() {
+    const int last = columnCount() - 1;
+    if (last < 0) return;
+    int others = 0;
+    for (int c = 0; c < last; ++c) others += columnWidth(c);
+    const int width = std::max(0, viewport()->width() - others);
+    if (columnWidth(last) != width) setColumnWidth(last, width);
+}
+
 void ChannelGrid::keyPressEvent(QKeyEvent* event) {
     const int code = KeyCode(event);
     const int shift = ShiftState(event->modifiers());

@@ -69,9 +69,11 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void updateGeometries() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void FitLastColumn();
     QTableWidgetItem* Item(int row, int col) const;
     QTableWidgetItem* EnsureItem(int row, int col);
 

@@ -2,6 +2,7 @@
 // layout, status bar and title.
 #include "mainwindow/ui/frmMain.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include <QAction>
@@ -12,6 +13,7 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QLocale>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -33,6 +35,7 @@
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/FormLanguage.h"
+#include "platform/ui/TextBox.h"
 #include "platform/Locale.h"
 #include "platform/UserSettings.h"
 
@@ -42,6 +45,23 @@ namespace {
 constexpr std::string_view kAppTitle = "KQ_314";
 constexpr std::string_view kSettingsSection = "Settings";
 constexpr int kStatusPanelMinTwips = 1440;
+
+// A status bar panel: as wide as its text, and at least `preferredTwips`,
+// while there is room; narrower when the window is, so that the panels never
+// hold the window wider than its own minimum.
+class StatusPanel : public QLabel {
+public:
+    StatusPanel(const QString& text, int preferredTwips, QWidget* parent)
+        : QLabel(text, parent), preferredPx_(PixelsFromTwips(preferredTwips)) {}
+    QSize sizeHint() const override {
+        const QSize text = QLabel::sizeHint();
+        return {std::max(text.width(), preferredPx_), text.height()};
+    }
+    QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+
+private:
+    int preferredPx_;
+};
 
 // The strip between tree and grid that the mouse drags.
 class SplitterStrip : public QWidget {
@@ -137,8 +157,7 @@ void frmMain::CreateControls() {
     Frame1 = platform::Named(new QFrame(central), "Frame1");
     Frame1->setFrameShape(QFrame::StyledPanel);
     Frame1->setAutoFillBackground(true);
-    Frame1->setGeometry(QRect(PixelsFromTwips(3240), PixelsFromTwips(4440), PixelsFromTwips(8775),
-                              PixelsFromTwips(2655)));
+    Frame1->setGeometry(Pixels(layout::kHyperPanel, 0));
     Frame1->hide();
 
     CreateEditors(central);
@@ -163,7 +182,26 @@ void frmMain::CreateControls() {
     CreateToolBarButtons();
     ConnectTree();
     CreateHyperPanel();
+    // The bars are laid out by Qt after they were switched, and the menu bar
+    // may wrap into more lines on a narrow window: the controls follow the
+    // client area wherever it has settled.
+    central->installEventFilter(this);
 }
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    // A window below its minimum width is about to snap back: laying it out
+    // now would clamp the splitter to the passing width.
+    if (watched == centralWidget() && (event->type() == QEvent::Resize || event->type() == QEvent::Move) &&
+        !BelowMinimumWidth())
+        SizeControls(static_cast<float>(SplitterLeftTwips()));
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool frmMain::BelowMinimumWidth() const {
+    return frameGeometry().width() < PixelsFromTwips(layout::kWindowMinWidth);
+}
+
+std::array<QWidget*, 3> frmMain::TextEditors() const { return {TextFreRx, TextFreTx, TextName}; }
 
 void frmMain::CreateEditors(QWidget* central) {
     auto make = [central](std::string_view name) {
@@ -194,13 +232,10 @@ void frmMain::CreateEditors(QWidget* central) {
 void frmMain::CreateStatusBar() {
     sbStatusBar = platform::Named(new QStatusBar(this), "sbStatusBar");
     setStatusBar(sbStatusBar);
-    statusText_ = new QLabel(QStringLiteral("Status"), sbStatusBar);
-    statusDate_ = new QLabel(sbStatusBar);
-    statusTime_ = new QLabel(sbStatusBar);
-    for (QLabel* l : {statusDate_, statusTime_}) {
-        l->setMinimumWidth(PixelsFromTwips(kStatusPanelMinTwips));
-        l->setAlignment(Qt::AlignCenter);
-    }
+    statusText_ = new StatusPanel(QStringLiteral("Status"), 0, sbStatusBar);
+    statusDate_ = new StatusPanel(QString(), kStatusPanelMinTwips, sbStatusBar);
+    statusTime_ = new StatusPanel(QString(), kStatusPanelMinTwips, sbStatusBar);
+    for (QLabel* l : {statusDate_, statusTime_}) l->setAlignment(Qt::AlignCenter);
     sbStatusBar->addWidget(statusText_, 1);
     sbStatusBar->addPermanentWidget(statusDate_);
     sbStatusBar->addPermanentWidget(statusTime_);
@@ -237,7 +272,12 @@ void frmMain::Form_Load() {
     if (!seam_) seam_ = new RedrawSeam(this);
     SetMainView(seam_);
 
+    // None of the in-cell text editors offers a right-click menu: the
+    // editors swallow the clipboard keys, and the menu would offer them back.
+    for (QWidget* box : TextEditors()) RidTextMenu(box);
+
     LoadShowTree();
+    FitTreeToNodeTexts();
     ShowListByData();
     ListRefreshing = false;
     FormLoaded = true;
@@ -246,7 +286,17 @@ void frmMain::Form_Load() {
 void frmMain::Form_ReLoad() {
     LoadFormLanguage(this);
     LoadShowTree();
+    FitTreeToNodeTexts();
     ShowListByData();
+}
+
+// The tree pane is never narrower than its longest node text: the splitter
+// moves right as far as that needs, never left.
+void frmMain::FitTreeToNodeTexts() {
+    const QAbstractItemView& view = *tvTreeView;
+    const int textPx = view.sizeHintForColumn(0) + 2 * tvTreeView->frameWidth();
+    const double needed = TwipsFromPixels(textPx);
+    if (needed > SplitterLeftTwips()) SizeControls(static_cast<float>(needed));
 }
 
 void frmMain::SetGridFixedFormat() {
@@ -261,7 +311,6 @@ void frmMain::SetGridFixedFormat() {
     MSFlexGrid1->SetColWidthTwips(GetShowCol(Col::Step), 700);
     MSFlexGrid1->SetColWidthTwips(GetShowCol(Col::OptSig), 1000);
     MSFlexGrid1->SetColWidthTwips(GetShowCol(Col::Open), 400);
-    MSFlexGrid1->SetColWidthTwips(kGridCols - 1, 0);
     MSFlexGrid1->SetColWidthTwips(GetShowCol(Col::Bandwidth), 1500);
     MSFlexGrid1->SetColWidthTwips(GetShowCol(Col::Unused), 0);
     MSFlexGrid1->SetColWidthTwips(GetShowCol(Col::Power), 1200);
@@ -302,6 +351,7 @@ void frmMain::Form_Unload() {
     const auto windows = QApplication::topLevelWidgets();
     for (auto it = windows.rbegin(); it != windows.rend(); ++it)
         if (auto* dialog = qobject_cast<QDialog*>(*it)) dialog->close();
+    for (QWidget* box : TextEditors()) UnRidTextMenu(box);
     if (!isMinimized()) StoreGeometry();
     // The decimal point was forced for this process only, so nothing outside
     // it needs putting back; a failed write of the flags file is silent.
@@ -316,9 +366,8 @@ void frmMain::closeEvent(QCloseEvent* event) {
 
 void frmMain::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    const int minPx = PixelsFromTwips(layout::kWindowMinWidth);
-    if (frameGeometry().width() < minPx) {
-        resize(minPx - (frameGeometry().width() - width()), height());
+    if (BelowMinimumWidth()) {
+        resize(PixelsFromTwips(layout::kWindowMinWidth) - (frameGeometry().width() - width()), height());
         return;  // the resize comes back here
     }
     SizeControls(static_cast<float>(SplitterLeftTwips()));
@@ -350,7 +399,7 @@ void frmMain::SizeControls(float x) {
     tvTreeView->setGeometry(Pixels(r.tree, shift));
     imgSplitter->setGeometry(Pixels(r.splitterStrip, shift));
     MSFlexGrid1->setGeometry(Pixels(r.grid, shift));
-    if (r.lastColumnWidth) MSFlexGrid1->SetColWidthTwips(kGridCols - 1, *r.lastColumnWidth);
+    Frame1->setGeometry(Pixels(layout::kHyperPanel, shift));
 }
 
 void frmMain::imgSplitter_MouseDown() {
@@ -389,6 +438,9 @@ void frmMain::MnuViewStatusBar_Click() {
 void frmMain::ApplyBarSwitches() {
     tbToolBar->setVisible(MnuViewToolBar->isChecked());
     sbStatusBar->setVisible(MnuViewStatusBar->isChecked());
+    // Qt moves the client area only when it next lays the window out; the
+    // controls are placed against where it will be, not where it was.
+    if (layout()) layout()->activate();
     SizeControls(static_cast<float>(SplitterLeftTwips()));
 }
 

@@ -195,6 +195,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     class RedrawSeam;
@@ -214,6 +215,10 @@ private:
     void CreateStatusBar();
     void UpdateClock();
     void ApplyBarSwitches();
+    void FitTreeToNodeTexts();
+    bool BelowMinimumWidth() const;
+    // The three in-cell text editors.
+    std::array<QWidget*, 3> TextEditors() const;
     void RestoreGeometry();
     void StoreGeometry();
     void SetGridFixedFormat();
@@ -245,6 +250,9 @@ private:
     void ListEditorChosen(CellEditor e, int index);
     void ShowToneCodeList(CellEditor typeEditor);
     bool EditorKey(CellEditor e, QKeyEvent* event);
+    // A key typed into the dropped-down list of a tone editor.
+    bool OpenListKey(CellEditor e, const QKeyEvent* event);
+    void MoveInList(CellEditor e, int arrow);
     bool StoreReceiveText();
     // Closes an open editor without storing: the data under it has been
     // replaced.

@@ -56,8 +56,8 @@ bool IsEnter(const QKeyEvent* e) { return e->key() == Qt::Key_Return || e->key()
 
 }  // namespace
 
-// Hands the keys typed into an editor to the window before the editor sees
-// them.
+// Hands the keys typed into an editor, or into the dropped-down list of a
+// tone editor, to the window before the editor or the list sees them.
 class frmMain::EditorKeys : public QObject {
 public:
     explicit EditorKeys(frmMain* window) : QObject(window), window_(window) {}
@@ -65,17 +65,25 @@ public:
         editors_[editor] = e;
         editor->installEventFilter(this);
     }
+    void WatchList(QWidget* list, CellEditor e) {
+        lists_[list] = e;
+        list->installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::KeyPress) return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (const auto list = lists_.find(watched); list != lists_.end())
+            return window_->OpenListKey(list->second, key);
         const auto it = editors_.find(watched);
-        return it != editors_.end() && window_->EditorKey(it->second, static_cast<QKeyEvent*>(event));
+        return it != editors_.end() && window_->EditorKey(it->second, key);
     }
 
 private:
     frmMain* window_;
     std::map<QObject*, CellEditor> editors_;
+    std::map<QObject*, CellEditor> lists_;
 };
 
 void frmMain::WireEditors(QWidget* central) {
@@ -99,10 +107,12 @@ void frmMain::WireEditors(QWidget* central) {
     for (auto e = static_cast<int>(CellEditor::TextFreRx); e <= static_cast<int>(CellEditor::ComboOptSig); ++e) {
         const auto editor = static_cast<CellEditor>(e);
         editorKeys_->Watch(EditorWidget(editor), editor);
-        if (auto* box = qobject_cast<platform::ComboBox*>(EditorWidget(editor)))
+        if (auto* box = qobject_cast<platform::ComboBox*>(EditorWidget(editor))) {
             // Only a selection the user makes is stored; the program's own
             // selections prime the list.
             connect(box, &QComboBox::activated, this, [this, editor](int index) { ListEditorChosen(editor, index); });
+            if (IsToneTypeEditor(editor) || IsToneCodeList(editor)) editorKeys_->WatchList(box->view(), editor);
+        }
     }
 
     connect(MSFlexGrid1, &ChannelGrid::DblClick, this, [this] { MSFlexGrid1_DblClick(0); });
@@ -347,9 +357,35 @@ bool frmMain::EditorKey(CellEditor e, QKeyEvent* event) {
         if (IsToneTypeEditor(e)) ShowToneCodeList(e);
         return true;
     }
-    if (DropsListDown(e, ArrowCode(event->key()))) {
+    const int arrow = ArrowCode(event->key());
+    if (DropsListDown(e, arrow)) {
+        // The arrow drops the list down and then moves in it, as it would in
+        // a list already open.
         static_cast<QComboBox*>(EditorWidget(e))->showPopup();
+        MoveInList(e, arrow);
         return true;
     }
     return false;
+}
+
+bool frmMain::OpenListKey(CellEditor e, const QKeyEvent* event) {
+    const int arrow = ArrowCode(event->key());
+    if (arrow == 0) return false;  // Enter, Escape, letters: the list's own
+    MoveInList(e, arrow);
+    return true;
+}
+
+// An arrow in a dropped-down tone list selects the next item and stores it at
+// once, as a click would; the list stays open, so a type is stored without
+// opening its code list.
+void frmMain::MoveInList(CellEditor e, int arrow) {
+    auto* box = static_cast<platform::ComboBox*>(EditorWidget(e));
+    // From the item the open list shows marked (other keys may have moved
+    // the mark without choosing).
+    const int from = box->view()->isVisible() ? box->view()->currentIndex().row() : box->ListIndex();
+    const int next = ArrowStep(from, box->ListCount(), arrow);
+    if (next == from && next == box->ListIndex()) return;
+    box->SetListIndex(next);
+    box->view()->setCurrentIndex(box->model()->index(next, box->modelColumn()));
+    ListEditorChosen(e, next);
 }
