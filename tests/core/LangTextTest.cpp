@@ -145,6 +145,7 @@ TEST(ShippedLanguageFiles, HoldEveryIdInBothLanguages) {
     const auto chinese = KeysOf(folder + "Tchinese.ini", "OTHER");
     EXPECT_EQ(english, chinese);
     EXPECT_EQ(KeysOf(folder + "english.ini", "MSG"), KeysOf(folder + "Tchinese.ini", "MSG"));
+    EXPECT_EQ(KeysOf(folder + "english.ini", "OPTION"), KeysOf(folder + "Tchinese.ini", "OPTION"));
     const auto used = IdsUsedInCode();
     EXPECT_TRUE(used.count("1503")) << "the scan of the sources finds the ids";
     for (const auto& id : used) {
@@ -153,6 +154,25 @@ TEST(ShippedLanguageFiles, HoldEveryIdInBothLanguages) {
     }
     for (const char* key : {"IsFirstRun", "Skin", "comPort", "Handshaking", "StopBit", "FactoryFres"})
         EXPECT_TRUE(platform::ReadProfileValue("language", key, folder + "mysetup.ini")) << key;
+}
+
+// A key written twice in one section is read as its first line only: the
+// second text would be dead and the two files could drift apart unseen.
+TEST(ShippedLanguageFiles, HoldEachKeyOnceASection) {
+    const std::string folder = std::string(KQ_SOURCE_DIR) + "/data/language/";
+    for (const char* file : {"english.ini", "Tchinese.ini"}) {
+        std::ifstream in(folder + file);
+        std::set<std::string> seen;
+        std::string line, current;
+        while (std::getline(in, line)) {
+            if (!line.empty() && line.front() == '[') {
+                current = line.substr(1, line.find(']') - 1);
+            } else if (line.find('=') != std::string::npos && line.front() != ';') {
+                const std::string key = current + "/" + line.substr(0, line.find('='));
+                EXPECT_TRUE(seen.insert(key).second) << file << ": " << key << " twice";
+            }
+        }
+    }
 }
 
 }  // namespace
