@@ -104,12 +104,6 @@ CellEditor ChainedCodeList(CellEditor typeEditor, int typeIndex) {
     }
 }
 
-RxText ClassifyRxText(std::string_view text) {
-    if (std::none_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return RxText::NoDigits;
-    return IsNumericText(text) ? RxText::Number : RxText::NotANumber;
-}
-
 TextKind TextKindOf(CellEditor e) { return e == CellEditor::TextName ? TextKind::Name : TextKind::Frequency; }
 
 bool TextEditorTakes(TextKind kind, char16_t c) {

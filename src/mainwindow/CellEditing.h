@@ -3,6 +3,7 @@
 // double-click or Enter on a cell opens, which field a list editor stores and
 // at which item it opens, what a typed receive frequency asks for, and which
 // keys and characters the text editors take.
+#include "core/ChannelTexts.h"
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -66,11 +67,6 @@ int ListIndexOf(const UFreData& ch, CellEditor e);
 // 1, DCS at 2, None for any other index.
 CellEditor ChainedCodeList(CellEditor typeEditor, int typeIndex);
 
-// What a typed receive frequency asks for. A text without any digit is a
-// request to empty the channel; a text with digits that does not read as a
-// number is a typing mistake, never a deletion.
-enum class RxText { NoDigits, Number, NotANumber };
-RxText ClassifyRxText(std::string_view text);
 
 // The text editors: the two frequency boxes and the name box.
 enum class TextKind { Frequency, Name };

@@ -70,12 +70,6 @@ std::string TransmitText(const std::string& rxText, const UFreData& ch) {
 
 }  // namespace
 
-const std::vector<std::string>& StepTexts() {
-    static const std::vector<std::string> steps = {"2.5K", "5K",  "6.25K", "10K", "12.5K",
-                                                   "15K",  "20K", "25K",   "30K", "50K"};
-    return steps;
-}
-
 std::vector<std::string> DCSLookupTexts() {
     std::vector<std::string> texts;
     texts.reserve(DCSCodeCount);
@@ -84,15 +78,6 @@ std::vector<std::string> DCSLookupTexts() {
 }
 
 std::vector<std::string> CTCSSLookupTexts() { return {CTCSSTones.begin(), CTCSSTones.end()}; }
-
-std::string FormatHashFiveDecimals(int64_t units) {
-    const bool negative = units < 0;
-    const int64_t u = std::llabs(units);
-    const int64_t whole = u / Fre::PerMHz;
-    std::string frac = std::to_string(u % Fre::PerMHz);
-    frac.insert(0, 5 - frac.size(), '0');
-    return (negative ? "-" : "") + (whole == 0 ? std::string() : std::to_string(whole)) + "." + frac;
-}
 
 std::string Latin1ToUtf8(std::string_view bytes) {
     std::string out;

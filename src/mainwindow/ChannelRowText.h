@@ -3,6 +3,7 @@
 // every logical column, from the record, the hidden lookup lists and the
 // language texts. Displaying never changes the record; out-of-range values
 // are corrected on the way, never stored.
+#include "core/ChannelTexts.h"
 #include <array>
 #include <string>
 #include <vector>
@@ -22,8 +23,6 @@ struct RowLookups {
     std::string powerHigh;
 };
 
-// The step texts at indexes 0..9.
-const std::vector<std::string>& StepTexts();
 // "000N".."777N".
 std::vector<std::string> DCSLookupTexts();
 // The 51 CTCSS tone texts.
@@ -43,9 +42,6 @@ inline constexpr std::array<Col, 9> kRowDataColumns = {Col::RxFre, Col::TxFre, C
 // cell then stays empty.
 RowTexts ChannelRowText(const UFreData& ch, const RowLookups& lookups);
 
-// A value formatted "#.00000": five decimals, no digit before the point
-// below 1, "-" in front of a negative value. `units` in 10 Hz.
-std::string FormatHashFiveDecimals(int64_t units);
 
 // A fixed-length text's bytes (one byte a character) as UTF-8.
 std::string Latin1ToUtf8(std::string_view bytes);
