@@ -1,9 +1,11 @@
 #include "platform/ui/Controls.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QVariant>
 
@@ -13,6 +15,34 @@ constexpr const char* kName = "kqName";
 constexpr const char* kIndex = "kqIndex";
 constexpr const char* kLangTag = "langTag";
 constexpr const char* kSavedMenuPolicy = "kqSavedMenuPolicy";
+constexpr const char* kIndexName = "kqControlIndex";
+
+// The controls of one form by name and index; a child of the form.
+class ControlIndexObject : public QObject {
+public:
+    explicit ControlIndexObject(QObject* form) : QObject(form) { setObjectName(kIndexName); }
+
+    static std::string Key(std::string_view name, int index) {
+        return std::string(name) + '#' + std::to_string(index);
+    }
+    void Add(QObject* control) { map_[Key(ControlName(control), ControlIndex(control))] = control; }
+    QObject* Find(std::string_view name, int index) const {
+        const auto it = map_.find(Key(name, index));
+        if (it == map_.end() || !it->second) return nullptr;
+        QObject* control = it->second;
+        // Renamed since it was indexed: the search decides.
+        if (ControlIndex(control) != index || ControlName(control) != name) return nullptr;
+        return control;
+    }
+
+private:
+    std::unordered_map<std::string, QPointer<QObject>> map_;
+};
+
+ControlIndexObject* IndexOf(const QObject* form) {
+    // The class has no meta-object of its own; its object name marks it.
+    return static_cast<ControlIndexObject*>(form->findChild<QObject*>(kIndexName, Qt::FindDirectChildrenOnly));
+}
 }  // namespace
 
 void SetControlName(QObject* object, std::string_view name, int index) {
@@ -32,6 +62,8 @@ int ControlIndex(const QObject* object) {
 }
 
 QObject* FindControl(const QObject* form, std::string_view name, int index) {
+    if (const ControlIndexObject* indexed = IndexOf(form))
+        if (QObject* control = indexed->Find(name, index)) return control;
     const QString qname = QString::fromUtf8(name.data(), qsizetype(name.size()));
     for (QObject* o : form->findChildren<QObject*>()) {
         if (o->property(kName).toString() == qname && ControlIndex(o) == index) return o;
@@ -48,6 +80,34 @@ QList<QObject*> ControlArray(const QObject* form, std::string_view name) {
         return ControlIndex(a) < ControlIndex(b);
     });
     return members;
+}
+
+void IndexControl(QObject* form, QObject* control) {
+    ControlIndexObject* indexed = IndexOf(form);
+    if (!indexed) indexed = new ControlIndexObject(form);
+    indexed->Add(control);
+}
+
+std::string MissingControlText(const QObject* form, std::string_view name, int index, const QObject* found,
+                               const char* wanted) {
+    std::string control(name);
+    if (index >= 0) control += "(" + std::to_string(index) + ")";
+    std::string formName = ControlName(form);
+    if (formName.empty()) formName = form->objectName().toStdString();
+    if (formName.empty()) formName = form->metaObject()->className();
+    if (!found) return "no control " + control + " on " + formName;
+    return control + " on " + formName + " is a " + found->metaObject()->className() + ", not a " + wanted;
+}
+
+bool FocusNextControl(QWidget* from) {
+    QWidget* window = from->window();
+    for (QWidget* w = from->nextInFocusChain(); w && w != from; w = w->nextInFocusChain()) {
+        if (w->window() != window || w->focusProxy() || !w->isEnabled()) continue;
+        if ((w->focusPolicy() & Qt::TabFocus) != Qt::TabFocus || !w->isVisibleTo(window)) continue;
+        w->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    return false;
 }
 
 QString LangTag(const QObject* object) { return object->property(kLangTag).toString(); }
