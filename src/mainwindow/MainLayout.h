@@ -4,14 +4,10 @@
 // drawn. Pure arithmetic, so the rules are tested without a window.
 #include <optional>
 
-inline constexpr int kTwipsPerPixel = 15;
+#include "platform/Twips.h"
 
-constexpr int TwipsFromPixels(int px) { return px * kTwipsPerPixel; }
-// Nearest whole pixel.
-constexpr int PixelsFromTwips(double twips) {
-    const double px = twips / kTwipsPerPixel;
-    return static_cast<int>(px < 0 ? px - 0.5 : px + 0.5);
-}
+using platform::PixelsFromTwips;
+using platform::TwipsFromPixels;
 
 namespace layout {
 
