@@ -46,6 +46,3 @@ RowTexts ChannelRowText(const UFreData& ch, const RowLookups& lookups);
 // A value formatted "#.00000": five decimals, no digit before the point
 // below 1, "-" in front of a negative value. `units` in 10 Hz.
 std::string FormatHashFiveDecimals(int64_t units);
-
-// A fixed-length text's bytes (one byte a character) as UTF-8.
-std::string Latin1ToUtf8(std::string_view bytes);

@@ -5,6 +5,7 @@
 #include <QSerialPort>
 
 #include "platform/SerialDevices.h"
+#include "platform/TextConvert.h"
 
 namespace platform {
 namespace {
@@ -61,7 +62,7 @@ bool QtSerialPort::Open() {
     }
 
     port_ = std::make_unique<QSerialPort>();
-    port_->setPortName(QString::fromStdString(path_));
+    port_->setPortName(QText(path_));
     const auto& s = Settings();
     port_->setBaudRate(s.baud);
     port_->setDataBits(static_cast<QSerialPort::DataBits>(s.dataBits));
@@ -71,7 +72,7 @@ bool QtSerialPort::Open() {
     if (!port_->open(QIODevice::ReadWrite)) {
         const int error = port_->error();
         const bool accessible = ::access(path_.c_str(), R_OK | W_OK) == 0;
-        SetLastError(OpenFailureText(path_, error, accessible, port_->errorString().toStdString()));
+        SetLastError(OpenFailureText(path_, error, accessible, Utf8(port_->errorString())));
         port_.reset();
         return false;
     }
@@ -107,7 +108,7 @@ bool QtSerialPort::Write(std::span<const uint8_t> bytes) {
     const auto written =
         port_->write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
     if (written != static_cast<qint64>(bytes.size())) {
-        SetLastError("cannot write to " + path_ + ": " + port_->errorString().toStdString());
+        SetLastError("cannot write to " + path_ + ": " + Utf8(port_->errorString()));
         return false;
     }
     return true;
@@ -137,7 +138,7 @@ void QtSerialPort::OnError(int error) {
     const bool dead = error == QSerialPort::ResourceError || error == QSerialPort::ReadError ||
                       error == QSerialPort::WriteError;
     if (!dead || !port_) return;
-    const auto detail = port_->errorString().toStdString();
+    const auto detail = Utf8(port_->errorString());
     // The device is gone: close it so that a later Open starts clean.
     const bool outer = !inSignal_;
     inSignal_ = true;

@@ -17,6 +17,7 @@
 #include "mainwindow/ColumnMap.h"
 #include "mainwindow/DialogLauncher.h"
 #include "mainwindow/ui/frmMain.h"
+#include "platform/TextConvert.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/TextBox.h"
@@ -37,9 +38,6 @@ public:
 private:
     int16_t saved_;
 };
-
-// A text box's text as the record's bytes, one character a byte.
-std::string Bytes(const QString& text) { return text.toLatin1().toStdString(); }
 
 // The old key codes of the arrow keys, 0 for any other key.
 int ArrowCode(int qtKey) {
@@ -250,7 +248,7 @@ bool frmMain::SaveOldData() {
         case CellEditor::TextFreTx:
         case CellEditor::TextName: {
             auto* box = static_cast<platform::TextBox*>(EditorWidget(open));
-            const std::string text = Bytes(box->text());
+            const std::string text = platform::TextBytes(box->text());
             // Hidden first: a warning shown while storing must not find it
             // open and store it twice.
             box->hide();
@@ -272,7 +270,7 @@ bool frmMain::SaveOldData() {
 }
 
 bool frmMain::StoreReceiveText() {
-    const std::string text = Bytes(TextFreRx->text());
+    const std::string text = platform::TextBytes(TextFreRx->text());
     if (GridEditCol != GetShowCol(Col::RxFre)) {
         TextFreRx->hide();
         return true;

@@ -17,6 +17,7 @@
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DialogHelpers.h"
+#include "platform/ui/Lang.h"
 
 namespace {
 
@@ -62,7 +63,7 @@ int WidthForItems(const QComboBox& box) {
     return box.style()->sizeFromContents(QStyle::CT_ComboBox, &opt, QSize(text, box.height()), &box).width();
 }
 
-QString Lang(int16_t id) { return QString::fromStdString(GetLangText(id)); }
+using platform::Lang;
 
 void SetItems(platform::ComboBox& box, std::initializer_list<std::string> items) {
     int i = 0;

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QVariant>
 
+#include "platform/TextConvert.h"
+
 namespace platform {
 namespace {
 constexpr const char* kName = "kqName";
@@ -46,14 +48,14 @@ ControlIndexObject* IndexOf(const QObject* form) {
 }  // namespace
 
 void SetControlName(QObject* object, std::string_view name, int index) {
-    const QString qname = QString::fromUtf8(name.data(), qsizetype(name.size()));
+    const QString qname = QText(name);
     object->setProperty(kName, qname);
     object->setProperty(kIndex, index);
     object->setObjectName(index < 0 ? qname : qname + "_" + QString::number(index));
 }
 
 std::string ControlName(const QObject* object) {
-    return object->property(kName).toString().toStdString();
+    return Utf8(object->property(kName).toString());
 }
 
 int ControlIndex(const QObject* object) {
@@ -64,7 +66,7 @@ int ControlIndex(const QObject* object) {
 QObject* FindControl(const QObject* form, std::string_view name, int index) {
     if (const ControlIndexObject* indexed = IndexOf(form))
         if (QObject* control = indexed->Find(name, index)) return control;
-    const QString qname = QString::fromUtf8(name.data(), qsizetype(name.size()));
+    const QString qname = QText(name);
     for (QObject* o : form->findChildren<QObject*>()) {
         if (o->property(kName).toString() == qname && ControlIndex(o) == index) return o;
     }
@@ -72,7 +74,7 @@ QObject* FindControl(const QObject* form, std::string_view name, int index) {
 }
 
 QList<QObject*> ControlArray(const QObject* form, std::string_view name) {
-    const QString qname = QString::fromUtf8(name.data(), qsizetype(name.size()));
+    const QString qname = QText(name);
     QList<QObject*> members;
     for (QObject* o : form->findChildren<QObject*>())
         if (o->property(kName).toString() == qname) members.append(o);
@@ -93,7 +95,7 @@ std::string MissingControlText(const QObject* form, std::string_view name, int i
     std::string control(name);
     if (index >= 0) control += "(" + std::to_string(index) + ")";
     std::string formName = ControlName(form);
-    if (formName.empty()) formName = form->objectName().toStdString();
+    if (formName.empty()) formName = Utf8(form->objectName());
     if (formName.empty()) formName = form->metaObject()->className();
     if (!found) return "no control " + control + " on " + formName;
     return control + " on " + formName + " is a " + found->metaObject()->className() + ", not a " + wanted;
@@ -136,7 +138,7 @@ QPushButton* NewCommandButton(QWidget* parent, std::string_view name, int index)
 
 void SetButtonCaption(const QObject* form, std::string_view name, const std::string& caption) {
     if (auto* button = Control<QAbstractButton>(form, name))
-        button->setText(QString::fromStdString(caption));
+        button->setText(QText(caption));
 }
 
 }  // namespace platform
