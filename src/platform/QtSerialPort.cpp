@@ -4,6 +4,7 @@
 
 #include <QSerialPort>
 
+#include "platform/Guard.h"
 #include "platform/SerialDevices.h"
 #include "platform/TextConvert.h"
 
@@ -77,9 +78,13 @@ bool QtSerialPort::Open() {
         return false;
     }
     ResetInput();
-    QObject::connect(port_.get(), &QSerialPort::readyRead, port_.get(), [this] { OnReadyRead(); });
-    QObject::connect(port_.get(), &QSerialPort::errorOccurred, port_.get(),
-                     [this](QSerialPort::SerialPortError e) { OnError(e); });
+    // The receive event of the main window's serial control: what the session
+    // does with it runs guarded, as every event handler does.
+    QObject::connect(port_.get(), &QSerialPort::readyRead, port_.get(),
+                     [this] { RunGuarded("MSComm1_OnComm", [this] { OnReadyRead(); }); });
+    QObject::connect(port_.get(), &QSerialPort::errorOccurred, port_.get(), [this](QSerialPort::SerialPortError e) {
+        RunGuarded("MSComm1_OnComm", [this, e] { OnError(e); });
+    });
     return true;
 }
 

@@ -20,6 +20,7 @@
 #include "platform/TextConvert.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Controls.h"
+#include "platform/ui/GuardedSlots.h"
 #include "platform/ui/TextBox.h"
 
 namespace {
@@ -100,13 +101,17 @@ void frmMain::WireEditors(QWidget* central) {
         if (auto* box = qobject_cast<platform::ComboBox*>(EditorWidget(editor)))
             // Only a selection the user makes is stored; the program's own
             // selections prime the list.
-            connect(box, &QComboBox::activated, this, [this, editor](int index) { ListEditorChosen(editor, index); });
+            platform::OnEvent(box, &QComboBox::activated, this, "ListEditorChosen",
+                              [this, editor](int index) { ListEditorChosen(editor, index); });
     }
 
-    connect(MSFlexGrid1, &ChannelGrid::DblClick, this, [this] { MSFlexGrid1_DblClick(0); });
-    connect(MSFlexGrid1, &ChannelGrid::KeyPress, this, [this](int key) { MSFlexGrid1_KeyPress(0, key); });
-    connect(MSFlexGrid1, &ChannelGrid::EnterCell, this, [this] { MSFlexGrid1_EnterCell(0); });
-    connect(MSFlexGrid1, &ChannelGrid::Click, this, [this] { MSFlexGrid1_Click(0); });
+    platform::OnEvent(MSFlexGrid1, &ChannelGrid::DblClick, this, "MSFlexGrid1_DblClick",
+                      [this] { MSFlexGrid1_DblClick(0); });
+    platform::OnEvent(MSFlexGrid1, &ChannelGrid::KeyPress, this, "MSFlexGrid1_KeyPress",
+                      [this](int key) { MSFlexGrid1_KeyPress(0, key); });
+    platform::OnEvent(MSFlexGrid1, &ChannelGrid::EnterCell, this, "MSFlexGrid1_EnterCell",
+                      [this] { MSFlexGrid1_EnterCell(0); });
+    platform::OnEvent(MSFlexGrid1, &ChannelGrid::Click, this, "MSFlexGrid1_Click", [this] { MSFlexGrid1_Click(0); });
 }
 
 QWidget* frmMain::EditorWidget(CellEditor e) const {

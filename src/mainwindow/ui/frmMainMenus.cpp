@@ -20,6 +20,7 @@
 #include "mainwindow/DialogLauncher.h"
 #include "mainwindow/ui/frmMain.h"
 #include "platform/ui/Controls.h"
+#include "platform/ui/GuardedSlots.h"
 #include "platform/ProgramFolder.h"
 #include "platform/TextConvert.h"
 
@@ -92,7 +93,8 @@ void frmMain::CreateMenus() {
         platform::SetLangTag(item, e.caption);
         if (!e.shortcut.empty()) item->setShortcut(QKeySequence(platform::QText(e.shortcut)));
         parent->addAction(item);
-        connect(item, &QAction::triggered, this, [this, command = e.command] { RunCommand(command); });
+        platform::OnEvent(item, &QAction::triggered, this, std::string(e.name) + "_Click",
+                          [this, command = e.command] { RunCommand(command); });
     }
 }
 
@@ -112,7 +114,8 @@ void frmMain::CreateToolBarButtons() {
         // The tip holds its language number until the window localises it.
         button->setToolTip(e.tip ? QString::number(e.tip) : QString());
         tbToolBar->addAction(button);
-        connect(button, &QAction::triggered, this, [this, key = e.key] { tbToolBar_ButtonClick(key); });
+        platform::OnEvent(button, &QAction::triggered, this, "tbToolBar_ButtonClick",
+                          [this, key = e.key] { tbToolBar_ButtonClick(key); });
     }
 }
 
