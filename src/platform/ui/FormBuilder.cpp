@@ -173,17 +173,17 @@ void Place(QWidget* control, const ControlRow& row) {
 
 }  // namespace
 
-void BuildForm(QWidget& form, const FormSpec& spec, std::span<const ControlRow> rows) {
-    if (!spec.name.empty()) SetControlName(&form, spec.name);
-    if (spec.caption.id != 0) SetLangTag(&form, spec.caption.id);
-    if (spec.caption.id != 0 || !spec.caption.literal.empty()) form.setWindowTitle(CaptionText(spec.caption));
-    if (!spec.font.empty() || spec.fontPoints > 0) {
+void BuildForm(QWidget& form, const FormDesign& design, std::span<const ControlRow> rows) {
+    if (!design.name.empty()) SetControlName(&form, design.name);
+    if (design.caption.id != 0) SetLangTag(&form, design.caption.id);
+    if (design.caption.id != 0 || !design.caption.literal.empty()) form.setWindowTitle(CaptionText(design.caption));
+    if (!design.font.empty() || design.fontPoints > 0) {
         QFont font = form.font();
-        if (!spec.font.empty()) font.setFamily(QText(spec.font));
-        if (spec.fontPoints > 0) font.setPointSize(spec.fontPoints);
+        if (!design.font.empty()) font.setFamily(QText(design.font));
+        if (design.fontPoints > 0) font.setPointSize(design.fontPoints);
         form.setFont(font);
     }
-    if (spec.width > 0 && spec.height > 0) form.setFixedSize(PixelsFromTwips(spec.width), PixelsFromTwips(spec.height));
+    if (design.width > 0 && design.height > 0) form.setFixedSize(PixelsFromTwips(design.width), PixelsFromTwips(design.height));
 
     std::vector<std::pair<int, QWidget*>> tabbed;
     for (const ControlRow& row : rows) {
@@ -204,7 +204,7 @@ void BuildForm(QWidget& form, const FormSpec& spec, std::span<const ControlRow> 
     std::stable_sort(tabbed.begin(), tabbed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < tabbed.size(); ++i) QWidget::setTabOrder(tabbed[i - 1].second, tabbed[i].second);
 
-    if (spec.enterMovesFocus) InstallEnterMovesFocus(form);
+    if (design.enterMovesFocus) InstallEnterMovesFocus(form);
     PlaceLabels(form);
 }
 

@@ -133,7 +133,7 @@ constexpr ControlRow Row(Kind kind, std::string_view name, int index = -1) {
     return r;
 }
 
-struct FormSpec {
+struct FormDesign {
     std::string_view name;
     Caption caption;
     // Client area in twips; 0: the form sizes itself.
@@ -142,31 +142,31 @@ struct FormSpec {
     int fontPoints = 0;
     bool enterMovesFocus = true;
 
-    constexpr FormSpec Text(int id) const {
-        FormSpec f = *this;
+    constexpr FormDesign Text(int id) const {
+        FormDesign f = *this;
         f.caption = {id, {}};
         return f;
     }
-    constexpr FormSpec Size(int w, int h) const {
-        FormSpec f = *this;
+    constexpr FormDesign Size(int w, int h) const {
+        FormDesign f = *this;
         f.width = w, f.height = h;
         return f;
     }
-    constexpr FormSpec Font(std::string_view family, int points) const {
-        FormSpec f = *this;
+    constexpr FormDesign Font(std::string_view family, int points) const {
+        FormDesign f = *this;
         f.font = family, f.fontPoints = points;
         return f;
     }
     // Enter keeps its usual meaning: it presses the form's default button.
-    constexpr FormSpec EnterPressesDefault() const {
-        FormSpec f = *this;
+    constexpr FormDesign EnterPressesDefault() const {
+        FormDesign f = *this;
         f.enterMovesFocus = false;
         return f;
     }
 };
 
-constexpr FormSpec Form(std::string_view name) {
-    FormSpec f;
+constexpr FormDesign Form(std::string_view name) {
+    FormDesign f;
     f.name = name;
     return f;
 }
@@ -174,7 +174,7 @@ constexpr FormSpec Form(std::string_view name) {
 // Names the form and creates the rows' controls in table order (a
 // container's row comes before the rows it holds). A table that names a
 // container it does not hold throws ControlNotFound.
-void BuildForm(QWidget& form, const FormSpec& spec, std::span<const ControlRow> rows);
+void BuildForm(QWidget& form, const FormDesign& design, std::span<const ControlRow> rows);
 
 // Enter (Return or keypad Enter) that no control of `form` uses itself moves
 // the focus to the next control and is discarded. Once per form.
