@@ -27,18 +27,24 @@ public:
     static std::string Key(std::string_view name, int index) {
         return std::string(name) + '#' + std::to_string(index);
     }
-    void Add(QObject* control) { map_[Key(ControlName(control), ControlIndex(control))] = control; }
+    void Add(QObject* control) {
+        map_[Key(ControlName(control), ControlIndex(control))] = {control, control->objectName()};
+    }
     QObject* Find(std::string_view name, int index) const {
         const auto it = map_.find(Key(name, index));
-        if (it == map_.end() || !it->second) return nullptr;
-        QObject* control = it->second;
-        // Renamed since it was indexed: the search decides.
-        if (ControlIndex(control) != index || ControlName(control) != name) return nullptr;
-        return control;
+        if (it == map_.end() || !it->second.control) return nullptr;
+        // Named again since it was indexed (SetControlName sets the object
+        // name too): the search decides.
+        if (it->second.control->objectName() != it->second.objectName) return nullptr;
+        return it->second.control;
     }
 
 private:
-    std::unordered_map<std::string, QPointer<QObject>> map_;
+    struct Entry {
+        QPointer<QObject> control;
+        QString objectName;
+    };
+    std::unordered_map<std::string, Entry> map_;
 };
 
 ControlIndexObject* IndexOf(const QObject* form) {
