@@ -41,5 +41,14 @@ struct FixStr {
     // One NUL followed by blanks: the form an empty field takes in the defaults.
     static FixStr NulText() { return Of(std::string_view("\0", 1)); }
 
+    // Stores the text as the dialogs store a typed one: a text shorter than
+    // the field is followed by one NUL and then blanks; a text that fills the
+    // field has no NUL; a longer one is cut.
+    FixStr& SetNulEnded(std::string_view text) {
+        *this = text;
+        if (text.size() < N) bytes[text.size()] = 0;
+        return *this;
+    }
+
     bool operator==(const FixStr&) const = default;
 };

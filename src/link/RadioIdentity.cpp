@@ -4,23 +4,9 @@
 #include "core/StartupState.h"
 #include "core/TextCodec.h"
 #include "platform/Prompts.h"
+#include "platform/TextConvert.h"
 
 namespace {
-
-// Bytes from the radio are one character each (Latin-1); message texts are
-// UTF-8.
-std::string Latin1ToUtf8(std::string_view bytes) {
-    std::string out;
-    for (unsigned char c : bytes) {
-        if (c < 0x80) {
-            out.push_back(static_cast<char>(c));
-        } else {
-            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        }
-    }
-    return out;
-}
 
 // Identification reply, offsets behind the echo.
 struct IdentifyView {
@@ -82,13 +68,13 @@ bool CheckRadioIdentity(bool writing) {
     if (RadioModel != kPcModelCode || RadioVersion != kPcVersion) {
         if (!IsModelOK(kPcModelCode, RadioModel)) {
             platform::MsgBox("Model type is wrong. \r\nPC is " + GetModelName(kPcModelCode) +
-                                 "\r\nRadio is " + Latin1ToUtf8(GetModelName(RadioModel)),
+                                 "\r\nRadio is " + platform::BytesToUtf8(GetModelName(RadioModel)),
                              Buttons::Ok);
             failed = true;
         } else if (!IsVersionOK(kPcVersion, RadioVersion)) {
             // The text asks, but the box offers only OK: nothing is overwritten.
             platform::MsgBox("Version is wrong. Overwrite?\r\nPC is " + std::string(kPcVersion) +
-                                 "\r\nRadio is " + Latin1ToUtf8(RadioVersion),
+                                 "\r\nRadio is " + platform::BytesToUtf8(RadioVersion),
                              Buttons::Ok);
             failed = true;
         }

@@ -7,6 +7,7 @@
 #include "core/NumericText.h"
 #include "core/TextCodec.h"
 #include "core/ToneCodec.h"
+#include "platform/TextConvert.h"
 
 namespace {
 
@@ -79,21 +80,6 @@ std::vector<std::string> DCSLookupTexts() {
 
 std::vector<std::string> CTCSSLookupTexts() { return {CTCSSTones.begin(), CTCSSTones.end()}; }
 
-std::string Latin1ToUtf8(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size());
-    for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x80) {
-            out += c;
-        } else {
-            out += static_cast<char>(0xC0 | (b >> 6));
-            out += static_cast<char>(0x80 | (b & 0x3F));
-        }
-    }
-    return out;
-}
-
 RowTexts ChannelRowText(const UFreData& ch, const RowLookups& lk) {
     RowTexts t;
     const std::string rxCode = ch.RxFre.value();
@@ -104,7 +90,7 @@ RowTexts ChannelRowText(const UFreData& ch, const RowLookups& lk) {
     auto at = [&t](Col c) -> std::string& { return t[static_cast<std::size_t>(c)]; };
     at(Col::RxFre) = rx;
     at(Col::TxFre) = TransmitText(rx, ch);
-    at(Col::Name) = Latin1ToUtf8(ch.CHName.value());
+    at(Col::Name) = platform::BytesToUtf8(ch.CHName.value());
     at(Col::Step) = Item(lk.steps, ch.StepIndex);
     at(Col::Bandwidth) = BandwidthText(ch.Bandwidth);
     at(Col::Power) = PowerText(ch.TxPower, lk);

@@ -42,6 +42,3 @@ inline constexpr std::array<Col, 9> kRowDataColumns = {Col::RxFre, Col::TxFre, C
 // cell then stays empty.
 RowTexts ChannelRowText(const UFreData& ch, const RowLookups& lookups);
 
-
-// A fixed-length text's bytes (one byte a character) as UTF-8.
-std::string Latin1ToUtf8(std::string_view bytes);

@@ -3,14 +3,10 @@
 // and the channel grid, in twips (1/1440 inch) as the window's layout was
 // drawn. Pure arithmetic, so the rules are tested without a window.
 
-inline constexpr int kTwipsPerPixel = 15;
+#include "platform/Twips.h"
 
-constexpr int TwipsFromPixels(int px) { return px * kTwipsPerPixel; }
-// Nearest whole pixel.
-constexpr int PixelsFromTwips(double twips) {
-    const double px = twips / kTwipsPerPixel;
-    return static_cast<int>(px < 0 ? px - 0.5 : px + 0.5);
-}
+using platform::PixelsFromTwips;
+using platform::TwipsFromPixels;
 
 namespace layout {
 

@@ -6,6 +6,8 @@
 #include <QLocale>
 #include <QTime>
 
+#include "platform/TextConvert.h"
+
 namespace platform {
 
 std::string_view PosixLocaleName() {
@@ -32,7 +34,7 @@ namespace {
 std::string ShortTimeIn(const QLocale& locale, int hour, int minute, int second) {
     QString pattern = locale.timeFormat(QLocale::ShortFormat);
     pattern.replace(QLatin1Char('B'), QStringLiteral("AP"));
-    return locale.toString(QTime(hour, minute, second), pattern).toStdString();
+    return Utf8(locale.toString(QTime(hour, minute, second), pattern));
 }
 }  // namespace
 
@@ -41,8 +43,7 @@ std::string ShortTimeText(int hour, int minute, int second) {
 }
 
 std::string ShortTimeText(std::string_view localeName, int hour, int minute, int second) {
-    return ShortTimeIn(QLocale(QString::fromUtf8(localeName.data(), static_cast<int>(localeName.size()))),
-                       hour, minute, second);
+    return ShortTimeIn(QLocale(QText(localeName)), hour, minute, second);
 }
 
 void ForceDecimalPoint() {

@@ -4,7 +4,9 @@
 
 #include <QSerialPort>
 
+#include "platform/Guard.h"
 #include "platform/SerialDevices.h"
+#include "platform/TextConvert.h"
 
 namespace platform {
 namespace {
@@ -65,7 +67,7 @@ bool QtSerialPort::Open() {
     }
 
     port_ = std::make_unique<QSerialPort>();
-    port_->setPortName(QString::fromStdString(path_));
+    port_->setPortName(QText(path_));
     const auto& s = Settings();
     port_->setBaudRate(s.baud);
     port_->setDataBits(static_cast<QSerialPort::DataBits>(s.dataBits));
@@ -75,14 +77,18 @@ bool QtSerialPort::Open() {
     if (!port_->open(QIODevice::ReadWrite)) {
         const int error = port_->error();
         const bool accessible = ::access(path_.c_str(), R_OK | W_OK) == 0;
-        SetLastError(OpenFailureText(path_, error, accessible, port_->errorString().toStdString()));
+        SetLastError(OpenFailureText(path_, error, accessible, Utf8(port_->errorString())));
         port_.reset();
         return false;
     }
     ResetInput();
-    QObject::connect(port_.get(), &QSerialPort::readyRead, port_.get(), [this] { OnReadyRead(); });
-    QObject::connect(port_.get(), &QSerialPort::errorOccurred, port_.get(),
-                     [this](QSerialPort::SerialPortError e) { OnError(e); });
+    // The receive event of the main window's serial control: what the session
+    // does with it runs guarded, as every event handler does.
+    QObject::connect(port_.get(), &QSerialPort::readyRead, port_.get(),
+                     [this] { RunGuarded("MSComm1_OnComm", [this] { OnReadyRead(); }); });
+    QObject::connect(port_.get(), &QSerialPort::errorOccurred, port_.get(), [this](QSerialPort::SerialPortError e) {
+        RunGuarded("MSComm1_OnComm", [this, e] { OnError(e); });
+    });
     return true;
 }
 
@@ -111,7 +117,7 @@ bool QtSerialPort::Write(std::span<const uint8_t> bytes) {
     const auto written =
         port_->write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
     if (written != static_cast<qint64>(bytes.size())) {
-        SetLastError("cannot write to " + path_ + ": " + port_->errorString().toStdString());
+        SetLastError("cannot write to " + path_ + ": " + Utf8(port_->errorString()));
         return false;
     }
     return true;
@@ -141,7 +147,7 @@ void QtSerialPort::OnError(int error) {
     const bool dead = error == QSerialPort::ResourceError || error == QSerialPort::ReadError ||
                       error == QSerialPort::WriteError;
     if (!dead || !port_) return;
-    const std::string lost = LostPortText(path_, error, port_->errorString().toStdString());
+    const std::string lost = LostPortText(path_, error, Utf8(port_->errorString()));
     // The device is gone: close it so that a later Open starts clean.
     const bool outer = !inSignal_;
     inSignal_ = true;

@@ -2,11 +2,16 @@
 
 #include <QTimer>
 
+#include "platform/Guard.h"
+
 namespace platform {
 
 QtReplyTimer::QtReplyTimer(int intervalMs) : timer_(std::make_unique<QTimer>()) {
     timer_->setInterval(intervalMs);
-    QObject::connect(timer_.get(), &QTimer::timeout, timer_.get(), [this] { Tick(); });
+    // The main window's reply timer; its tick runs guarded, as every event
+    // handler does.
+    QObject::connect(timer_.get(), &QTimer::timeout, timer_.get(),
+                     [this] { RunGuarded("WaitTimer_Timer", [this] { Tick(); }); });
 }
 
 QtReplyTimer::~QtReplyTimer() = default;

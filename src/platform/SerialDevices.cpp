@@ -9,6 +9,8 @@
 
 #include <QSerialPortInfo>
 
+#include "platform/TextConvert.h"
+
 namespace platform {
 namespace {
 
@@ -122,7 +124,7 @@ std::vector<SerialDevice> ListSerialDevices() {
     std::vector<std::string> paths;
     if (opt.useSystemPorts) {
         for (const auto& info : QSerialPortInfo::availablePorts())
-            paths.push_back(info.systemLocation().toStdString());
+            paths.push_back(Utf8(info.systemLocation()));
     }
     std::error_code ec;
     for (std::filesystem::directory_iterator it(opt.deviceFolder, ec), end; !ec && it != end;

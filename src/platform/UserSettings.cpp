@@ -5,29 +5,29 @@
 #include <QSettings>
 #include <QString>
 
+#include "platform/TextConvert.h"
+
 namespace platform {
 namespace {
 
 UserSettingsStore* g_store = nullptr;
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
-QString SettingKey(std::string_view section, std::string_view key) { return Q(section) + "/" + Q(key); }
+QString SettingKey(std::string_view section, std::string_view key) { return QText(section) + "/" + QText(key); }
 
 }  // namespace
 
 std::string SystemUserSettings::GetSetting(std::string_view app, std::string_view section, std::string_view key,
                                            std::string_view fallback) {
-    QSettings settings(Q(app), Q(app));
+    QSettings settings(QText(app), QText(app));
     const QVariant v = settings.value(SettingKey(section, key));
     if (!v.isValid()) return std::string(fallback);
-    return v.toString().toStdString();
+    return Utf8(v.toString());
 }
 
 void SystemUserSettings::SaveSetting(std::string_view app, std::string_view section, std::string_view key,
                                      std::string_view value) {
-    QSettings settings(Q(app), Q(app));
-    settings.setValue(SettingKey(section, key), Q(value));
+    QSettings settings(QText(app), QText(app));
+    settings.setValue(SettingKey(section, key), QText(value));
 }
 
 std::string MemoryUserSettings::GetSetting(std::string_view app, std::string_view section, std::string_view key,

@@ -123,8 +123,9 @@ std::set<std::string> KeysOf(const std::string& path, const std::string& section
 }
 
 std::set<std::string> IdsUsedInCode() {
-    // GetLangText(123), SetLangTag(x, 123) and GetMsgText("9001") calls.
-    const std::regex call(R"((GetLangText|SetLangTag\([^,()]+,)\s*\(?\s*(\d+)\s*\))");
+    // GetLangText(123), Lang(123), SetLangTag(x, 123) calls and the
+    // captions of control tables and forms (.Text(123)).
+    const std::regex call(R"((GetLangText|\bLang|\.Text|SetLangTag\([^,()]+,)\s*\(?\s*(\d+)\s*\))");
     std::set<std::string> ids;
     for (const auto& entry :
          std::filesystem::recursive_directory_iterator(std::string(KQ_SOURCE_DIR) + "/src")) {
@@ -132,7 +133,8 @@ std::set<std::string> IdsUsedInCode() {
         std::ifstream in(entry.path());
         std::stringstream text;
         text << in.rdbuf();
-        const std::string s = text.str();
+        // Examples in comments ask for nothing.
+        const std::string s = std::regex_replace(text.str(), std::regex("//[^\n]*"), "");
         for (std::sregex_iterator m(s.begin(), s.end(), call), end; m != end; ++m)
             ids.insert((*m)[2]);
     }

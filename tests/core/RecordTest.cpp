@@ -39,6 +39,28 @@ TEST(FixStr, AssignmentPadsWithBlanksAndCuts) {
     EXPECT_NE(FixStr<5>::Of(""), FixStr<5>{});                    // blanks are not NULs
 }
 
+TEST(FixStr, TypedTextIsEndedByOneNulThenBlanks) {
+    struct Case {
+        const char* name;
+        std::string text;
+        std::string raw;
+    };
+    const Case cases[] = {
+        {"empty: the NUL text", "", "\0    "s},
+        {"shorter", "AB", "AB\0  "s},
+        {"one short", "ABCD", "ABCD\0"s},
+        {"fills the field: no NUL", "ABCDE", "ABCDE"},
+        {"longer: cut", "ABCDEFG", "ABCDE"},
+    };
+    for (const auto& c : cases) {
+        FixStr<5> f = FixStr<5>::Of("zzzzz");
+        f.SetNulEnded(c.text);
+        EXPECT_EQ(f.raw(), c.raw) << c.name;
+        EXPECT_EQ(f.value(), c.text.substr(0, 5)) << c.name;
+    }
+    EXPECT_EQ(FixStr<5>{}.SetNulEnded(""), FixStr<5>::NulText());
+}
+
 TEST(BasedArray, ReachedOnlyByTheListsOwnNumbers) {
     Tone2Data t;
     t.Tone2List[1].EmptyFlag = 7;

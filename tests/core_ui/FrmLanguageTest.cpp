@@ -16,6 +16,8 @@
 
 namespace {
 
+platform::ComboBox* Combo1(FrmLanguage& dialog) { return platform::Ctl<platform::ComboBox>(&dialog, "Combo1"); }
+
 class LanguageDialog : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -44,11 +46,11 @@ TEST_F(LanguageDialog, OkSwitchesTheLanguageAndReloadsTheMainWindow) {
     EXPECT_EQ(dialog.windowTitle(), "Language");
     EXPECT_EQ(platform::Control<QLabel>(&dialog, "Label1")->text(), "Language");
     EXPECT_EQ(platform::Control<QPushButton>(&dialog, "CommandOK")->text(), "OK");
-    ASSERT_EQ(dialog.Combo1()->ListCount(), 2);
-    EXPECT_EQ(dialog.Combo1()->List(1), "Chinese");
-    EXPECT_EQ(dialog.Combo1()->ListIndex(), 0) << "the current language is selected";
+    ASSERT_EQ(Combo1(dialog)->ListCount(), 2);
+    EXPECT_EQ(Combo1(dialog)->List(1), "Chinese");
+    EXPECT_EQ(Combo1(dialog)->ListIndex(), 0) << "the current language is selected";
 
-    dialog.Combo1()->SetListIndex(1);
+    Combo1(dialog)->SetListIndex(1);
     dialog.CommandOK_Click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(LangIndex, 2);
@@ -59,12 +61,12 @@ TEST_F(LanguageDialog, OkSwitchesTheLanguageAndReloadsTheMainWindow) {
     FrmLanguage again;  // the next dialog opens in Chinese
     EXPECT_EQ(again.windowTitle(), "語言");
     EXPECT_EQ(platform::Control<QPushButton>(&again, "CommandCancel")->text(), "Cancel");
-    EXPECT_EQ(again.Combo1()->ListIndex(), 1);
+    EXPECT_EQ(Combo1(again)->ListIndex(), 1);
 }
 
 TEST_F(LanguageDialog, CancelChangesNothing) {
     FrmLanguage dialog;
-    dialog.Combo1()->SetListIndex(1);
+    Combo1(dialog)->SetListIndex(1);
     dialog.CommandCancel_Click();
     EXPECT_EQ(LangIndex, 1);
     EXPECT_EQ(LangFilePath, "language/english.ini");
@@ -74,7 +76,7 @@ TEST_F(LanguageDialog, CancelChangesNothing) {
 TEST_F(LanguageDialog, WorksBeforeTheMainWindowExists) {
     installed_.reset();
     FrmLanguage dialog;
-    dialog.Combo1()->SetListIndex(1);
+    Combo1(dialog)->SetListIndex(1);
     dialog.CommandOK_Click();
     EXPECT_EQ(LangIndex, 2);
 }

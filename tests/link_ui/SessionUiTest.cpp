@@ -14,6 +14,7 @@
 #include <random>
 #include <thread>
 
+#include "KeyPresses.h"
 #include "ProgramSandbox.h"
 #include "ScriptedPrompts.h"
 #include "core/BandPlan.h"
@@ -164,6 +165,19 @@ TEST_F(SessionUiTest, PasswordDialog) {
         form.CommandCancel_Click();
         EXPECT_FALSE(PassWordEntered);
         EXPECT_EQ(InputPassWord, " X");
+    }
+    {
+        // Enter in the box presses OK.
+        FrmPassWord form;
+        form.show();
+        QApplication::setActiveWindow(&form);
+        auto* box = platform::Control<platform::TextBox>(&form, "Text1");
+        box->setFocus();
+        box->setText("77");
+        Key(box, Qt::Key_Return, Qt::NoModifier, "\r");
+        EXPECT_TRUE(PassWordEntered);
+        EXPECT_EQ(InputPassWord, "77");
+        EXPECT_EQ(form.result(), QDialog::Accepted);
     }
 }
 

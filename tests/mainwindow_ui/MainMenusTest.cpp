@@ -342,7 +342,7 @@ TEST_F(MainMenus, ALanguageSwitchRelocalisesMenusTreeAndGridAndKeepsTheView) {
     Item("mnuEditCH_Hyper2")->trigger();
     SetDialogOpener(DialogId::Language, [] {
         FrmLanguage dialog;
-        dialog.Combo1()->SetListIndex(1);
+        platform::Ctl<platform::ComboBox>(&dialog, "Combo1")->SetListIndex(1);
         dialog.CommandOK_Click();
     });
     Item("MnuSetLanguage")->trigger();
@@ -537,10 +537,10 @@ TEST_F(BandPlanDialog, TheSamePlanChangesNothingAndCancelKeepsTheData) {
     AddDefaultFreData(50, "145.00000", 0, 0);
     Open();
     FrmModel dialog;
-    EXPECT_EQ(dialog.Combo1(0)->Text(), "KQ-314");
-    EXPECT_FALSE(dialog.Combo1(0)->isEnabled());
-    EXPECT_EQ(dialog.Combo1(1)->Text(), "Band 1");
-    EXPECT_EQ(S(dialog.Text1()->toPlainText()), [] {
+    EXPECT_EQ(platform::Ctl<platform::ComboBox>(&dialog, "Combo1", 0)->Text(), "KQ-314");
+    EXPECT_FALSE(platform::Ctl<platform::ComboBox>(&dialog, "Combo1", 0)->isEnabled());
+    EXPECT_EQ(platform::Ctl<platform::ComboBox>(&dialog, "Combo1", 1)->Text(), "Band 1");
+    EXPECT_EQ(S(platform::Ctl<QTextEdit>(&dialog, "Text1")->toPlainText()), [] {
         std::string t = GetBandText(0);
         for (auto at = t.find("\r\n"); at != std::string::npos; at = t.find("\r\n")) t.erase(at, 1);
         return t;
@@ -549,8 +549,8 @@ TEST_F(BandPlanDialog, TheSamePlanChangesNothingAndCancelKeepsTheData) {
     EXPECT_TRUE(IsCHExist(50));
 
     FrmModel second;
-    second.Combo1(1)->SetListIndex(1);
-    EXPECT_EQ(S(second.Text1()->toPlainText()).substr(0, 10), GetBandText(1).substr(0, 10));
+    platform::Ctl<platform::ComboBox>(&second, "Combo1", 1)->SetListIndex(1);
+    EXPECT_EQ(S(platform::Ctl<QTextEdit>(&second, "Text1")->toPlainText()).substr(0, 10), GetBandText(1).substr(0, 10));
     prompts.expect("Frequency data will be cleared.", Buttons::OkCancel, Answer::Cancel, Icon::Exclamation, true);
     second.CommandOK_Click();
     EXPECT_EQ(PCBand, 0);
@@ -565,7 +565,7 @@ TEST_F(BandPlanDialog, TheOtherPlanStartsItsDefaultDataUntitled) {
     AddDefaultFreData(50, "145.00000", 0, 0);
     Open();
     FrmModel dialog;
-    dialog.Combo1(1)->SetListIndex(1);
+    platform::Ctl<platform::ComboBox>(&dialog, "Combo1", 1)->SetListIndex(1);
     prompts.expect("Frequency data will be cleared.", Buttons::OkCancel, Answer::Ok, Icon::Exclamation, true);
     dialog.CommandOK_Click();
     EXPECT_EQ(prompts.asked().back().title, "Warning");
@@ -592,7 +592,7 @@ TEST_F(BandPlanDialog, APlanFromAFileOutsideTheTwoAsksAndAppliesTheChoice) {
     Open();
     for (const Answer answer : {Answer::Cancel, Answer::Ok}) {
         FrmModel dialog;
-        EXPECT_EQ(dialog.Combo1(1)->ListIndex(), 0);
+        EXPECT_EQ(platform::Ctl<platform::ComboBox>(&dialog, "Combo1", 1)->ListIndex(), 0);
         prompts.expect("Frequency data will be cleared.", Buttons::OkCancel, answer, Icon::Exclamation, true);
         dialog.CommandOK_Click();
         EXPECT_TRUE(prompts.allAnswered());
@@ -613,14 +613,14 @@ TEST_F(MainMenus, AboutBoxShowsTitleVersionAndTextsAndHasNoSystemInformation) {
         UseLanguage(lang);
         frmAbout box;
         EXPECT_EQ(S(box.windowTitle()), GetLangText(5052));
-        EXPECT_EQ(S(box.lblTitle->text()), "KQ_314");
-        EXPECT_EQ(S(box.lblVersion->text()), GetLangText(2200) + " 2.0.3");
-        EXPECT_EQ(S(box.lblDescription->text()), GetLangText(2101));
-        EXPECT_EQ(S(box.lblDisclaimer->text()), GetLangText(2100));
-        EXPECT_EQ(S(box.cmdOK->text()), GetLangText(101));
-        EXPECT_TRUE(box.cmdOK->isDefault());
+        EXPECT_EQ(S(platform::Ctl<QLabel>(&box, "lblTitle")->text()), "KQ_314");
+        EXPECT_EQ(S(platform::Ctl<QLabel>(&box, "lblVersion")->text()), GetLangText(2200) + " 2.0.3");
+        EXPECT_EQ(S(platform::Ctl<QLabel>(&box, "lblDescription")->text()), GetLangText(2101));
+        EXPECT_EQ(S(platform::Ctl<QLabel>(&box, "lblDisclaimer")->text()), GetLangText(2100));
+        EXPECT_EQ(S(platform::Ctl<QPushButton>(&box, "cmdOK")->text()), GetLangText(101));
+        EXPECT_TRUE(platform::Ctl<QPushButton>(&box, "cmdOK")->isDefault());
         prompts.expect("此时系统信息不可用", Buttons::Ok, Answer::Ok);
-        box.cmdSysInfo->click();
+        platform::Ctl<QPushButton>(&box, "cmdSysInfo")->click();
         EXPECT_TRUE(prompts.allAnswered());
     }
 }

@@ -1,7 +1,5 @@
 #include "core/ui/FrmLanguage.h"
 
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
@@ -11,39 +9,53 @@
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DialogHelpers.h"
+#include "platform/ui/FormBuilder.h"
+#include "platform/ui/GuardedSlots.h"
+#include "platform/ui/Lang.h"
+
+namespace {
+
+using platform::Ctl;
+using platform::Kind;
+using platform::Row;
+
+constexpr platform::ControlRow kRows[] = {
+    Row(Kind::Label, "Label1").At(0, 270).Text(1503).Before("Combo1", -1, 100),
+    Row(Kind::List, "Combo1").At(1320, 240, 3375).Tab(0),
+    Row(Kind::CommandButton, "CommandOK").At(1140, 780, 1215).Tab(1).Text(101),
+    Row(Kind::CommandButton, "CommandCancel").At(2580, 780, 1215).Tab(2).Text(102),
+};
+
+constexpr auto kForm = platform::Form("FrmLanguage").Text(1503).Size(4935, 1335);
+
+}  // namespace
 
 FrmLanguage::FrmLanguage(QWidget* parent) : QDialog(parent) {
-    platform::SetControlName(this, "FrmLanguage");
-    label1_ = platform::Named(new QLabel(this), "Label1");
-    combo1_ = new platform::ComboBox(this, "Combo1");
-    commandOK_ = platform::NewCommandButton(this, "CommandOK");
-    commandCancel_ = platform::NewCommandButton(this, "CommandCancel");
+    platform::BuildForm(*this, kForm, kRows);
+    platform::OnEvent(Ctl<QPushButton>(this, "CommandOK"), &QPushButton::clicked, this, "CommandOK_Click",
+                      [this] { CommandOK_Click(); });
+    platform::OnEvent(Ctl<QPushButton>(this, "CommandCancel"), &QPushButton::clicked, this, "CommandCancel_Click",
+                      [this] { CommandCancel_Click(); });
+    Form_Load();
+}
 
-    auto* grid = new QGridLayout(this);
-    grid->addWidget(label1_, 0, 0, Qt::AlignRight);
-    grid->addWidget(combo1_, 0, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(commandOK_);
-    buttons->addWidget(commandCancel_);
-    grid->addLayout(buttons, 1, 0, 1, 2);
-
-    const QString caption = QString::fromStdString(GetLangText(1503));
+void FrmLanguage::Form_Load() {
+    const QString caption = platform::Lang(1503);
     setWindowTitle(caption);
-    label1_->setText(caption);
+    Ctl<QLabel>(this, "Label1")->setText(caption);
+    platform::PlaceLabels(*this);
     SetOKCancelCaption(this);
-    combo1_->AddItem(GetLangText(1501));
-    combo1_->AddItem(GetLangText(1502));
-    combo1_->SetListIndex(LangIndex - 1);
-
-    connect(commandOK_, &QPushButton::clicked, this, &FrmLanguage::CommandOK_Click);
-    connect(commandCancel_, &QPushButton::clicked, this, &FrmLanguage::CommandCancel_Click);
+    auto* languages = Ctl<platform::ComboBox>(this, "Combo1");
+    languages->AddItem(GetLangText(1501));
+    languages->AddItem(GetLangText(1502));
+    languages->SetListIndex(LangIndex - 1);
 }
 
 void FrmLanguage::CommandOK_Click() {
+    const int chosen = Ctl<platform::ComboBox>(this, "Combo1")->ListIndex();
     // With nothing chosen the language stays as it is.
-    if (combo1_->ListIndex() >= 0) {
-        LangIndex = int16_t(combo1_->ListIndex() + 1);
+    if (chosen >= 0) {
+        LangIndex = int16_t(chosen + 1);
         LangFileName = LangIndex == 2 ? "Tchinese.ini" : "english.ini";
         LangFilePath = LangFileOf(LangIndex);
         MainView().Form_ReLoad();

@@ -1,8 +1,6 @@
 #include "core/MsgText.h"
 #include "core/ui/FrmModel.h"
 
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QTextEdit>
@@ -10,17 +8,38 @@
 #include "core/BandPlan.h"
 #include "core/DataFiles.h"
 #include "core/HyperRange.h"
-#include "core/LangText.h"
 #include "core/SharedState.h"
 #include "core/StartupState.h"
+#include "platform/Prompts.h"
+#include "platform/TextConvert.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DialogHelpers.h"
-#include "platform/Prompts.h"
+#include "platform/ui/FormBuilder.h"
+#include "platform/ui/GuardedSlots.h"
+#include "platform/ui/Lang.h"
 
 namespace {
 
-QString Lang(int16_t id) { return QString::fromStdString(GetLangText(id)); }
+using platform::Ctl;
+using platform::Kind;
+using platform::Row;
+
+constexpr int kLabelGap = 50;
+
+constexpr platform::ControlRow kRows[] = {
+    Row(Kind::Label, "Label1", 0).At(0, 270).Text(2301),
+    Row(Kind::List, "Combo1", 0).At(1200, 240, 2535).Tab(0),
+    Row(Kind::List, "Combo1", 1).At(1200, 660, 2535).Tab(1),
+    Row(Kind::Label, "Label1", 1).At(0, 1110).Text(2302),
+    Row(Kind::MultiLineText, "Text1").At(1200, 1080, 4215, 1215).Tab(2),
+    Row(Kind::CommandButton, "CommandOK").At(1800, 2520, 1215).Tab(3).Text(101),
+    Row(Kind::CommandButton, "CommandCancel").At(3240, 2520, 1215).Tab(4).Text(102),
+};
+
+constexpr auto kForm = platform::Form("FrmModel").Text(2300).Size(5655, 3135);
+
+platform::ComboBox* Combo1(const QObject* form, int index) { return Ctl<platform::ComboBox>(form, "Combo1", index); }
 
 // The plan the list shows: a plan other than the two named ones (possible
 // from a data file) works with the table of the first, and shows as it.
@@ -29,32 +48,13 @@ int16_t PlanInUse() { return PCBand == 1 ? 1 : 0; }
 }  // namespace
 
 FrmModel::FrmModel(QWidget* parent) : QDialog(parent) {
-    platform::SetControlName(this, "FrmModel");
-    label0_ = platform::Named(new QLabel(this), "Label1", 0);
-    label1_ = platform::Named(new QLabel(this), "Label1", 1);
-    combo0_ = new platform::ComboBox(this, "Combo1", 0);
-    combo1_ = new platform::ComboBox(this, "Combo1", 1);
-    text1_ = platform::Named(new QTextEdit(this), "Text1");
-    text1_->setReadOnly(true);
-    text1_->setLineWrapMode(QTextEdit::NoWrap);
-    commandOK_ = platform::NewCommandButton(this, "CommandOK");
-    commandCancel_ = platform::NewCommandButton(this, "CommandCancel");
-
-    auto* grid = new QGridLayout(this);
-    grid->addWidget(label0_, 0, 0, Qt::AlignRight);
-    grid->addWidget(combo0_, 0, 1);
-    grid->addWidget(combo1_, 1, 1);
-    grid->addWidget(label1_, 2, 0, Qt::AlignRight | Qt::AlignTop);
-    grid->addWidget(text1_, 2, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(commandOK_);
-    buttons->addWidget(commandCancel_);
-    grid->addLayout(buttons, 3, 0, 1, 2);
-
-    connect(combo1_, &QComboBox::currentIndexChanged, this, [this] { Combo1_Click(1); });
-    connect(commandOK_, &QPushButton::clicked, this, &FrmModel::CommandOK_Click);
-    connect(commandCancel_, &QPushButton::clicked, this, &FrmModel::CommandCancel_Click);
+    platform::BuildForm(*this, kForm, kRows);
+    platform::OnEvent(Combo1(this, 1), &QComboBox::currentIndexChanged, this, "Combo1_Click",
+                      [this] { Combo1_Click(1); });
+    platform::OnEvent(Ctl<QPushButton>(this, "CommandOK"), &QPushButton::clicked, this, "CommandOK_Click",
+                      [this] { CommandOK_Click(); });
+    platform::OnEvent(Ctl<QPushButton>(this, "CommandCancel"), &QPushButton::clicked, this, "CommandCancel_Click",
+                      [this] { CommandCancel_Click(); });
 
     InitModelShow();
     ShowModelList();
@@ -62,34 +62,41 @@ FrmModel::FrmModel(QWidget* parent) : QDialog(parent) {
 }
 
 void FrmModel::InitModelShow() {
-    setWindowTitle(Lang(2300));
-    label0_->setText(Lang(2301));
-    label1_->setText(Lang(2302));
+    setWindowTitle(platform::Lang(2300));
+    auto* label0 = Ctl<QLabel>(this, "Label1", 0);
+    auto* label1 = Ctl<QLabel>(this, "Label1", 1);
+    label0->setText(platform::Lang(2301));
+    label1->setText(platform::Lang(2302));
+    platform::PlaceLabelBefore(label0, Combo1(this, 0), kLabelGap);
+    platform::PlaceLabelBefore(label1, Ctl<QWidget>(this, "Text1"), kLabelGap);
     SetOKCancelCaption(this);
 }
 
 void FrmModel::ShowModelList() {
-    combo0_->AddItem(GetModelName(RadioModel));
-    combo0_->SetListIndex(0);
-    combo0_->setEnabled(false);
-    combo1_->AddItem("Band 1");
-    combo1_->AddItem("Band 2");
+    auto* model = Combo1(this, 0);
+    model->AddItem(GetModelName(RadioModel));
+    model->SetListIndex(0);
+    model->setEnabled(false);
+    Combo1(this, 1)->AddItem("Band 1");
+    Combo1(this, 1)->AddItem("Band 2");
 }
 
 void FrmModel::ShowCurBand() {
-    const int before = combo1_->ListIndex();
-    combo1_->SetListIndex(PlanInUse());
-    if (combo1_->ListIndex() == before) Combo1_Click(1);
+    auto* bands = Combo1(this, 1);
+    const int before = bands->ListIndex();
+    bands->SetListIndex(PlanInUse());
+    if (bands->ListIndex() == before) Combo1_Click(1);
 }
 
 void FrmModel::Combo1_Click(int index) {
-    if (index != 1 || combo1_->ListIndex() < 0) return;
-    QString text = QString::fromStdString(GetBandText(static_cast<int16_t>(combo1_->ListIndex())));
-    text1_->setPlainText(text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    const int plan = Combo1(this, 1)->ListIndex();
+    if (index != 1 || plan < 0) return;
+    QString text = platform::QText(GetBandText(static_cast<int16_t>(plan)));
+    Ctl<QTextEdit>(this, "Text1")->setPlainText(text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 void FrmModel::CommandOK_Click() {
-    const int chosen = combo1_->ListIndex();
+    const int chosen = Combo1(this, 1)->ListIndex();
     if (IsOtherBandPlan(chosen, PCBand) &&
         platform::MsgBoxTitled(MsgText().MsgClearFre, MsgText().MsgWarning, platform::Buttons::OkCancel,
                                platform::Icon::Exclamation) ==

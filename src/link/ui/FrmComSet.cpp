@@ -1,67 +1,63 @@
 #include "link/ui/FrmComSet.h"
 
-#include <QComboBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QTimer>
 
-#include "core/LangText.h"
 #include "core/SharedState.h"
 #include "link/ComPorts.h"
 #include "platform/Prompts.h"
+#include "platform/TextConvert.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/DialogHelpers.h"
+#include "platform/ui/FormBuilder.h"
+#include "platform/ui/GuardedSlots.h"
+#include "platform/ui/Lang.h"
 
 namespace {
+
+using platform::Kind;
+using platform::Row;
+
 constexpr int kRefreshMs = 1000;
 
-QString Text(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
+constexpr platform::ControlRow kRows[] = {
+    Row(Kind::Label, "Label1").At(0, 270).Text(1402).Before("Combo1", -1, 100),
+    Row(Kind::List, "Combo1").At(1080, 240, 1335).Tab(0),
+    Row(Kind::Label, "LabelDevice").At(2520, 270, 2175),
+    Row(Kind::CommandButton, "CommandOK").At(1200, 780, 1215).Tab(1).Text(101),
+    Row(Kind::CommandButton, "CommandCancel").At(2640, 780, 1215).Tab(2).Text(102),
+};
+
+// Enter presses OK, as it always did.
+constexpr auto kForm = platform::Form("FrmComSet").Text(1401).Size(4815, 1335).EnterPressesDefault();
+
 }  // namespace
 
 FrmComSet::FrmComSet(QWidget* parent) : QDialog(parent) {
-    setObjectName("FrmComSet");
-    Label1 = new QLabel(this);
-    Label1->setObjectName("Label1");
-    Combo1 = new QComboBox(this);
-    Combo1->setObjectName("Combo1");
-    Combo1->setMinimumContentsLength(8);
-    LabelDevice = new QLabel(this);
-    LabelDevice->setObjectName("LabelDevice");
-    LabelDevice->setMinimumWidth(140);
-    CommandOK = new QPushButton(this);
-    CommandOK->setObjectName("CommandOK");
-    CommandCancel = new QPushButton(this);
-    CommandCancel->setObjectName("CommandCancel");
-    for (auto* b : {CommandOK, CommandCancel}) b->setAutoDefault(false);
-    CommandOK->setDefault(true);
-    ReShowComPortTimer = new QTimer(this);
-    ReShowComPortTimer->setObjectName("ReShowComPortTimer");
-    ReShowComPortTimer->setInterval(kRefreshMs);
+    platform::BuildForm(*this, kForm, kRows);
+    auto* ok = platform::Ctl<QPushButton>(this, "CommandOK");
+    ok->setDefault(true);
+    auto* timer = platform::Named(new QTimer(this), "ReShowComPortTimer");
+    timer->setInterval(kRefreshMs);
 
-    auto* grid = new QGridLayout(this);
-    grid->addWidget(Label1, 0, 0);
-    grid->addWidget(Combo1, 0, 1);
-    grid->addWidget(LabelDevice, 0, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CommandOK);
-    buttons->addWidget(CommandCancel);
-    grid->addLayout(buttons, 1, 0, 1, 3);
-
-    connect(Combo1, &QComboBox::currentIndexChanged, this, [this] { Combo1_Click(); });
-    connect(CommandOK, &QPushButton::clicked, this, [this] { CommandOK_Click(); });
-    connect(CommandCancel, &QPushButton::clicked, this, [this] { CommandCancel_Click(); });
-    connect(ReShowComPortTimer, &QTimer::timeout, this, [this] { ReShowComPortTimer_Timer(); });
+    platform::OnEvent(platform::Ctl<platform::ComboBox>(this, "Combo1"), &QComboBox::currentIndexChanged, this,
+                      "Combo1_Click", [this] { Combo1_Click(); });
+    platform::OnEvent(ok, &QPushButton::clicked, this, "CommandOK_Click", [this] { CommandOK_Click(); });
+    platform::OnEvent(platform::Ctl<QPushButton>(this, "CommandCancel"), &QPushButton::clicked, this,
+                      "CommandCancel_Click", [this] { CommandCancel_Click(); });
+    platform::OnEvent(timer, &QTimer::timeout, this, "ReShowComPortTimer_Timer",
+                      [this] { ReShowComPortTimer_Timer(); });
 
     Form_Load();
 }
 
 void FrmComSet::InitComSetShow() {
-    setWindowTitle(Text(GetLangText(1401)));
-    Label1->setText(Text(GetLangText(1402)));
-    CommandOK->setText(Text(GetLangText(101)));
-    CommandCancel->setText(Text(GetLangText(102)));
+    setWindowTitle(platform::Lang(1401));
+    platform::Ctl<QLabel>(this, "Label1")->setText(platform::Lang(1402));
+    platform::PlaceLabels(*this);
+    SetOKCancelCaption(this);
 }
 
 void FrmComSet::Form_Load() {
@@ -69,30 +65,36 @@ void FrmComSet::Form_Load() {
     const auto choice = ChooseComPort(CommPortNo);
     ShowList(choice.entries, choice.paths, choice.index);
     PortID = choice.portId;
-    ReShowComPortTimer->start();
+    platform::Ctl<QTimer>(this, "ReShowComPortTimer")->start();
 }
 
 void FrmComSet::ShowList(const std::vector<std::string>& entries, const std::vector<std::string>& paths,
                          int index) {
+    auto* combo = platform::Ctl<platform::ComboBox>(this, "Combo1");
     paths_ = paths;
     std::vector<std::string> shown;
-    for (int i = 0; i < Combo1->count(); ++i) shown.push_back(Combo1->itemText(i).toStdString());
+    for (int i = 0; i < combo->ListCount(); ++i) shown.push_back(combo->List(i));
     if (shown != entries) {
-        // Rebuilding would emit a change to "nothing chosen" first.
-        const QSignalBlocker block(Combo1);
-        Combo1->clear();
-        for (const auto& e : entries) Combo1->addItem(Text(e));
-        Combo1->setCurrentIndex(-1);
+        // Clear() emits no change and the first item added selects nothing.
+        combo->Clear();
+        for (const auto& e : entries) combo->AddItem(e);
     }
-    Combo1->setCurrentIndex(index);
-    const int i = Combo1->currentIndex();
-    LabelDevice->setText(i >= 0 && i < static_cast<int>(paths_.size()) ? Text(paths_[i]) : QString());
+    combo->SetListIndex(index);
+    ShowDevice();
+}
+
+void FrmComSet::ShowDevice() {
+    const int i = platform::Ctl<platform::ComboBox>(this, "Combo1")->ListIndex();
+    platform::Ctl<QLabel>(this, "LabelDevice")
+        ->setText(i >= 0 && i < static_cast<int>(paths_.size()) ? platform::QText(paths_[static_cast<std::size_t>(i)])
+                                                               : QString());
 }
 
 void FrmComSet::Combo1_Click() {
-    const int i = Combo1->currentIndex();
-    PortID = i < 0 ? 0 : PortNumberOfText(Combo1->itemText(i).toStdString()).value_or(0);
-    LabelDevice->setText(i >= 0 && i < static_cast<int>(paths_.size()) ? Text(paths_[i]) : QString());
+    auto* combo = platform::Ctl<platform::ComboBox>(this, "Combo1");
+    const int i = combo->ListIndex();
+    PortID = i < 0 ? 0 : PortNumberOfText(combo->List(i)).value_or(0);
+    ShowDevice();
 }
 
 void FrmComSet::ReShowComPortTimer_Timer() {
@@ -102,9 +104,9 @@ void FrmComSet::ReShowComPortTimer_Timer() {
 }
 
 void FrmComSet::CommandOK_Click() {
-    const int i = Combo1->currentIndex();
+    auto* combo = platform::Ctl<platform::ComboBox>(this, "Combo1");
     std::optional<std::string> chosen;
-    if (i >= 0) chosen = Combo1->itemText(i).toStdString();
+    if (combo->ListIndex() >= 0) chosen = combo->List(combo->ListIndex());
     if (!AcceptComPort(chosen))
         platform::MsgBox("The port choice could not be stored in " + MySetupPath() + ".", platform::Buttons::Ok,
                          platform::Icon::Exclamation);
@@ -114,6 +116,6 @@ void FrmComSet::CommandOK_Click() {
 void FrmComSet::CommandCancel_Click() { reject(); }
 
 void FrmComSet::done(int result) {
-    ReShowComPortTimer->stop();
+    platform::Ctl<QTimer>(this, "ReShowComPortTimer")->stop();
     QDialog::done(result);
 }

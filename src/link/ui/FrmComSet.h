@@ -1,17 +1,13 @@
 #pragma once
 // The serial port dialog: the ports of this machine as "COM" entries, the
-// device of the chosen one beside the list, refreshed every second; OK
-// stores the choice.
+// device of the chosen one beside the list (LabelDevice), refreshed every
+// second; OK stores the choice, Enter presses OK. Controls: Label1, Combo1,
+// LabelDevice, CommandOK, CommandCancel and the timer ReShowComPortTimer.
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include <QDialog>
-
-class QComboBox;
-class QLabel;
-class QPushButton;
-class QTimer;
 
 class FrmComSet : public QDialog {
 public:
@@ -33,12 +29,7 @@ private:
     // Puts a fresh list into the combo box and chooses entry `index`.
     void ShowList(const std::vector<std::string>& entries, const std::vector<std::string>& paths,
                   int index);
+    void ShowDevice();
 
-    QLabel* Label1 = nullptr;
-    QComboBox* Combo1 = nullptr;
-    QLabel* LabelDevice = nullptr;
-    QPushButton* CommandOK = nullptr;
-    QPushButton* CommandCancel = nullptr;
-    QTimer* ReShowComPortTimer = nullptr;
     std::vector<std::string> paths_;
 };

@@ -1,14 +1,9 @@
 #pragma once
 // The read-password dialog: the password of a protected radio, at most four
 // characters, shown as "*". OK stores it in InputPassWord for the rest of the
-// run (PassWordEntered true); Cancel keeps the old entry.
+// run (PassWordEntered true); Cancel keeps the old entry. Enter in the box
+// presses OK. Controls: Label1, Text1, CommandOK, CommandCancel.
 #include <QDialog>
-
-class QLabel;
-class QPushButton;
-namespace platform {
-class TextBox;
-}
 
 class FrmPassWord : public QDialog {
 public:
@@ -21,9 +16,4 @@ private:
     void Form_Load();
     void InitPassWordShow();
     void ShowPassWord();
-
-    QLabel* Label1 = nullptr;
-    platform::TextBox* Text1 = nullptr;
-    QPushButton* CommandOK = nullptr;
-    QPushButton* CommandCancel = nullptr;
 };

@@ -3,66 +3,71 @@
 #include <algorithm>
 
 #include <QCloseEvent>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
-#include <QVBoxLayout>
 
 #include "core/MsgText.h"
 #include "core/SharedState.h"
+#include "platform/Guard.h"
+#include "platform/TextConvert.h"
 #include "platform/ui/Controls.h"
+#include "platform/ui/FormBuilder.h"
+#include "platform/ui/GuardedSlots.h"
 
 namespace {
-QString Text(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
+
+using platform::Kind;
+using platform::Row;
+
+constexpr int kLabelGap = 10;
+
+constexpr platform::ControlRow kRows[] = {
+    Row(Kind::Label, "Label1").At(0, 240),
+    Row(Kind::Label, "Label2").At(3120, 240, 900),
+    Row(Kind::ProgressBar, "ProgressBar1").At(240, 600, 4695, 300),
+    Row(Kind::CommandButton, "Command1").At(1980, 1140, 1215).Tab(0).Literal("&Cancel"),
+};
+
+constexpr auto kForm = platform::Form("FrmProgress").Size(5190, 1815);
+
 }  // namespace
 
 FrmProgress::FrmProgress(QWidget* parent) : QDialog(parent) {
-    setObjectName("FrmProgress");
     setModal(true);
-    Label1 = platform::Named(new QLabel(this), "Label1");
-    Label2 = platform::Named(new QLabel(this), "Label2");
-    Label2->setMinimumWidth(48);
-    ProgressBar1 = platform::Named(new QProgressBar(this), "ProgressBar1");
-    ProgressBar1->setRange(0, 100);
-    ProgressBar1->setTextVisible(false);
-    ProgressBar1->setMinimumWidth(320);
-    Command1 = platform::NewCommandButton(this, "Command1");
-    Command1->setText("&Cancel");
-
-    auto* top = new QHBoxLayout;
-    top->addStretch();
-    top->addWidget(Label1);
-    top->addWidget(Label2);
-    top->addStretch();
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Command1);
-    buttons->addStretch();
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addWidget(ProgressBar1);
-    layout->addLayout(buttons);
-
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    Form_Load();
+    platform::BuildForm(*this, kForm, kRows);
+    platform::OnEvent(platform::Ctl<QPushButton>(this, "Command1"), &QPushButton::clicked, this, "Command1_Click",
+                      [this] { Command1_Click(); });
+    platform::RunGuarded("ProgressForm_Load", [this] { Form_Load(); });
 }
 
 void FrmProgress::ChangShowByLanguage() {
-    const auto mode = static_cast<std::size_t>(CommMode);
-    if (mode < MsgText().MsgReadWrite.size()) setWindowTitle(Text(MsgText().MsgReadWrite[mode]));
-    Label1->setText(Text(MsgText().MsgPercent));
+    platform::RunGuarded("ProgressChangShowByLanguage", [this] {
+        const auto mode = static_cast<std::size_t>(CommMode);
+        if (mode < MsgText().MsgReadWrite.size()) setWindowTitle(platform::QText(MsgText().MsgReadWrite[mode]));
+        platform::Ctl<QLabel>(this, "Label1")->setText(platform::QText(MsgText().MsgPercent));
+    });
+}
+
+void FrmProgress::justSize() {
+    platform::RunGuarded("ProgressjustSize", [this] {
+        platform::PlaceLabelBefore(platform::Ctl<QLabel>(this, "Label1"), platform::Ctl<QLabel>(this, "Label2"),
+                                   kLabelGap);
+    });
 }
 
 void FrmProgress::Form_Load() {
     ChangShowByLanguage();
+    justSize();
     SetProgressValue(0);
 }
 
 void FrmProgress::SetProgressValue(int32_t value) {
-    ProgressBar1->setValue(std::clamp<int32_t>(value, 0, 100));
-    Label2->setText(QString::number(value) + "%");
+    platform::RunGuarded("SetProgressValue", [this, value] {
+        platform::Ctl<QProgressBar>(this, "ProgressBar1")->setValue(std::clamp<int32_t>(value, 0, 100));
+        platform::Ctl<QLabel>(this, "Label2")->setText(QString::number(value) + "%");
+    });
 }
 
 void FrmProgress::Command1_Click() { CommCancel = true; }
@@ -70,7 +75,7 @@ void FrmProgress::Command1_Click() { CommCancel = true; }
 void FrmProgress::RunModal(const std::function<void()>& load) {
     // The first frame goes out once the dialog's own loop runs, so that a
     // session that ends at once (a port failure) can still close it.
-    QTimer::singleShot(0, this, [load] { load(); });
+    QTimer::singleShot(0, this, [load] { platform::RunGuarded("ProgressForm_Load", load); });
     if (!closed_) exec();
 }
 

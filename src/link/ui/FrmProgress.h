@@ -1,17 +1,14 @@
 #pragma once
 // The progress dialog of a read or a write: the percentage done and a
 // Cancel button. Cancel (and closing the window, or Escape) only asks the
-// session to stop; the session closes the dialog when it ends.
+// session to stop; the session closes the dialog when it ends. Controls:
+// Label1, Label2 (the percentage), ProgressBar1, Command1 (Cancel).
 #include <cstdint>
 #include <functional>
 
 #include <QDialog>
 
 #include "link/SessionHooks.h"
-
-class QLabel;
-class QProgressBar;
-class QPushButton;
 
 class FrmProgress : public QDialog {
 public:
@@ -32,11 +29,8 @@ protected:
 private:
     void Form_Load();
     void ChangShowByLanguage();
+    void justSize();
 
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QProgressBar* ProgressBar1 = nullptr;
-    QPushButton* Command1 = nullptr;
     bool closing_ = false;
     bool closed_ = false;
 };

@@ -1,6 +1,7 @@
 #include "link/ui/FrmTestData.h"
 
 #include <algorithm>
+#include <vector>
 
 #include <QGroupBox>
 #include <QLabel>
@@ -10,96 +11,97 @@
 #include "core/TextCodec.h"
 #include "link/TestData.h"
 #include "link/TestDataEditor.h"
-#include "platform/ui/Controls.h"
-#include "platform/ui/DialogHelpers.h"
 #include "platform/FileDialogs.h"
 #include "platform/Prompts.h"
+#include "platform/TextConvert.h"
+#include "platform/Twips.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/DialogHelpers.h"
+#include "platform/ui/FormBuilder.h"
+#include "platform/ui/GuardedSlots.h"
 #include "platform/ui/TextBox.h"
 
 namespace {
 
-QString Text(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+using platform::Kind;
+using platform::PixelsFromTwips;
+using platform::Row;
 
-// The window design in twips, at 15 twips to the pixel.
-constexpr int Px(int twips) { return twips / 15; }
-constexpr int kBoxWidth = Px(735);
-constexpr int kBoxHeight = Px(330);
-constexpr int kRowPitch = Px(360);
-constexpr int kLabelGap = Px(50);
-constexpr int kFrameLeft = 8;
-constexpr int kFrameTop = 8;
-constexpr int kFrameInnerTop = 20;
-constexpr int kMargin = 8;
-constexpr int kColumnGap = 16;
-constexpr int kFileButtonLeft = Px(7320);
-constexpr std::array<int, 2> kFileButtonTops = {Px(720), Px(1320)};
-constexpr int kFileButtonWidth = Px(855);
-constexpr int kButtonHeight = Px(375);
-constexpr int kOKLeft = Px(3000);
-constexpr int kCancelLeft = Px(4320);
-constexpr int kOKTop = Px(6120);
-constexpr int kOKWidth = Px(1215);
+// The window design in twips.
+constexpr int kBoxWidth = 735;
+constexpr int kBoxHeight = 330;
+constexpr int kRowPitch = 360;
+constexpr int kLabelGap = 50;
+constexpr int kFrameLeft = 120;
+constexpr int kFrameTop = 120;
+constexpr int kFrameInnerTop = 300;
+constexpr int kMargin = 120;
+constexpr int kColumnGap = 240;
+constexpr int kFileButtonLeft = 7320;
+constexpr std::array<int, 2> kFileButtonTops = {720, 1320};
+constexpr int kFileButtonWidth = 855;
+constexpr int kButtonHeight = 375;
+constexpr int kOKLeft = 3000;
+constexpr int kCancelLeft = 4320;
+constexpr int kOKTop = 6120;
+constexpr int kOKWidth = 1215;
 constexpr int kRows = 15;
+constexpr int kLabels = 32;  // Label1(1..31)
+
+// Tab runs down the left column, then down the right one; the boxes that
+// are never shown take no place in it.
+int TabOf(int box) {
+    const auto place = TestBoxPlaceOf(box);
+    return place ? place->column * kRows + place->row : -1;
+}
+
+std::vector<platform::ControlRow> ControlRows() {
+    std::vector<platform::ControlRow> rows;
+    rows.push_back(Row(Kind::Frame, "Frame1").At(kFrameLeft, kFrameTop, 0, 0));
+    for (int i = 0; i < static_cast<int>(kTestDataSize); ++i) {
+        auto box = Row(Kind::TextBox, "Text1", i).At(0, 0, kBoxWidth, kBoxHeight).Limit(kTestBoxLength);
+        rows.push_back(TestBoxPlaceOf(i) ? box.In("Frame1").Tab(TabOf(i)) : box.Hidden());
+    }
+    for (int i = 1; i < kLabels; ++i) {
+        const auto label = Row(Kind::Label, "Label1", i);
+        rows.push_back(TestBoxPlaceOf(i) ? label.In("Frame1") : label.Hidden());
+    }
+    const int next = 2 * kRows;
+    rows.push_back(Row(Kind::CommandButton, "Command1", 0).Tab(next));
+    rows.push_back(Row(Kind::CommandButton, "Command1", 1).Tab(next + 1));
+    rows.push_back(Row(Kind::CommandButton, "CommandOK").Tab(next + 2).Text(101));
+    rows.push_back(Row(Kind::CommandButton, "CommandCancel").Tab(next + 3).Text(102));
+    return rows;
+}
 
 }  // namespace
 
 FrmTestData::FrmTestData(QWidget* parent) : QDialog(parent) {
-    platform::SetControlName(this, "FrmTestData");
-    Frame1 = platform::Named(new QGroupBox(this), "Frame1");
+    platform::BuildForm(*this, platform::Form("FrmTestData"), ControlRows());
     for (int i = 0; i < static_cast<int>(kTestDataSize); ++i) {
-        const bool shown = TestBoxPlaceOf(i).has_value();
-        auto* box = new platform::TextBox(shown ? static_cast<QWidget*>(Frame1) : this, "Text1", i);
+        auto* box = platform::Ctl<platform::TextBox>(this, "Text1", i);
         box->SetCharRule(platform::rules::HexDigit);
-        box->SetTypingLimit(kTestBoxLength);
         box->SetSwallowClipboardKeys(true);
         box->SetSelectAllOnFocus(true);
-        box->SetEnterMovesFocus(true);
         box->setAlignment(Qt::AlignCenter);
-        box->setVisible(shown);
-        Text1[static_cast<std::size_t>(i)] = box;
     }
-    for (int i = 1; i < static_cast<int>(Label1.size()); ++i) {
-        const bool shown = TestBoxPlaceOf(i).has_value();
-        auto* label = platform::Named(new QLabel(shown ? static_cast<QWidget*>(Frame1) : this), "Label1", i);
-        label->setVisible(shown);
-        Label1[static_cast<std::size_t>(i)] = label;
-    }
-    for (int i = 0; i < 2; ++i) {
-        Command1[static_cast<std::size_t>(i)] = platform::NewCommandButton(this, "Command1", i);
-        connect(Command1[static_cast<std::size_t>(i)], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
-    }
-    CommandOK = platform::NewCommandButton(this, "CommandOK");
-    CommandCancel = platform::NewCommandButton(this, "CommandCancel");
-    connect(CommandOK, &QPushButton::clicked, this, [this] { CommandOK_Click(); });
-    connect(CommandCancel, &QPushButton::clicked, this, [this] { CommandCancel_Click(); });
-
-    // Tab runs down the left column, then down the right one.
-    QWidget* previous = nullptr;
-    for (int column = 0; column < 2; ++column)
-        for (int row = 0; row < kRows; ++row)
-            for (int i = 0; i < static_cast<int>(kTestDataSize); ++i) {
-                const auto place = TestBoxPlaceOf(i);
-                if (!place || place->column != column || place->row != row) continue;
-                QWidget* box = Text1[static_cast<std::size_t>(i)];
-                if (previous) setTabOrder(previous, box);
-                previous = box;
-            }
-    for (QWidget* w : {static_cast<QWidget*>(Command1[0]), static_cast<QWidget*>(Command1[1]),
-                       static_cast<QWidget*>(CommandOK), static_cast<QWidget*>(CommandCancel)}) {
-        setTabOrder(previous, w);
-        previous = w;
-    }
-
+    for (int i = 0; i < 2; ++i)
+        platform::OnEvent(platform::Ctl<QPushButton>(this, "Command1", i), &QPushButton::clicked, this,
+                          "Command1_Click", [this, i] { Command1_Click(i); });
+    platform::OnEvent(platform::Ctl<QPushButton>(this, "CommandOK"), &QPushButton::clicked, this, "CommandOK_Click",
+                      [this] { CommandOK_Click(); });
+    platform::OnEvent(platform::Ctl<QPushButton>(this, "CommandCancel"), &QPushButton::clicked, this,
+                      "CommandCancel_Click", [this] { CommandCancel_Click(); });
     Form_Load();
 }
 
 void FrmTestData::Form_Load() {
     const TestDataCaptions captions = TestDataCaptionsOf(LangIndex);
-    setWindowTitle(Text(captions.caption));
-    Command1[0]->setText(Text(captions.load));
-    Command1[1]->setText(Text(captions.save));
-    for (int i = 1; i < static_cast<int>(Label1.size()); ++i)
-        Label1[static_cast<std::size_t>(i)]->setText(Text(TestByteLabel(i, LangIndex)));
+    setWindowTitle(platform::QText(captions.caption));
+    platform::Ctl<QPushButton>(this, "Command1", 0)->setText(platform::QText(captions.load));
+    platform::Ctl<QPushButton>(this, "Command1", 1)->setText(platform::QText(captions.save));
+    for (int i = 1; i < kLabels; ++i)
+        platform::Ctl<QLabel>(this, "Label1", i)->setText(platform::QText(TestByteLabel(i, LangIndex)));
     SetOKCancelCaption(this);
     LayOut();
     working_ = TestData;
@@ -107,50 +109,67 @@ void FrmTestData::Form_Load() {
 }
 
 void FrmTestData::LayOut() {
-    // Each column's boxes stand right of its widest label.
+    // Each column's boxes stand right of its widest label (pixels from here on).
     std::array<int, 2> labelWidth{};
-    for (int i = 1; i < static_cast<int>(Label1.size()); ++i) {
-        QLabel* label = Label1[static_cast<std::size_t>(i)];
+    for (int i = 1; i < kLabels; ++i) {
+        QLabel* label = platform::Ctl<QLabel>(this, "Label1", i);
         label->adjustSize();
-        if (const auto place = TestBoxPlaceOf(i))
-            labelWidth[static_cast<std::size_t>(place->column)] =
-                std::max(labelWidth[static_cast<std::size_t>(place->column)], label->width());
+        if (const auto place = TestBoxPlaceOf(i)) {
+            auto& widest = labelWidth[static_cast<std::size_t>(place->column)];
+            widest = std::max(widest, label->width());
+        }
     }
+    const int margin = PixelsFromTwips(kMargin);
+    const int gap = PixelsFromTwips(kLabelGap);
+    const int boxWidth = PixelsFromTwips(kBoxWidth);
+    const int boxHeight = PixelsFromTwips(kBoxHeight);
     const std::array<int, 2> boxLeft = {
-        kMargin + labelWidth[0] + kLabelGap,
-        kMargin + labelWidth[0] + kLabelGap + kBoxWidth + kColumnGap + labelWidth[1] + kLabelGap,
+        margin + labelWidth[0] + gap,
+        margin + labelWidth[0] + gap + boxWidth + PixelsFromTwips(kColumnGap) + labelWidth[1] + gap,
     };
     for (int i = 0; i < static_cast<int>(kTestDataSize); ++i) {
         const auto place = TestBoxPlaceOf(i);
         if (!place) continue;
-        const int left = boxLeft[static_cast<std::size_t>(place->column)];
-        const int top = kFrameInnerTop + place->row * kRowPitch;
-        Text1[static_cast<std::size_t>(i)]->setGeometry(left, top, kBoxWidth, kBoxHeight);
-        if (i >= 1 && i < static_cast<int>(Label1.size())) {
-            QLabel* label = Label1[static_cast<std::size_t>(i)];
-            label->move(left - label->width() - kLabelGap, top + (kBoxHeight - label->height()) / 2);
+        auto* box = platform::Ctl<platform::TextBox>(this, "Text1", i);
+        const int top = PixelsFromTwips(kFrameInnerTop + place->row * kRowPitch);
+        box->setGeometry(boxLeft[static_cast<std::size_t>(place->column)], top, boxWidth, boxHeight);
+        if (i >= 1 && i < kLabels) {
+            QLabel* label = platform::Ctl<QLabel>(this, "Label1", i);
+            label->move(label->x(), top + (boxHeight - label->height()) / 2);
+            platform::PlaceLabelBefore(label, box, kLabelGap);
         }
     }
-    const int frameWidth = boxLeft[1] + kBoxWidth + kMargin;
-    const int frameHeight = kFrameInnerTop + kRows * kRowPitch + kMargin;
-    Frame1->setGeometry(kFrameLeft, kFrameTop, frameWidth, frameHeight);
+    const int frameLeft = PixelsFromTwips(kFrameLeft);
+    const int frameTop = PixelsFromTwips(kFrameTop);
+    const int frameWidth = boxLeft[1] + boxWidth + margin;
+    const int frameHeight = PixelsFromTwips(kFrameInnerTop + kRows * kRowPitch) + margin;
+    platform::Ctl<QGroupBox>(this, "Frame1")->setGeometry(frameLeft, frameTop, frameWidth, frameHeight);
 
-    const int fileLeft = std::max(kFileButtonLeft, kFrameLeft + frameWidth + kMargin);
-    for (std::size_t k = 0; k < Command1.size(); ++k)
-        Command1[k]->setGeometry(fileLeft, kFileButtonTops[k], kFileButtonWidth, kButtonHeight);
-    const int okTop = std::max(kOKTop, kFrameTop + frameHeight + kMargin);
-    CommandOK->setGeometry(kOKLeft, okTop, kOKWidth, kButtonHeight);
-    CommandCancel->setGeometry(kCancelLeft, okTop, kOKWidth, kButtonHeight);
-    setFixedSize(fileLeft + kFileButtonWidth + kMargin, okTop + kButtonHeight + kMargin);
+    const int buttonHeight = PixelsFromTwips(kButtonHeight);
+    const int fileWidth = PixelsFromTwips(kFileButtonWidth);
+    const int fileLeft = std::max(PixelsFromTwips(kFileButtonLeft), frameLeft + frameWidth + margin);
+    for (int k = 0; k < 2; ++k)
+        platform::Ctl<QPushButton>(this, "Command1", k)
+            ->setGeometry(fileLeft, PixelsFromTwips(kFileButtonTops[static_cast<std::size_t>(k)]), fileWidth,
+                          buttonHeight);
+    const int okTop = std::max(PixelsFromTwips(kOKTop), frameTop + frameHeight + margin);
+    const int okWidth = PixelsFromTwips(kOKWidth);
+    platform::Ctl<QPushButton>(this, "CommandOK")->setGeometry(PixelsFromTwips(kOKLeft), okTop, okWidth, buttonHeight);
+    platform::Ctl<QPushButton>(this, "CommandCancel")
+        ->setGeometry(PixelsFromTwips(kCancelLeft), okTop, okWidth, buttonHeight);
+    setFixedSize(fileLeft + fileWidth + margin, okTop + buttonHeight + margin);
 }
 
 void FrmTestData::ShowBoxes() {
-    for (std::size_t i = 0; i < kTestDataSize; ++i) Text1[i]->setText(Text(ByteToHex(working_[i])));
+    for (int i = 0; i < static_cast<int>(kTestDataSize); ++i)
+        platform::Ctl<platform::TextBox>(this, "Text1", i)
+            ->setText(platform::QText(ByteToHex(working_[static_cast<std::size_t>(i)])));
 }
 
 std::array<std::string, kTestDataSize> FrmTestData::BoxTexts() const {
     std::array<std::string, kTestDataSize> texts;
-    for (std::size_t i = 0; i < kTestDataSize; ++i) texts[i] = Text1[i]->text().toStdString();
+    for (int i = 0; i < static_cast<int>(kTestDataSize); ++i)
+        texts[static_cast<std::size_t>(i)] = platform::Utf8(platform::Ctl<platform::TextBox>(this, "Text1", i)->text());
     return texts;
 }
 

@@ -3,19 +3,13 @@
 // hexadecimal boxes (only bytes 2..31 shown), Load and Save of .ted files,
 // and OK storing the edited record into TestData. It never touches
 // OldTestData, so an accepted edit shows as a change of the data.
+// Controls: Frame1, Text1(0..47), Label1(1..31), Command1(0) Load,
+// Command1(1) Save, CommandOK, CommandCancel.
 #include <array>
 
 #include <QDialog>
 
 #include "core/SharedState.h"
-
-class QGroupBox;
-class QLabel;
-class QPushButton;
-
-namespace platform {
-class TextBox;
-}
 
 class FrmTestData : public QDialog {
 public:
@@ -37,12 +31,5 @@ private:
     void LoadFile();
     void SaveFile();
 
-    QGroupBox* Frame1 = nullptr;
-    std::array<platform::TextBox*, kTestDataSize> Text1{};
-    // Index 0 is unused: labels are numbered 1..31.
-    std::array<QLabel*, 32> Label1{};
-    std::array<QPushButton*, 2> Command1{};
-    QPushButton* CommandOK = nullptr;
-    QPushButton* CommandCancel = nullptr;
     TestRecord working_{};
 };

@@ -6,39 +6,53 @@
 #include <QPushButton>
 
 #include "core/LangText.h"
-#include "mainwindow/MainLayout.h"
-#include "platform/ui/Controls.h"
-#include "platform/ui/FormLanguage.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompts.h"
+#include "platform/TextConvert.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/FormBuilder.h"
+#include "platform/ui/FormLanguage.h"
+#include "platform/ui/GuardedSlots.h"
+#include "platform/ui/Lang.h"
 
 namespace {
 
+using platform::Ctl;
+using platform::Kind;
+using platform::Row;
+
 constexpr std::string_view kSysInfoMissing = "此时系统信息不可用";
 
-QRect Twips(int left, int top, int width, int height) {
-    return {PixelsFromTwips(left), PixelsFromTwips(top), PixelsFromTwips(width), PixelsFromTwips(height)};
-}
+// The etched separator ends here.
+constexpr int kLineEnd = 5657;
 
-QString Lang(int16_t id) { return QString::fromStdString(GetLangText(id)); }
+constexpr platform::ControlRow kRows[] = {
+    Row(Kind::Picture, "picIcon").At(240, 120, 1020, 1020),
+    Row(Kind::Label, "lblTitle").At(1410, 240, 4095, 480).Text(1040),
+    Row(Kind::Label, "lblVersion").At(1440, 780, 4095, 225).Text(1039),
+    Row(Kind::Label, "lblDescription").At(1410, 1125, 4095, 1170).Text(1900),
+    Row(Kind::Line, "Line1", 1).At(225, 2430, kLineEnd - 225, 15),
+    Row(Kind::Line, "Line1", 0).At(240, 2445, kLineEnd - 240, 30),
+    Row(Kind::Label, "lblDisclaimer").At(240, 2625, 5415, 585).Text(1038),
+    Row(Kind::CommandButton, "cmdOK").At(1920, 3480, 1467, 345).Tab(0).Text(101),
+    Row(Kind::CommandButton, "cmdSysInfo").At(3600, 3480, 1452, 345).Tab(1).Text(1036),
+};
 
-QLabel* NewLabel(QWidget* parent, std::string_view name, int langId, const QRect& place) {
-    auto* label = platform::Named(new QLabel(parent), name);
-    platform::SetLangTag(label, langId);
-    label->setGeometry(place);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
+// Enter presses the focused button, OK unless the system information
+// button has the focus.
+constexpr auto kForm = platform::Form("frmAbout").Text(5052).Size(5865, 3990).EnterPressesDefault();
 
-QFrame* EtchedLine(QWidget* parent, int index, int left, int top, int thickness, const QColor& colour) {
-    auto* line = platform::Named(new QFrame(parent), "Line1", index);
-    line->setGeometry(PixelsFromTwips(left), PixelsFromTwips(top), PixelsFromTwips(5657 - left), thickness);
-    line->setAutoFillBackground(true);
+void Paint(QWidget* line, const QColor& colour) {
     QPalette p = line->palette();
     p.setColor(QPalette::Window, colour);
     line->setPalette(p);
-    return line;
+}
+
+void MakeTitleBig(QLabel* title, const QFont& formFont) {
+    QFont big = formFont;
+    big.setPointSize(big.pointSize() + 6);
+    big.setBold(true);
+    title->setFont(big);
 }
 
 }  // namespace
@@ -49,58 +63,45 @@ std::string VersionLine() {
 }
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
-    platform::SetControlName(this, "frmAbout");
-    platform::SetLangTag(this, 5052);
-    setFixedSize(PixelsFromTwips(5865), PixelsFromTwips(3990));
+    platform::BuildForm(*this, kForm, kRows);
+    Ctl<QLabel>(this, "picIcon")
+        ->setPixmap(QPixmap(platform::QText(platform::BesideProgram("icons/program.png"))));
+    for (const char* name : {"lblTitle", "lblVersion", "lblDescription", "lblDisclaimer"}) {
+        auto* label = Ctl<QLabel>(this, name);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    Paint(Ctl<QWidget>(this, "Line1", 1), QColor(128, 128, 128));
+    Paint(Ctl<QWidget>(this, "Line1", 0), QColor(255, 255, 255));
+    auto* ok = Ctl<QPushButton>(this, "cmdOK");
+    auto* sysInfo = Ctl<QPushButton>(this, "cmdSysInfo");
+    ok->setDefault(true);
+    ok->setAutoDefault(true);
+    sysInfo->setAutoDefault(true);
 
-    auto* picIcon = platform::Named(new QLabel(this), "picIcon");
-    picIcon->setGeometry(Twips(240, 120, 1020, 1020));
-    picIcon->setAlignment(Qt::AlignCenter);
-    picIcon->setPixmap(QPixmap(QString::fromStdString(platform::BesideProgram("icons/program.png"))));
-
-    lblTitle = NewLabel(this, "lblTitle", 1040, Twips(1410, 240, 4095, 480));
-    QFont big = lblTitle->font();
-    big.setPointSize(big.pointSize() + 6);
-    big.setBold(true);
-    lblTitle->setFont(big);
-    lblVersion = NewLabel(this, "lblVersion", 1039, Twips(1440, 780, 4095, 225));
-    lblDescription = NewLabel(this, "lblDescription", 1900, Twips(1410, 1125, 4095, 1170));
-    EtchedLine(this, 1, 225, 2430, 1, QColor(128, 128, 128));
-    EtchedLine(this, 0, 240, 2445, 2, QColor(255, 255, 255));
-    lblDisclaimer = NewLabel(this, "lblDisclaimer", 1038, Twips(240, 2625, 5415, 585));
-
-    cmdOK = platform::Named(new QPushButton(this), "cmdOK");
-    platform::SetLangTag(cmdOK, 101);
-    cmdOK->setGeometry(Twips(1920, 3480, 1467, 345));
-    cmdOK->setDefault(true);
-    cmdSysInfo = platform::Named(new QPushButton(this), "cmdSysInfo");
-    platform::SetLangTag(cmdSysInfo, 1036);
-    cmdSysInfo->setGeometry(Twips(3600, 3480, 1452, 345));
-
-    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
-    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+    platform::OnEvent(ok, &QPushButton::clicked, this, "cmdOK_Click", [this] { cmdOK_Click(); });
+    platform::OnEvent(sysInfo, &QPushButton::clicked, this, "cmdSysInfo_Click", [this] { cmdSysInfo_Click(); });
     Form_Load();
-    cmdOK->setFocus();
+    ok->setFocus();
 }
 
 void frmAbout::Form_Load() {
     LoadFormLanguage(this);
+    auto* title = Ctl<QLabel>(this, "lblTitle");
     // The title keeps its own size after the localiser set the form's font.
-    QFont big = font();
-    big.setPointSize(big.pointSize() + 6);
-    big.setBold(true);
-    lblTitle->setFont(big);
-    lblVersion->setText(QString::fromStdString(VersionLine()));
-    lblTitle->setText(QString::fromStdString(platform::AppTitle()));
-    lblDisclaimer->setText(Lang(2100));
-    lblDescription->setText(Lang(2101));
+    MakeTitleBig(title, font());
+    Ctl<QLabel>(this, "lblVersion")->setText(platform::QText(VersionLine()));
+    title->setText(platform::QText(platform::AppTitle()));
+    Ctl<QLabel>(this, "lblDisclaimer")->setText(platform::Lang(2100));
+    Ctl<QLabel>(this, "lblDescription")->setText(platform::Lang(2101));
     FitTexts();
 }
 
 // A language's texts may need more lines than the box was drawn for: the
 // label grows and everything below it moves down with the box's bottom.
 void frmAbout::FitTexts() {
-    for (QLabel* label : {lblDescription, lblDisclaimer}) {
+    for (const char* name : {"lblDescription", "lblDisclaimer"}) {
+        auto* label = Ctl<QLabel>(this, name);
         const int extra = label->heightForWidth(label->width()) - label->height();
         if (extra <= 0) continue;
         const int below = label->geometry().bottom();

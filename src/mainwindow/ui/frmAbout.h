@@ -2,12 +2,11 @@
 // The About box: the program's title, version and two descriptive texts,
 // and a button for the system information tool, which this system does not
 // have: it shows the message the box shows whenever the tool is missing.
+// Controls: picIcon, lblTitle, lblVersion, lblDescription, Line1(0..1),
+// lblDisclaimer, cmdOK (the default button), cmdSysInfo.
 #include <string>
 
 #include <QDialog>
-
-class QLabel;
-class QPushButton;
 
 // The program's release: major, minor and revision, shown as "2.0.3".
 struct ProgramVersion {
@@ -27,13 +26,6 @@ public:
 
     void cmdOK_Click() { accept(); }
     void cmdSysInfo_Click();
-
-    QLabel* lblTitle = nullptr;
-    QLabel* lblVersion = nullptr;
-    QLabel* lblDescription = nullptr;
-    QLabel* lblDisclaimer = nullptr;
-    QPushButton* cmdOK = nullptr;
-    QPushButton* cmdSysInfo = nullptr;
 
 private:
     void Form_Load();

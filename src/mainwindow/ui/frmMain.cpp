@@ -36,6 +36,7 @@
 #include "platform/ui/Controls.h"
 #include "platform/ui/FormLanguage.h"
 #include "platform/ui/TextBox.h"
+#include "platform/ui/GuardedSlots.h"
 #include "platform/Locale.h"
 #include "platform/UserSettings.h"
 
@@ -169,14 +170,15 @@ void frmMain::CreateControls() {
     MnuViewToolBar->setCheckable(true);
     platform::SetLangTag(MnuViewToolBar, 1026);
     // A menu click has already moved the check mark when it triggers.
-    connect(MnuViewToolBar, &QAction::triggered, this, [this] { ApplyBarSwitches(); });
+    platform::OnEvent(MnuViewToolBar, &QAction::triggered, this, "MnuViewToolBar_Click", [this] { ApplyBarSwitches(); });
     MnuViewStatusBar = platform::Named(new QAction(this), "MnuViewStatusBar");
     MnuViewStatusBar->setCheckable(true);
     platform::SetLangTag(MnuViewStatusBar, 1027);
-    connect(MnuViewStatusBar, &QAction::triggered, this, [this] { ApplyBarSwitches(); });
+    platform::OnEvent(MnuViewStatusBar, &QAction::triggered, this, "MnuViewStatusBar_Click",
+                      [this] { ApplyBarSwitches(); });
 
-    connect(MSFlexGrid1, &ChannelGrid::KeyDown, this,
-            [this](int key, int shift) { MSFlexGrid1_KeyDown(0, key, shift); });
+    platform::OnEvent(MSFlexGrid1, &ChannelGrid::KeyDown, this, "MSFlexGrid1_KeyDown",
+                      [this](int key, int shift) { MSFlexGrid1_KeyDown(0, key, shift); });
 
     CreateMenus();
     CreateToolBarButtons();
@@ -241,7 +243,7 @@ void frmMain::CreateStatusBar() {
     sbStatusBar->addPermanentWidget(statusTime_);
     clockTimer_ = new QTimer(this);
     clockTimer_->setInterval(1000);
-    connect(clockTimer_, &QTimer::timeout, this, [this] { UpdateClock(); });
+    platform::OnEvent(clockTimer_, &QTimer::timeout, this, "UpdateClock", [this] { UpdateClock(); });
     clockTimer_->start();
     UpdateClock();
 }

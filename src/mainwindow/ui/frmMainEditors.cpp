@@ -17,8 +17,10 @@
 #include "mainwindow/ColumnMap.h"
 #include "mainwindow/DialogLauncher.h"
 #include "mainwindow/ui/frmMain.h"
+#include "platform/TextConvert.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Controls.h"
+#include "platform/ui/GuardedSlots.h"
 #include "platform/ui/TextBox.h"
 
 namespace {
@@ -37,9 +39,6 @@ public:
 private:
     int16_t saved_;
 };
-
-// A text box's text as the record's bytes, one character a byte.
-std::string Bytes(const QString& text) { return text.toLatin1().toStdString(); }
 
 // The old key codes of the arrow keys, 0 for any other key.
 int ArrowCode(int qtKey) {
@@ -110,15 +109,19 @@ void frmMain::WireEditors(QWidget* central) {
         if (auto* box = qobject_cast<platform::ComboBox*>(EditorWidget(editor))) {
             // Only a selection the user makes is stored; the program's own
             // selections prime the list.
-            connect(box, &QComboBox::activated, this, [this, editor](int index) { ListEditorChosen(editor, index); });
+            platform::OnEvent(box, &QComboBox::activated, this, "ListEditorChosen",
+                              [this, editor](int index) { ListEditorChosen(editor, index); });
             if (IsToneTypeEditor(editor) || IsToneCodeList(editor)) editorKeys_->WatchList(box->view(), editor);
         }
     }
 
-    connect(MSFlexGrid1, &ChannelGrid::DblClick, this, [this] { MSFlexGrid1_DblClick(0); });
-    connect(MSFlexGrid1, &ChannelGrid::KeyPress, this, [this](int key) { MSFlexGrid1_KeyPress(0, key); });
-    connect(MSFlexGrid1, &ChannelGrid::EnterCell, this, [this] { MSFlexGrid1_EnterCell(0); });
-    connect(MSFlexGrid1, &ChannelGrid::Click, this, [this] { MSFlexGrid1_Click(0); });
+    platform::OnEvent(MSFlexGrid1, &ChannelGrid::DblClick, this, "MSFlexGrid1_DblClick",
+                      [this] { MSFlexGrid1_DblClick(0); });
+    platform::OnEvent(MSFlexGrid1, &ChannelGrid::KeyPress, this, "MSFlexGrid1_KeyPress",
+                      [this](int key) { MSFlexGrid1_KeyPress(0, key); });
+    platform::OnEvent(MSFlexGrid1, &ChannelGrid::EnterCell, this, "MSFlexGrid1_EnterCell",
+                      [this] { MSFlexGrid1_EnterCell(0); });
+    platform::OnEvent(MSFlexGrid1, &ChannelGrid::Click, this, "MSFlexGrid1_Click", [this] { MSFlexGrid1_Click(0); });
 }
 
 QWidget* frmMain::EditorWidget(CellEditor e) const {
@@ -260,7 +263,7 @@ bool frmMain::SaveOldData() {
         case CellEditor::TextFreTx:
         case CellEditor::TextName: {
             auto* box = static_cast<platform::TextBox*>(EditorWidget(open));
-            const std::string text = Bytes(box->text());
+            const std::string text = platform::TextBytes(box->text());
             // Hidden first: a warning shown while storing must not find it
             // open and store it twice.
             box->hide();
@@ -282,7 +285,7 @@ bool frmMain::SaveOldData() {
 }
 
 bool frmMain::StoreReceiveText() {
-    const std::string text = Bytes(TextFreRx->text());
+    const std::string text = platform::TextBytes(TextFreRx->text());
     if (GridEditCol != GetShowCol(Col::RxFre)) {
         TextFreRx->hide();
         return true;

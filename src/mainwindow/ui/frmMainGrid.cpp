@@ -12,6 +12,7 @@
 #include "mainwindow/ChannelViews.h"
 #include "mainwindow/ColumnMap.h"
 #include "mainwindow/ui/frmMain.h"
+#include "platform/TextConvert.h"
 #include "platform/ui/ComboBox.h"
 
 namespace {
@@ -20,7 +21,6 @@ const QColor kHeaderText(0, 0, 155);
 const QColor kLabelText(0, 0, 255);
 const QColor kEvenRowBack(250, 250, 240);
 
-QString Q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // Item i of a lookup list: replaced when it exists, appended when the list
 // has exactly i items.
@@ -76,7 +76,7 @@ void frmMain::InitShowListContent() {
     const QString open = QStringLiteral(">>");
     for (int r = 1; r < rows; ++r) MSFlexGrid1->SetTextMatrix(r, GetShowCol(Col::Open), open);
     for (int r = 1; r < rows; ++r)
-        MSFlexGrid1->SetTextMatrix(r, GetShowCol(Col::Label), Q(RowLabel(CHListType, r)));
+        MSFlexGrid1->SetTextMatrix(r, GetShowCol(Col::Label), platform::QText(RowLabel(CHListType, r)));
     // A new view starts at its first channel.
     MSFlexGrid1->ShowTopLeft();
     ListIniting = false;
@@ -84,7 +84,7 @@ void frmMain::InitShowListContent() {
 
 void frmMain::LoadShowList() {
     for (int16_t c = 0; c < kLogicalColumns; ++c)
-        MSFlexGrid1->SetTextMatrix(0, GetShowCol(c), Q(HeaderText(static_cast<Col>(c))));
+        MSFlexGrid1->SetTextMatrix(0, GetShowCol(c), platform::QText(HeaderText(static_cast<Col>(c))));
 
     lookups_.steps = StepTexts();
     ComboStep->Clear();
@@ -186,7 +186,7 @@ bool frmMain::RowShowsText(int16_t row) const {
 void frmMain::ShowCHInfoByList(int16_t row) {
     const RowTexts texts = ChannelRowText(ShowCHData, lookups_);
     for (const Col c : kRowDataColumns)
-        MSFlexGrid1->SetTextMatrix(row, GetShowCol(c), Q(texts[static_cast<std::size_t>(c)]));
+        MSFlexGrid1->SetTextMatrix(row, GetShowCol(c), platform::QText(texts[static_cast<std::size_t>(c)]));
 }
 
 void frmMain::ClearGridRow(int16_t row) {

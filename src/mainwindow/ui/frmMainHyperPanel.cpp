@@ -17,6 +17,8 @@
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DialogHelpers.h"
+#include "platform/ui/GuardedSlots.h"
+#include "platform/ui/Lang.h"
 
 namespace {
 
@@ -62,7 +64,7 @@ int WidthForItems(const QComboBox& box) {
     return box.style()->sizeFromContents(QStyle::CT_ComboBox, &opt, QSize(text, box.height()), &box).width();
 }
 
-QString Lang(int16_t id) { return QString::fromStdString(GetLangText(id)); }
+using platform::Lang;
 
 void SetItems(platform::ComboBox& box, std::initializer_list<std::string> items) {
     int i = 0;
@@ -126,7 +128,8 @@ void frmMain::CreateHyperPanel() {
         box->setGeometry(PixelRect(p.left, p.top, p.width, kComboHeight));
         box->setVisible(p.shown);
         Combo2[static_cast<std::size_t>(i)] = box;
-        connect(box, &QComboBox::currentIndexChanged, this, [this, i] { Combo2_Click(static_cast<int16_t>(i)); });
+        platform::OnEvent(box, &QComboBox::currentIndexChanged, this, "Combo2_Click",
+                          [this, i] { Combo2_Click(static_cast<int16_t>(i)); });
     }
     Combo2[11]->AddItem("VFO");
     Combo2[11]->AddItem("CH");
@@ -137,7 +140,8 @@ void frmMain::CreateHyperPanel() {
         box->setGeometry(PixelRect(p.left, p.top, p.width, kCheckHeight));
         box->setVisible(p.shown);
         Check1[static_cast<std::size_t>(i)] = box;
-        connect(box, &QCheckBox::toggled, this, [this, i] { Check1_Click(static_cast<int16_t>(i)); });
+        platform::OnEvent(box, &QCheckBox::toggled, this, "Check1_Click",
+                          [this, i] { Check1_Click(static_cast<int16_t>(i)); });
     }
 
     for (int i = 0; i < 8; ++i) {

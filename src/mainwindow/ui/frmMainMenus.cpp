@@ -20,11 +20,12 @@
 #include "mainwindow/DialogLauncher.h"
 #include "mainwindow/ui/frmMain.h"
 #include "platform/ui/Controls.h"
+#include "platform/ui/GuardedSlots.h"
 #include "platform/ProgramFolder.h"
+#include "platform/TextConvert.h"
 
 namespace {
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // The toolbar's pictures, numbered from 1 as the buttons name them.
 constexpr std::array<std::string_view, 8> kToolPictures{
@@ -34,7 +35,8 @@ constexpr std::array<std::string_view, 8> kToolPictures{
 
 QIcon ToolPicture(int number) {
     if (number < 1 || number > static_cast<int>(kToolPictures.size())) return {};
-    return QIcon(Q(platform::BesideProgram(std::string(kToolPictures[static_cast<std::size_t>(number - 1)]))));
+    const std::string_view picture = kToolPictures[static_cast<std::size_t>(number - 1)];
+    return QIcon(platform::QText(platform::BesideProgram(std::string(picture))));
 }
 
 // The dialogs the openers of the menus and the tree show.
@@ -89,9 +91,10 @@ void frmMain::CreateMenus() {
         }
         item = platform::Named(new QAction(parent), e.name);
         platform::SetLangTag(item, e.caption);
-        if (!e.shortcut.empty()) item->setShortcut(QKeySequence(Q(e.shortcut)));
+        if (!e.shortcut.empty()) item->setShortcut(QKeySequence(platform::QText(e.shortcut)));
         parent->addAction(item);
-        connect(item, &QAction::triggered, this, [this, command = e.command] { RunCommand(command); });
+        platform::OnEvent(item, &QAction::triggered, this, std::string(e.name) + "_Click",
+                          [this, command = e.command] { RunCommand(command); });
     }
 }
 
@@ -111,7 +114,8 @@ void frmMain::CreateToolBarButtons() {
         // The tip holds its language number until the window localises it.
         button->setToolTip(e.tip ? QString::number(e.tip) : QString());
         tbToolBar->addAction(button);
-        connect(button, &QAction::triggered, this, [this, key = e.key] { tbToolBar_ButtonClick(key); });
+        platform::OnEvent(button, &QAction::triggered, this, "tbToolBar_ButtonClick",
+                          [this, key = e.key] { tbToolBar_ButtonClick(key); });
     }
 }
 
@@ -134,7 +138,8 @@ void frmMain::RunCommand(MainCommand command) {
         case C::ViewStatusBar: MnuViewStatusBar_Click(); return;
         case C::HelpContent:
             QDesktopServices::openUrl(
-                QUrl::fromLocalFile(Q(platform::BesideProgram(LangIndex == 2 ? "KQ_314C.chm" : "KQ_314E.chm"))));
+                QUrl::fromLocalFile(
+                    platform::QText(platform::BesideProgram(LangIndex == 2 ? "KQ_314C.chm" : "KQ_314E.chm"))));
             return;
         case C::HelpAbout: OpenDialog(DialogId::About); return;
         default: break;

@@ -6,6 +6,7 @@
 #include <QTreeWidget>
 
 #include "mainwindow/ui/frmMain.h"
+#include "platform/ui/GuardedSlots.h"
 
 namespace {
 
@@ -48,8 +49,8 @@ void frmMain::ConnectTree() {
     tvTreeView->header()->setStretchLastSection(false);
     tvTreeView->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tvTreeView->installEventFilter(new TreeEnterFilter(this, tvTreeView));
-    connect(tvTreeView, &QTreeWidget::itemClicked, this,
-            [this](QTreeWidgetItem* item, int) { tvTreeView_NodeClick(KeyOf(item)); });
+    platform::OnEvent(tvTreeView, &QTreeWidget::itemClicked, this, "tvTreeView_NodeClick",
+                      [this](QTreeWidgetItem* item, int) { tvTreeView_NodeClick(KeyOf(item)); });
 }
 
 void frmMain::LoadShowTree() {

@@ -2,13 +2,10 @@
 
 #include <QSignalBlocker>
 
+#include "platform/TextConvert.h"
 #include "platform/ui/Controls.h"
 
 namespace platform {
-
-namespace {
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
-}  // namespace
 
 ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
     // With a placeholder the list does not select its first item on its own;
@@ -22,21 +19,21 @@ ComboBox::ComboBox(QWidget* parent, std::string_view name, int index) : ComboBox
 
 std::string ComboBox::List(int i) const {
     if (i < 0 || i >= count()) return {};
-    return itemText(i).toStdString();
+    return Utf8(itemText(i));
 }
 
 std::string ComboBox::Text() const {
-    if (isEditable()) return currentText().toStdString();
-    return currentIndex() < 0 ? std::string() : itemText(currentIndex()).toStdString();
+    if (isEditable()) return Utf8(currentText());
+    return currentIndex() < 0 ? std::string() : Utf8(itemText(currentIndex()));
 }
 
-void ComboBox::AddItem(std::string_view text) { addItem(Q(text)); }
+void ComboBox::AddItem(std::string_view text) { addItem(QText(text)); }
 
 void ComboBox::SetList(int i, std::string_view text) {
     if (i >= 0 && i < count())
-        setItemText(i, Q(text));
+        setItemText(i, QText(text));
     else if (i == count())
-        addItem(Q(text));
+        addItem(QText(text));
 }
 
 void ComboBox::Clear() {

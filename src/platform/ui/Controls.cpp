@@ -1,11 +1,15 @@
 #include "platform/ui/Controls.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QVariant>
+
+#include "platform/TextConvert.h"
 
 namespace platform {
 namespace {
@@ -13,17 +17,51 @@ constexpr const char* kName = "kqName";
 constexpr const char* kIndex = "kqIndex";
 constexpr const char* kLangTag = "langTag";
 constexpr const char* kSavedMenuPolicy = "kqSavedMenuPolicy";
+constexpr const char* kIndexName = "kqControlIndex";
+
+// The controls of one form by name and index; a child of the form.
+class ControlIndexObject : public QObject {
+public:
+    explicit ControlIndexObject(QObject* form) : QObject(form) { setObjectName(kIndexName); }
+
+    static std::string Key(std::string_view name, int index) {
+        return std::string(name) + '#' + std::to_string(index);
+    }
+    void Add(QObject* control) {
+        map_[Key(ControlName(control), ControlIndex(control))] = {control, control->objectName()};
+    }
+    QObject* Find(std::string_view name, int index) const {
+        const auto it = map_.find(Key(name, index));
+        if (it == map_.end() || !it->second.control) return nullptr;
+        // Named again since it was indexed (SetControlName sets the object
+        // name too): the search decides.
+        if (it->second.control->objectName() != it->second.objectName) return nullptr;
+        return it->second.control;
+    }
+
+private:
+    struct Entry {
+        QPointer<QObject> control;
+        QString objectName;
+    };
+    std::unordered_map<std::string, Entry> map_;
+};
+
+ControlIndexObject* IndexOf(const QObject* form) {
+    // The class has no meta-object of its own; its object name marks it.
+    return static_cast<ControlIndexObject*>(form->findChild<QObject*>(kIndexName, Qt::FindDirectChildrenOnly));
+}
 }  // namespace
 
 void SetControlName(QObject* object, std::string_view name, int index) {
-    const QString qname = QString::fromUtf8(name.data(), qsizetype(name.size()));
+    const QString qname = QText(name);
     object->setProperty(kName, qname);
     object->setProperty(kIndex, index);
     object->setObjectName(index < 0 ? qname : qname + "_" + QString::number(index));
 }
 
 std::string ControlName(const QObject* object) {
-    return object->property(kName).toString().toStdString();
+    return Utf8(object->property(kName).toString());
 }
 
 int ControlIndex(const QObject* object) {
@@ -32,7 +70,9 @@ int ControlIndex(const QObject* object) {
 }
 
 QObject* FindControl(const QObject* form, std::string_view name, int index) {
-    const QString qname = QString::fromUtf8(name.data(), qsizetype(name.size()));
+    if (const ControlIndexObject* indexed = IndexOf(form))
+        if (QObject* control = indexed->Find(name, index)) return control;
+    const QString qname = QText(name);
     for (QObject* o : form->findChildren<QObject*>()) {
         if (o->property(kName).toString() == qname && ControlIndex(o) == index) return o;
     }
@@ -40,7 +80,7 @@ QObject* FindControl(const QObject* form, std::string_view name, int index) {
 }
 
 QList<QObject*> ControlArray(const QObject* form, std::string_view name) {
-    const QString qname = QString::fromUtf8(name.data(), qsizetype(name.size()));
+    const QString qname = QText(name);
     QList<QObject*> members;
     for (QObject* o : form->findChildren<QObject*>())
         if (o->property(kName).toString() == qname) members.append(o);
@@ -48,6 +88,34 @@ QList<QObject*> ControlArray(const QObject* form, std::string_view name) {
         return ControlIndex(a) < ControlIndex(b);
     });
     return members;
+}
+
+void IndexControl(QObject* form, QObject* control) {
+    ControlIndexObject* indexed = IndexOf(form);
+    if (!indexed) indexed = new ControlIndexObject(form);
+    indexed->Add(control);
+}
+
+std::string MissingControlText(const QObject* form, std::string_view name, int index, const QObject* found,
+                               const char* wanted) {
+    std::string control(name);
+    if (index >= 0) control += "(" + std::to_string(index) + ")";
+    std::string formName = ControlName(form);
+    if (formName.empty()) formName = Utf8(form->objectName());
+    if (formName.empty()) formName = form->metaObject()->className();
+    if (!found) return "no control " + control + " on " + formName;
+    return control + " on " + formName + " is a " + found->metaObject()->className() + ", not a " + wanted;
+}
+
+bool FocusNextControl(QWidget* from) {
+    QWidget* window = from->window();
+    for (QWidget* w = from->nextInFocusChain(); w && w != from; w = w->nextInFocusChain()) {
+        if (w->window() != window || w->focusProxy() || !w->isEnabled()) continue;
+        if ((w->focusPolicy() & Qt::TabFocus) != Qt::TabFocus || !w->isVisibleTo(window)) continue;
+        w->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    return false;
 }
 
 QString LangTag(const QObject* object) { return object->property(kLangTag).toString(); }
@@ -76,7 +144,7 @@ QPushButton* NewCommandButton(QWidget* parent, std::string_view name, int index)
 
 void SetButtonCaption(const QObject* form, std::string_view name, const std::string& caption) {
     if (auto* button = Control<QAbstractButton>(form, name))
-        button->setText(QString::fromStdString(caption));
+        button->setText(QText(caption));
 }
 
 }  // namespace platform

@@ -14,6 +14,11 @@
 //
 // Visibility. A control's own "Visible" flag is !isHidden(): isVisible() is
 // false for every control of a dialog that was never shown.
+//
+// Lookups. A form built from a control table (FormBuilder.h) keeps an index
+// of its controls, so that finding one by name costs no walk over every
+// widget; other forms are searched.
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -45,6 +50,33 @@ T* Control(const QObject* form, std::string_view name, int index = -1) {
 }
 // Every member of a control array, in rising index order.
 QList<QObject*> ControlArray(const QObject* form, std::string_view name);
+
+// What Ctl throws for a control that is missing or of another kind: a fault
+// of the program, never of the user's data.
+struct ControlNotFound : std::logic_error {
+    using std::logic_error::logic_error;
+};
+// "no control Combo1(3) on FrmCHEdit" or "Combo1(3) on FrmCHEdit is a
+// QLabel, not a QComboBox".
+std::string MissingControlText(const QObject* form, std::string_view name, int index, const QObject* found,
+                               const char* wanted);
+// The control of `form` with this name and index; throws ControlNotFound
+// when there is none or it is not a T.
+template <class T>
+T* Ctl(const QObject* form, std::string_view name, int index = -1) {
+    QObject* found = FindControl(form, name, index);
+    if (T* control = qobject_cast<T*>(found)) return control;
+    throw ControlNotFound(MissingControlText(form, name, index, found, T::staticMetaObject.className()));
+}
+
+// Keeps `control` in the form's index under its name and index (the form
+// builder does this for every control it makes).
+void IndexControl(QObject* form, QObject* control);
+
+// Moves the focus from `from` to the next control of its window's tab order
+// that can take it (shown, enabled, taking the focus by Tab), as Tab does.
+// False when there is none.
+bool FocusNextControl(QWidget* from);
 
 // The language id kept on a control (the original Tag), "" when none.
 QString LangTag(const QObject* object);

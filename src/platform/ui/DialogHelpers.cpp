@@ -7,18 +7,17 @@
 #include "core/LangText.h"
 #include "core/SharedState.h"
 #include "core/TextNumbers.h"
+#include "platform/TextConvert.h"
 #include "platform/ui/Controls.h"
 
 namespace {
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
-
 std::string Item(const QComboBox& combo, int i) {
     if (i < 0 || i >= combo.count()) return {};
-    return combo.itemText(i).toStdString();
+    return platform::Utf8(combo.itemText(i));
 }
 
 int FirstEqual(const QComboBox& combo, std::string_view text) {
-    const QString q = Q(text);
+    const QString q = platform::QText(text);
     for (int i = 0; i < combo.count(); ++i)
         if (combo.itemText(i) == q) return i;
     return -1;
@@ -57,7 +56,7 @@ std::string GetComboListText(int index, const QComboBox& combo, int defaultIndex
 }
 
 void AddComboItem(QComboBox& combo, std::string_view text) {
-    if (FirstEqual(combo, text) < 0) combo.addItem(Q(text));
+    if (FirstEqual(combo, text) < 0) combo.addItem(platform::QText(text));
 }
 
 int GetComboIndex(const QComboBox& combo, std::string_view text, int def) {
@@ -67,7 +66,7 @@ int GetComboIndex(const QComboBox& combo, std::string_view text, int def) {
 
 std::optional<int16_t> SelectedComboNumber(const QComboBox& combo) {
     if (combo.currentIndex() < 0) return std::nullopt;
-    const auto n = WholeNumberOf(combo.itemText(combo.currentIndex()).toStdString());
+    const auto n = WholeNumberOf(platform::Utf8(combo.itemText(combo.currentIndex())));
     if (!n || *n < std::numeric_limits<int16_t>::min() || *n > std::numeric_limits<int16_t>::max())
         return std::nullopt;
     return int16_t(*n);

@@ -13,21 +13,19 @@
 #include <QToolBar>
 #include <QVariant>
 
-#include "core/LangText.h"
 #include "core/TextNumbers.h"
+#include "platform/TextConvert.h"
 #include "platform/ui/Controls.h"
+#include "platform/ui/Lang.h"
 
 namespace {
 
+using platform::Lang;
+
 constexpr const char* kTipTag = "langTipTag";
 
-QString Lang(int64_t id) {
-    if (id < INT16_MIN || id > INT16_MAX) return {};
-    return QString::fromStdString(GetLangText(int16_t(id)));
-}
-
 // The whole text as a number (a Tag "12abc" is not one).
-std::optional<int64_t> NumberOf(const QString& text) { return WholeNumberOf(text.toStdString()); }
+std::optional<int64_t> NumberOf(const QString& text) { return WholeNumberOf(platform::Utf8(text)); }
 
 // The digits at the start of a text ("12abc" gives 12, "abc" 0).
 int64_t LeadingNumber(const QString& text) {

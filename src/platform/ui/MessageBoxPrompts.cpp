@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "platform/TextConvert.h"
+
 namespace platform {
 namespace {
 
@@ -45,8 +47,8 @@ Answer FromQt(int b) {
 }  // namespace
 
 Answer MessageBoxPrompts::Ask(const Prompt& prompt) {
-    QMessageBox box(ToQt(prompt.icon), QString::fromStdString(prompt.title.empty() ? AppTitle() : prompt.title),
-                    QString::fromStdString(prompt.text), ToQt(prompt.buttons),
+    QMessageBox box(ToQt(prompt.icon), QText(prompt.title.empty() ? AppTitle() : prompt.title),
+                    QText(prompt.text), ToQt(prompt.buttons),
                     QApplication::activeWindow());
     const int pressed = box.exec();
     // Closing the box with its window button is the Cancel (or only) button.

@@ -43,7 +43,13 @@ QString TextBox::Admit(const QString& incoming) const {
 void TextBox::InsertAdmitted(const QString& incoming) {
     if (isReadOnly()) return;
     const QString admitted = Admit(incoming);
-    if (!admitted.isEmpty()) insert(admitted);
+    if (admitted.isEmpty()) return;
+    insert(admitted);
+    AfterAccepted(admitted);
+}
+
+void TextBox::AfterAccepted(const QString& accepted) {
+    if (moveOnAfterChar_ && !accepted.isEmpty()) FocusNextControl(this);
 }
 
 void TextBox::PasteFiltered() { InsertAdmitted(QApplication::clipboard()->text()); }
@@ -51,7 +57,7 @@ void TextBox::PasteFiltered() { InsertAdmitted(QApplication::clipboard()->text()
 void TextBox::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     if (enterMovesFocus_ && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
-        focusNextChild();
+        FocusNextControl(this);
         event->accept();
         return;
     }
@@ -85,10 +91,11 @@ void TextBox::inputMethodEvent(QInputMethodEvent* event) {
         QLineEdit::inputMethodEvent(event);
         return;
     }
+    const QString admitted = Admit(event->commitString());
     QInputMethodEvent filtered(event->preeditString(), event->attributes());
-    filtered.setCommitString(Admit(event->commitString()), event->replacementStart(),
-                             event->replacementLength());
+    filtered.setCommitString(admitted, event->replacementStart(), event->replacementLength());
     QLineEdit::inputMethodEvent(&filtered);
+    AfterAccepted(admitted);
 }
 
 void TextBox::dropEvent(QDropEvent* event) {
@@ -147,6 +154,11 @@ void TextBox::contextMenuEvent(QContextMenuEvent* event) {
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
+}
+
+void TextBox::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    if (IsFocusMoveInsideWindow(event)) emit LostFocus();
 }
 
 void TextBox::focusInEvent(QFocusEvent* event) {

@@ -8,7 +8,11 @@
 //   limit, while the program's setText is never cut;
 // - optionally: Ctrl+X, Ctrl+C and Ctrl+V swallowed, the whole text selected
 //   when the box gets the focus, Enter (Return or keypad Enter) moving the
-//   focus to the next control.
+//   focus to the next control, the focus moving on by itself once a
+//   character was accepted (the one-character boxes);
+// - LostFocus, raised when the focus leaves the box for another control of
+//   its window, not when a message box or another window takes it (a rule
+//   that shows a message when the box is left would otherwise loop).
 // A box with no rule and no limit behaves as a plain QLineEdit.
 #include <functional>
 #include <optional>
@@ -34,6 +38,7 @@ public:
     void SetSwallowClipboardKeys(bool on) { swallowClipboardKeys_ = on; }
     void SetSelectAllOnFocus(bool on) { selectAllOnFocus_ = on; }
     void SetEnterMovesFocus(bool on) { enterMovesFocus_ = on; }
+    void SetMoveOnAfterChar(bool on) { moveOnAfterChar_ = on; }
 
     // What of `incoming` the box would take at the cursor now: each character
     // through the rule, then cut to the room the limit leaves (the selection
@@ -45,6 +50,9 @@ public:
     // Paste from the clipboard through the rule.
     void PasteFiltered();
 
+signals:
+    void LostFocus();
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
@@ -52,16 +60,20 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     QString ApplyRule(const QString& incoming) const;
-    bool Filtering() const { return rule_ || limit_ > 0; }
+    bool Filtering() const { return rule_ || limit_ > 0 || moveOnAfterChar_; }
+    // Moves the focus on when the box asks for it after `accepted` came in.
+    void AfterAccepted(const QString& accepted);
 
     CharRule rule_;
     int limit_ = 0;
     bool swallowClipboardKeys_ = false;
     bool selectAllOnFocus_ = false;
     bool enterMovesFocus_ = false;
+    bool moveOnAfterChar_ = false;
 };
 
 // Character rules the dialogs share.

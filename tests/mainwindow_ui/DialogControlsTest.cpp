@@ -1,0 +1,161 @@
+// Every control of every dialog built from a control table is found by its
+// name and index, is of its kind, and no named control is left unlisted.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <QDialog>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QTimer>
+
+#include "TempDir.h"
+#include "TempProgramFolder.h"
+#include "core/SharedState.h"
+#include "core/ui/FrmLanguage.h"
+#include "core/ui/FrmModel.h"
+#include "link/ui/FrmComSet.h"
+#include "link/ui/FrmPassWord.h"
+#include "link/ui/FrmProgress.h"
+#include "link/ui/FrmTestData.h"
+#include "mainwindow/ui/frmAbout.h"
+#include "platform/SerialDevices.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/TextBox.h"
+
+namespace {
+
+// A control array name with its first and last index (-1, -1: no array).
+struct Expected {
+    const char* name;
+    int first;
+    int last;
+    const QMetaObject* kind;
+};
+
+struct DialogCase {
+    const char* form;
+    std::function<std::unique_ptr<QDialog>()> make;
+    std::vector<Expected> controls;
+};
+
+const QMetaObject* Label = &QLabel::staticMetaObject;
+const QMetaObject* Button = &QPushButton::staticMetaObject;
+const QMetaObject* List = &platform::ComboBox::staticMetaObject;
+const QMetaObject* Box = &platform::TextBox::staticMetaObject;
+
+template <class T>
+std::function<std::unique_ptr<QDialog>()> Make() {
+    return [] { return std::make_unique<T>(); };
+}
+
+std::vector<DialogCase> Dialogs() {
+    return {
+        {"FrmComSet",
+         Make<FrmComSet>(),
+         {{"Label1", -1, -1, Label},
+          {"Combo1", -1, -1, List},
+          {"LabelDevice", -1, -1, Label},
+          {"CommandOK", -1, -1, Button},
+          {"CommandCancel", -1, -1, Button},
+          {"ReShowComPortTimer", -1, -1, &QTimer::staticMetaObject}}},
+        {"FrmTestData",
+         Make<FrmTestData>(),
+         {{"Frame1", -1, -1, &QGroupBox::staticMetaObject},
+          {"Text1", 0, 47, Box},
+          {"Label1", 1, 31, Label},
+          {"Command1", 0, 1, Button},
+          {"CommandOK", -1, -1, Button},
+          {"CommandCancel", -1, -1, Button}}},
+        {"FrmPassWord",
+         Make<FrmPassWord>(),
+         {{"Label1", -1, -1, Label},
+          {"Text1", -1, -1, Box},
+          {"CommandOK", -1, -1, Button},
+          {"CommandCancel", -1, -1, Button}}},
+        {"FrmProgress",
+         Make<FrmProgress>(),
+         {{"Label1", -1, -1, Label},
+          {"Label2", -1, -1, Label},
+          {"ProgressBar1", -1, -1, &QProgressBar::staticMetaObject},
+          {"Command1", -1, -1, Button}}},
+        {"FrmModel",
+         Make<FrmModel>(),
+         {{"Label1", 0, 1, Label},
+          {"Combo1", 0, 1, List},
+          {"Text1", -1, -1, &QTextEdit::staticMetaObject},
+          {"CommandOK", -1, -1, Button},
+          {"CommandCancel", -1, -1, Button}}},
+        {"FrmLanguage",
+         Make<FrmLanguage>(),
+         {{"Label1", -1, -1, Label},
+          {"Combo1", -1, -1, List},
+          {"CommandOK", -1, -1, Button},
+          {"CommandCancel", -1, -1, Button}}},
+        {"frmAbout",
+         Make<frmAbout>(),
+         {{"picIcon", -1, -1, Label},
+          {"lblTitle", -1, -1, Label},
+          {"lblVersion", -1, -1, Label},
+          {"lblDescription", -1, -1, Label},
+          {"lblDisclaimer", -1, -1, Label},
+          {"Line1", 0, 1, &QFrame::staticMetaObject},
+          {"cmdOK", -1, -1, Button},
+          {"cmdSysInfo", -1, -1, Button}}},
+    };
+}
+
+class DialogControls : public testing::Test {
+protected:
+    void SetUp() override {
+        for (const char* f : {"english.ini", "Tchinese.ini"})
+            std::filesystem::copy_file(std::string(KQ_SOURCE_DIR) + "/data/language/" + f,
+                                       folder_.write(std::string("language/") + f, ""),
+                                       std::filesystem::copy_options::overwrite_existing);
+        platform::SetSerialScanOptions({devices_.path(), false});
+        CommMode = SessionMode::Write;
+    }
+    void TearDown() override { platform::SetSerialScanOptions({}); }
+
+    TempProgramFolder folder_;
+    TempDir devices_;
+};
+
+TEST_F(DialogControls, EveryControlIsFoundByNameAndIndex) {
+    for (const DialogCase& d : Dialogs()) {
+        const std::unique_ptr<QDialog> dialog = d.make();
+        EXPECT_EQ(platform::ControlName(dialog.get()), d.form);
+        std::set<std::pair<std::string, int>> listed;
+        for (const Expected& e : d.controls) {
+            for (int i = e.first; i <= e.last; ++i) {
+                listed.insert({e.name, i});
+                try {
+                    const QObject* control = platform::Ctl<QObject>(dialog.get(), e.name, i);
+                    EXPECT_TRUE(control->metaObject()->inherits(e.kind))
+                        << d.form << "." << e.name << "(" << i << ") is a " << control->metaObject()->className();
+                } catch (const platform::ControlNotFound& error) {
+                    ADD_FAILURE() << error.what();
+                }
+            }
+        }
+        for (const QObject* o : dialog->findChildren<QObject*>()) {
+            const std::string name = platform::ControlName(o);
+            if (name.empty()) continue;
+            EXPECT_TRUE(listed.count({name, platform::ControlIndex(o)}))
+                << d.form << "." << name << "(" << platform::ControlIndex(o) << ") is not listed";
+        }
+    }
+}
+
+}  // namespace
