@@ -3,11 +3,11 @@
 // `WriteDataOK` and shows "<Name>Error" in an OK box without icon; the image
 // is then partly written and the write must not start.
 #include <stdexcept>
-#include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/SharedState.h"
-#include "platform/Prompts.h"
+#include "platform/Guard.h"
 
 // A failure that says where it happened (which channel, which field); its
 // text is shown on a second line under "<Name>Error".
@@ -20,16 +20,7 @@ struct EncodeError : std::runtime_error {
 // on the second line.
 template <class Body>
 bool RunGuardedEncoder(std::string_view name, Body&& body) {
-    std::string text = std::string(name) + "Error";
-    try {
-        body();
-        return true;
-    } catch (const std::exception& e) {
-        text += "\n";
-        text += e.what();
-    } catch (...) {
-    }
+    if (platform::RunGuarded(name, std::forward<Body>(body))) return true;
     WriteDataOK = false;
-    platform::MsgBox(text, platform::Buttons::Ok);
     return false;
 }

@@ -225,7 +225,7 @@ TEST_F(MainMenus, TreeNodeTextsAreShownWhole) {
         expectWhole();
         SetDialogOpener(DialogId::Language, [lang] {
             FrmLanguage dialog;
-            dialog.Combo1()->SetListIndex(lang == 1 ? 1 : 0);
+            platform::Ctl<platform::ComboBox>(&dialog, "Combo1")->SetListIndex(lang == 1 ? 1 : 0);
             dialog.CommandOK_Click();
         });
         Item("MnuSetLanguage")->trigger();
