@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "ChannelTestRecords.h"
 #include "ProgramSandbox.h"
 #include "channels/ChannelEditLists.h"
 #include "channels/ChannelEditRules.h"
@@ -15,49 +16,23 @@
 #include "core/HyperRange.h"
 #include "core/SharedState.h"
 
-using platform::Answer;
-using platform::Buttons;
-using platform::Icon;
-
 namespace {
-
-const std::string kOutOfRange =
-    "The frequency is out of range or not a number. The nearest valid frequency is used.";
-
-UFreData Used(int16_t no, std::string_view rx) {
-    UFreData ch;
-    ch.CHNo = no;
-    ch.UsedFlag = 1;
-    ch.RxFre = rx;
-    ch.OffsetFre = std::string_view("000000000");
-    return ch;
-}
 
 class ChannelEditRules : public testing::Test {
 protected:
-    void SetUp() override {
-        PCBand = 0;
-        SetBandByType(0);
-        InitHyperRange();
-        InitRadioData();
-        CurData.CHCount = 0;
-    }
-    static void AddNormal(const UFreData& ch) { UFreList[static_cast<std::size_t>(CurData.CHCount++)] = ch; }
-    void ExpectWarnings(int count) {
-        for (int i = 0; i < count; ++i) sandbox.prompts.expect(kOutOfRange, Buttons::Ok, Answer::Ok, Icon::Exclamation, true);
-    }
+    void SetUp() override { StartWithoutChannels(); }
 
     ProgramSandbox sandbox;
 };
 
 TEST_F(ChannelEditRules, TheShownRecordFollowsTheListAndWrapsItsNumber) {
-    AddNormal(Used(7, "043500000"));
-    AddNormal(Used(12, "014512500"));
-    CurData.LimitCH[0] = Used(1, "014000000");
-    CurData.LimitCH[2] = Used(3, "015000000");
+    AddNormalChannel(UsedChannel(7, "043500000"));
+    AddNormalChannel(UsedChannel(12, "014512500"));
+    CurData.LimitCH[0] = UsedChannel(1, "014000000");
+    CurData.LimitCH[2] = UsedChannel(3, "015000000");
     CurData.LimitCH[2].UsedFlag = 0;
-    UFreData bank1Row1 = Used(1, "010800000");
-    UFreData bank2Row1 = Used(1, "040000000");
+    UFreData bank1Row1 = UsedChannel(1, "010800000");
+    UFreData bank2Row1 = UsedChannel(1, "040000000");
     bank2Row1.UsedFlag = 0;  // shown even when not in use
     SetHyperChannel(1, 0, bank1Row1);
     SetHyperChannel(1, 1, bank2Row1);
@@ -226,7 +201,7 @@ TEST_F(ChannelEditRules, FrequencyChainGivesDirectionAndOffset) {
          "009.00000"},
     };
     for (const Case& c : cases) {
-        ExpectWarnings(c.warnings);
+        ExpectFreWarnings(sandbox.prompts, c.warnings);
         const SavedFrequencies f = SaveFrequencies(c.rx, c.tx, 0, 0, 1);
         EXPECT_EQ(f.rx, c.rxOut) << c.what;
         EXPECT_EQ(f.txSeed, c.seed) << c.what;
@@ -271,30 +246,30 @@ TEST_F(ChannelEditRules, ChoicesWithoutSelectionStoreZero) {
 }
 
 TEST_F(ChannelEditRules, StoredRecordsGoWhereTheirListKeepsThem) {
-    AddNormal(Used(3, "014500000"));
-    AddNormal(Used(9, "043500000"));
+    AddNormalChannel(UsedChannel(3, "014500000"));
+    AddNormalChannel(UsedChannel(9, "043500000"));
     UFreData changed = *StoredChannel(0, 9);
     changed.CHName = FixStr<7>::Of("NINE");
     StoreChannel(0, 9, changed, false);
     EXPECT_EQ(CurData.CHCount, 2);
     EXPECT_EQ(UFreList[1].CHName.value(), "NINE") << "changed in place";
 
-    StoreChannel(0, 20, Used(20, "014600000"), true);
+    StoreChannel(0, 20, UsedChannel(20, "014600000"), true);
     EXPECT_EQ(CurData.CHCount, 3);
     EXPECT_EQ(UFreList[2].CHNo, 20) << "appended after the used entries";
     EXPECT_FALSE(StoredChannel(0, 21)) << "not held";
 
     CurData.CHCount = kMaxChannels;  // a damaged list with no room
-    StoreChannel(0, 700, Used(700, "014600000"), true);
+    StoreChannel(0, 700, UsedChannel(700, "014600000"), true);
     EXPECT_EQ(CurData.CHCount, kMaxChannels);
     CurData.CHCount = 3;
 
-    StoreChannel(1, 4, Used(4, "015000000"), true);
+    StoreChannel(1, 4, UsedChannel(4, "015000000"), true);
     EXPECT_EQ(CurData.LimitCH[3].RxFre.value(), "015000000");
     EXPECT_FALSE(StoredChannel(1, 11));
 
     const UFreData bank1Row5 = GetHyperChannel(5, 0);
-    StoreChannel(3, 5, Used(5, "045000000"), false);
+    StoreChannel(3, 5, UsedChannel(5, "045000000"), false);
     EXPECT_EQ(GetHyperChannel(5, 1).RxFre.value(), "045000000");
     EXPECT_EQ(GetHyperChannel(5, 0), bank1Row5) << "the other bank is untouched";
     EXPECT_EQ(StoredChannel(3, 5)->RxFre.value(), "045000000");

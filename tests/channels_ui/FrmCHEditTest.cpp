@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,12 +10,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 
 #include "KeyPresses.h"
+#include "ChannelTestRecords.h"
 #include "ProgramSandbox.h"
+#include "WaitFor.h"
 #include "channels/ui/FrmCHEdit.h"
 #include "core/BandPlan.h"
 #include "core/Defaults.h"
@@ -35,29 +35,6 @@ using platform::Icon;
 
 namespace {
 
-const std::string kOutOfRange =
-    "The frequency is out of range or not a number. The nearest valid frequency is used.";
-
-bool WaitFor(const std::function<bool()>& done) {
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < 2000) QApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
-
-UFreData Used(int16_t no, std::string_view rx, std::string_view offset = "000000000") {
-    UFreData ch;
-    ch.CHNo = no;
-    ch.UsedFlag = 1;
-    ch.ScanSkip = 1;
-    ch.RxFre = rx;
-    ch.OffsetFre = offset;
-    ch.CHName = FixStr<7>::NulText();
-    ch.En_CTCSS = ch.De_CTCSS = 20;
-    ch.UserCTCSS = 1511;
-    return ch;
-}
-
 // Records the rows the dialog asks the main window to redraw.
 class RowRecorder : public MainWindowView {
 public:
@@ -68,15 +45,10 @@ public:
 class FrmCHEditTest : public testing::Test {
 protected:
     void SetUp() override {
-        PCBand = 0;
-        SetBandByType(0);
-        InitHyperRange();
-        InitRadioData();
-        CurData.CHCount = 0;
+        StartWithoutChannels();
         CHListType = 0;
         CurCHNo = 1;
     }
-    static void AddNormal(const UFreData& ch) { UFreList[static_cast<std::size_t>(CurData.CHCount++)] = ch; }
     static const UFreData* Normal(int16_t no) {
         const int16_t at = GetCHIndex(no);
         return at < 0 ? nullptr : &UFreList[static_cast<std::size_t>(at)];
@@ -110,9 +82,6 @@ protected:
         w->setFocus(Qt::OtherFocusReason);
         ASSERT_TRUE(WaitFor([w] { return w->hasFocus(); })) << platform::ControlName(w);
     }
-    void ExpectWarnings(int count) {
-        for (int i = 0; i < count; ++i) sandbox.prompts.expect(kOutOfRange, Buttons::Ok, Answer::Ok, Icon::Exclamation, true);
-    }
 
     ProgramSandbox sandbox;
     RowRecorder view;
@@ -121,7 +90,7 @@ protected:
 };
 
 TEST_F(FrmCHEditTest, AHiddenLoadFillsEveryCaptionAndList) {
-    AddNormal(Used(1, "014500000"));
+    AddNormalChannel(UsedChannel(1, "014500000"));
     Open(0, 1);
     EXPECT_TRUE(dialog->isHidden());
     EXPECT_EQ(dialog->windowTitle(), "Channel Edit");
@@ -210,9 +179,9 @@ TEST_F(FrmCHEditTest, TransmitBoxShowsReceiveMovedByTheOffset) {
     for (const Case& c : {Case{0, "014512500", "145.12500"}, {1, "014512500", "144.52500"}, {2, "014512500", "145.72500"},
                           {1, "024000000", ""}, {2, "037000000", ""}}) {
         CurData.CHCount = 0;
-        UFreData ch = Used(12, c.rx, "000060000");
+        UFreData ch = UsedChannel(12, c.rx, "000060000");
         ch.ShiftDir = c.dir;
-        AddNormal(ch);
+        AddNormalChannel(ch);
         Open(0, 12);
         EXPECT_EQ(Text("Text1", 10), c.tx) << c.rx << " direction " << c.dir;
         EXPECT_EQ(Text("Text1", 1), "0.60000");
@@ -221,7 +190,7 @@ TEST_F(FrmCHEditTest, TransmitBoxShowsReceiveMovedByTheOffset) {
 }
 
 TEST_F(FrmCHEditTest, EveryFieldIsShownInItsControl) {
-    UFreData ch = Used(5, "011800000");
+    UFreData ch = UsedChannel(5, "011800000");
     ch.CHName = FixStr<7>::Of("AB");
     ch.TxPower = 9;  // beyond the list
     ch.StepIndex = 3;
@@ -242,7 +211,7 @@ TEST_F(FrmCHEditTest, EveryFieldIsShownInItsControl) {
     ch.TxInhibit = 1;
     ch.UserCTCSS = 0;
     ch.SQLMode = 4;
-    AddNormal(ch);
+    AddNormalChannel(ch);
     Open(0, 5);
 
     EXPECT_EQ(Text("Text1", 0), "118.00000");
@@ -270,9 +239,36 @@ TEST_F(FrmCHEditTest, EveryFieldIsShownInItsControl) {
     EXPECT_EQ(Text("Text3"), ".0");
 }
 
+TEST_F(FrmCHEditTest, StoredValuesBeyondTheirListsShowTheFirstItemAndOKStoresIt) {
+    UFreData ch = UsedChannel(5, "014500000", "000060000");
+    for (int16_t* field : {&ch.StepIndex, &ch.Bandwidth, &ch.PTTIDType, &ch.SQLMode, &ch.Scrambler, &ch.BusyLock,
+                           &ch.ScanSkip, &ch.Modulation, &ch.ShiftDir, &ch.De_CTCSS, &ch.En_DCSCode, &ch.DTMFCodeNo})
+        *field = 600;
+    ch.De_CTC_Type = 1;
+    ch.En_CTC_Type = 2;
+    ch.OptSig = 1;
+    ch.TxPower = -4;
+    ch.UserCTCSS = -5;
+    AddNormalChannel(ch);
+    Open(0, 5);  // a guarded failure would be an unexpected prompt
+    for (const auto& [name, index] : {std::pair{"Combo1", 0}, {"Combo1", 1}, {"Combo1", 2}, {"Combo1", 6}, {"Combo1", 7},
+                                      {"Combo1", 9}, {"Combo1", 13}, {"Combo1", 15}, {"Combo1", 16}, {"Combo2", -1},
+                                      {"Combo3", 0}, {"Combo3", 3}, {"Combo4", 0}})
+        EXPECT_EQ(C(name, index)->ListIndex(), 0) << name << "(" << index << ")";
+    EXPECT_EQ(Text("Text1", 10), "145.00000") << "an unknown direction transmits on the receive frequency";
+    EXPECT_EQ(Text("Text3"), "-.5");
+    ClickOK();
+    const UFreData& saved = *Normal(5);
+    for (int16_t v : {saved.StepIndex, saved.Bandwidth, saved.PTTIDType, saved.SQLMode, saved.Scrambler, saved.BusyLock,
+                      saved.ScanSkip, saved.Modulation, saved.ShiftDir, saved.De_CTCSS, saved.En_DCSCode,
+                      saved.DTMFCodeNo, saved.TxPower})
+        EXPECT_EQ(v, 0);
+    EXPECT_EQ(saved.UserCTCSS, 1511);
+}
+
 TEST_F(FrmCHEditTest, LimitAndHyperNumbersWrapAndHyperRowsHaveNoName) {
-    CurData.LimitCH[0] = Used(1, "014000000");
-    UFreData row = Used(1, "040000000");
+    CurData.LimitCH[0] = UsedChannel(1, "014000000");
+    UFreData row = UsedChannel(1, "040000000");
     row.UsedFlag = 0;
     SetHyperChannel(1, 1, row);
 
@@ -316,9 +312,9 @@ TEST_F(FrmCHEditTest, AMOnlyFor100To200MHzInBandPlan0) {
     for (const Case& c : {Case{0, "011800000", true, 1}, {0, "043500000", false, 0}, {1, "014500000", false, 0}}) {
         PCBand = c.plan;
         CurData.CHCount = 0;
-        UFreData ch = Used(2, c.rx);
+        UFreData ch = UsedChannel(2, c.rx);
         ch.Modulation = 1;
-        AddNormal(ch);
+        AddNormalChannel(ch);
         Open(0, 2);
         EXPECT_EQ(C("Combo1", 15)->isEnabled(), c.enabled) << c.rx;
         EXPECT_EQ(C("Combo1", 15)->ListIndex(), c.shown) << c.rx;
@@ -327,9 +323,9 @@ TEST_F(FrmCHEditTest, AMOnlyFor100To200MHzInBandPlan0) {
 }
 
 TEST_F(FrmCHEditTest, SquelchListOffersWhatToneAndSignallingAllow) {
-    UFreData ch = Used(3, "014500000");
+    UFreData ch = UsedChannel(3, "014500000");
     ch.De_CTC_Type = 1;
-    AddNormal(ch);
+    AddNormalChannel(ch);
     Open(0, 3);
     const auto master = Items(C("Combo1", 11));
     auto* squelch = C("Combo1", 9);
@@ -358,7 +354,7 @@ TEST_F(FrmCHEditTest, SquelchListOffersWhatToneAndSignallingAllow) {
 }
 
 TEST_F(FrmCHEditTest, UnchangedOKKeepsASquelchModeThatOnlyReverseAllows) {
-    UFreData ch = Used(4, "014500000");
+    UFreData ch = UsedChannel(4, "014500000");
     ch.Reverse = 1;
     ch.En_CTC_Type = 1;
     ch.En_CTCSS = 7;
@@ -367,7 +363,7 @@ TEST_F(FrmCHEditTest, UnchangedOKKeepsASquelchModeThatOnlyReverseAllows) {
     ch.De_CTCSS = 0;  // no receive tone: its list is never set, so OK stores 0
     ch.Reserved1 = 1;
     ch.Reserved2 = 1;
-    AddNormal(ch);
+    AddNormalChannel(ch);
     Open(0, 4);
     EXPECT_EQ(C("Combo1", 9)->Text(), C("Combo1", 11)->List(1));
     ClickOK();
@@ -376,17 +372,17 @@ TEST_F(FrmCHEditTest, UnchangedOKKeepsASquelchModeThatOnlyReverseAllows) {
     // Both reverse and talk-around stored: talk-around is shown.
     CurData.CHCount = 0;
     ch.TalkAround = 1;
-    AddNormal(ch);
+    AddNormalChannel(ch);
     Open(0, 4);
     EXPECT_FALSE(K("Check4", 0)->isChecked());
     EXPECT_TRUE(K("Check4", 1)->isChecked());
 }
 
 TEST_F(FrmCHEditTest, ToneTypeChangesRestartTheCodeList) {
-    UFreData ch = Used(6, "014500000");
+    UFreData ch = UsedChannel(6, "014500000");
     ch.De_CTC_Type = 1;
     ch.De_CTCSS = 12;
-    AddNormal(ch);
+    AddNormalChannel(ch);
     Open(0, 6);
     K("Check2", 0)->setChecked(true);
     C("Combo1", 5)->SetListIndex(2);
@@ -414,10 +410,10 @@ TEST_F(FrmCHEditTest, SignallingCodeListsShowTheEntriesInUse) {
     for (auto& call : CurData.FunSet.Tone2.Tone2List) call.EmptyFlag = 1;
     for (auto& code : CurData.FunSet.Tone5.Tone5List) code.EmptyFlag = 1;
     for (int call : {1, 5, 24}) CurData.FunSet.Tone2.Tone2List[call].EmptyFlag = 0;
-    UFreData ch = Used(8, "014500000");
+    UFreData ch = UsedChannel(8, "014500000");
     ch.OptSig = 2;
     ch.Tone2No = 6;  // call 7 is not in use
-    AddNormal(ch);
+    AddNormalChannel(ch);
     Open(0, 8);
     EXPECT_EQ(Items(C("Combo4", 1)), (std::vector<std::string>{"0", "4", "23"}));
     EXPECT_EQ(C("Combo4", 1)->Text(), "0") << "the first entry in use";
@@ -434,7 +430,7 @@ TEST_F(FrmCHEditTest, SignallingCodeListsShowTheEntriesInUse) {
 }
 
 TEST_F(FrmCHEditTest, BoxesTakeTheirCharactersAndEnterNeverPressesOK) {
-    AddNormal(Used(9, "014500000"));
+    AddNormalChannel(UsedChannel(9, "014500000"));
     Open(0, 9);
     Show();
     auto* rx = T("Text1", 0);
@@ -479,7 +475,7 @@ TEST_F(FrmCHEditTest, BoxesTakeTheirCharactersAndEnterNeverPressesOK) {
 }
 
 TEST_F(FrmCHEditTest, TabPassesOverWhatLiesBeyondTheClientArea) {
-    AddNormal(Used(9, "014500000"));
+    AddNormalChannel(UsedChannel(9, "014500000"));
     Open(0, 9);
     Show();
     FocusOn(W("CommandCancel"));
@@ -489,7 +485,7 @@ TEST_F(FrmCHEditTest, TabPassesOverWhatLiesBeyondTheClientArea) {
 }
 
 TEST_F(FrmCHEditTest, OKAddsANewNormalChannelAndRedrawsItsRow) {
-    AddNormal(Used(2, "014500000"));
+    AddNormalChannel(UsedChannel(2, "014500000"));
     Open(0, 40);
     T("Text1", 0)->setText("146.5");
     C("Combo1", 7)->SetListIndex(2);
@@ -513,12 +509,12 @@ TEST_F(FrmCHEditTest, OKAddsANewNormalChannelAndRedrawsItsRow) {
 }
 
 TEST_F(FrmCHEditTest, OKChangesAChannelInPlaceKeepingNumberAndReservedFields) {
-    AddNormal(Used(1, "014500000"));
-    UFreData ch = Used(7, "043500000");
+    AddNormalChannel(UsedChannel(1, "014500000"));
+    UFreData ch = UsedChannel(7, "043500000");
     ch.Reserved1 = 1;
     ch.Reserved2 = 1;
-    AddNormal(ch);
-    AddNormal(Used(3, "014600000"));
+    AddNormalChannel(ch);
+    AddNormalChannel(UsedChannel(3, "014600000"));
     Open(0, 7);
     T("Text1", 10)->setText("430");
     C("Combo1", 1)->SetListIndex(1);
@@ -542,12 +538,12 @@ TEST_F(FrmCHEditTest, AnEmptiedReceiveBoxDeletesByListType) {
     for (const Case& c : {Case{"normal", 0, ""}, {"normal, a point", 0, "."}, {"limit", 1, ""}, {"hyper", 2, ""}}) {
         sandbox.Reset();
         SetUp();
-        AddNormal(Used(1, "014500000"));
-        AddNormal(Used(5, "014600000"));
-        AddNormal(Used(6, "014700000"));
+        AddNormalChannel(UsedChannel(1, "014500000"));
+        AddNormalChannel(UsedChannel(5, "014600000"));
+        AddNormalChannel(UsedChannel(6, "014700000"));
         CurData.FunSet.Scan.PriorityCH1 = 4;  // channel 5
-        CurData.LimitCH[4] = Used(5, "014000000");
-        SetHyperChannel(5, 0, Used(5, "014500000"));
+        CurData.LimitCH[4] = UsedChannel(5, "014000000");
+        SetHyperChannel(5, 0, UsedChannel(5, "014500000"));
         const UFreData hyper = GetHyperChannel(5, 0);
         Open(c.listType, 5);
         T("Text1", 0)->setText(c.emptied);
@@ -568,12 +564,12 @@ TEST_F(FrmCHEditTest, AnEmptiedReceiveBoxDeletesByListType) {
 }
 
 TEST_F(FrmCHEditTest, AReceiveTextWithDigitsThatIsNoNumberKeepsTheDialogOpen) {
-    AddNormal(Used(5, "014500000"));
+    AddNormalChannel(UsedChannel(5, "014500000"));
     const UFreData before = UFreList[0];
     Open(0, 5);
     Show();
     T("Text1", 0)->setText("1.2.3");
-    ExpectWarnings(1);
+    ExpectFreWarnings(sandbox.prompts, 1);
     ClickOK();
     EXPECT_EQ(UFreList[0], before);
     EXPECT_EQ(CurData.CHCount, 1);
@@ -593,11 +589,11 @@ TEST_F(FrmCHEditTest, ANumberBeyondTheListIsRefusedWithChannelIDError) {
 }
 
 TEST_F(FrmCHEditTest, AReceiveFrequencyBeyondEveryBandWarnsTwice) {
-    AddNormal(Used(5, "014500000"));
+    AddNormalChannel(UsedChannel(5, "014500000"));
     Open(0, 5);
     T("Text1", 0)->setText("600");
     T("Text1", 10)->clear();
-    ExpectWarnings(2);
+    ExpectFreWarnings(sandbox.prompts, 2);
     ClickOK();
     EXPECT_EQ(Normal(5)->RxFre.raw(), "052300000");
     EXPECT_EQ(Normal(5)->ShiftDir, 1);
@@ -605,8 +601,8 @@ TEST_F(FrmCHEditTest, AReceiveFrequencyBeyondEveryBandWarnsTwice) {
 }
 
 TEST_F(FrmCHEditTest, OKOnAHyperRowOfBank2ChangesThatRowOnly) {
-    SetHyperChannel(7, 0, Used(7, "014500000"));
-    SetHyperChannel(7, 1, Used(7, "014500000"));
+    SetHyperChannel(7, 0, UsedChannel(7, "014500000"));
+    SetHyperChannel(7, 1, UsedChannel(7, "014500000"));
     const UFreData bank1 = GetHyperChannel(7, 0);
     Open(3, 7);
     C("Combo1", 2)->SetListIndex(3);
@@ -616,7 +612,7 @@ TEST_F(FrmCHEditTest, OKOnAHyperRowOfBank2ChangesThatRowOnly) {
 }
 
 TEST_F(FrmCHEditTest, CancelWritesNothing) {
-    AddNormal(Used(5, "014500000"));
+    AddNormalChannel(UsedChannel(5, "014500000"));
     const UFreData before = UFreList[0];
     Open(0, 5);
     T("Text1", 0)->setText("146");

@@ -12,7 +12,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -22,6 +21,7 @@
 #include "KeyPresses.h"
 #include "ScriptedPrompts.h"
 #include "TempProgramFolder.h"
+#include "WaitFor.h"
 #include "platform/Twips.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Controls.h"
@@ -36,13 +36,6 @@ using platform::PixelsFromTwips;
 using platform::Row;
 
 namespace {
-
-bool WaitFor(const std::function<bool()>& done) {
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < 2000) QApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
 
 // Rows out of tab order on purpose: the focus follows the tab indexes.
 constexpr platform::ControlRow kFocusRows[] = {
