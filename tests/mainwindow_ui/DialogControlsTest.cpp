@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include <QCheckBox>
 #include <QDialog>
 #include <QFrame>
 #include <QGroupBox>
@@ -21,6 +22,7 @@
 
 #include "TempDir.h"
 #include "TempProgramFolder.h"
+#include "channels/ui/FrmCHEdit.h"
 #include "core/SharedState.h"
 #include "core/ui/FrmLanguage.h"
 #include "core/ui/FrmModel.h"
@@ -54,6 +56,7 @@ const QMetaObject* Label = &QLabel::staticMetaObject;
 const QMetaObject* Button = &QPushButton::staticMetaObject;
 const QMetaObject* List = &platform::ComboBox::staticMetaObject;
 const QMetaObject* Box = &platform::TextBox::staticMetaObject;
+const QMetaObject* Check = &QCheckBox::staticMetaObject;
 
 template <class T>
 std::function<std::unique_ptr<QDialog>()> Make() {
@@ -76,6 +79,29 @@ std::vector<DialogCase> Dialogs() {
           {"Text1", 0, 47, Box},
           {"Label1", 1, 31, Label},
           {"Command1", 0, 1, Button},
+          {"CommandOK", -1, -1, Button},
+          {"CommandCancel", -1, -1, Button}}},
+        {"FrmCHEdit",
+         Make<FrmCHEdit>(),
+         {{"Label1", 0, 3, Label},
+          {"Text1", 0, 10, Box},
+          {"Label2", 0, 16, Label},
+          {"Combo1", 0, 16, List},
+          {"Combo2", -1, -1, List},
+          {"Combo3", 0, 3, List},
+          {"Combo4", 0, 2, List},
+          {"Check1", -1, -1, Check},
+          {"Check2", 0, 1, Check},
+          {"Check3", -1, -1, Check},
+          {"Check4", 0, 1, Check},
+          {"Check5", -1, -1, Check},
+          {"Check6", -1, -1, Check},
+          {"Check7", -1, -1, Check},
+          {"Frame1", -1, -1, &QGroupBox::staticMetaObject},
+          {"Label3", -1, -1, Label},
+          {"Label4", -1, -1, Label},
+          {"Text2", -1, -1, Box},
+          {"Text3", -1, -1, Box},
           {"CommandOK", -1, -1, Button},
           {"CommandCancel", -1, -1, Button}}},
         {"FrmPassWord",

@@ -5,12 +5,13 @@
 
 #include <functional>
 #include <stdexcept>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -20,6 +21,7 @@
 #include "KeyPresses.h"
 #include "ScriptedPrompts.h"
 #include "TempProgramFolder.h"
+#include "WaitFor.h"
 #include "platform/Twips.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Controls.h"
@@ -34,13 +36,6 @@ using platform::PixelsFromTwips;
 using platform::Row;
 
 namespace {
-
-bool WaitFor(const std::function<bool()>& done) {
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < 2000) QApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
 
 // Rows out of tab order on purpose: the focus follows the tab indexes.
 constexpr platform::ControlRow kFocusRows[] = {
@@ -120,6 +115,37 @@ TEST_F(FocusForm, TabFollowsTheTabIndexes) {
     }
     EXPECT_EQ(visited, (std::vector<std::string>{"Combo1", "Check1", "Option1", "Command1", "CommandOK",
                                                  "CommandCancel"}));
+}
+
+TEST(FormBuilder, ControlsBeyondTheClientAreaTakeNoFocus) {
+    constexpr platform::ControlRow rows[] = {
+        Row(Kind::TextBox, "Text1", 0).At(240, 240, 1455).Tab(1),
+        Row(Kind::List, "Combo1", 8).At(5000, 600, 1935).Tab(2),  // wholly beyond the right edge
+        Row(Kind::List, "Combo1", 1).At(3000, 600, 1935).Tab(3),  // partly beyond it: seen
+        Row(Kind::Frame, "Frame1").At(240, 1200, 3000, 600),
+        Row(Kind::CheckBox, "Check1").At(120, 240, 1455).Tab(4).Literal("In").In("Frame1"),
+        Row(Kind::CheckBox, "Check2").At(120, 700, 1455).Tab(5).Literal("Below").In("Frame1"),
+        Row(Kind::CommandButton, "CommandOK").At(240, 2400, 1215).Tab(6).Literal("OK"),
+    };
+    QDialog dialog;
+    platform::BuildForm(dialog, platform::Form("FrmOutside").Size(4000, 3000), rows);
+    platform::KeepFocusInClientArea(dialog);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    auto* box = Ctl<QWidget>(&dialog, "Text1", 0);
+    box->setFocus();
+    ASSERT_TRUE(WaitFor([box] { return box->hasFocus(); }));
+    std::vector<std::pair<std::string, int>> visited;
+    for (int i = 0; i < 4; ++i) {
+        Key(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focus = QApplication::focusWidget();
+        visited.emplace_back(platform::ControlName(focus), platform::ControlIndex(focus));
+    }
+    EXPECT_EQ(visited, (std::vector<std::pair<std::string, int>>{
+                           {"Combo1", 1}, {"Check1", -1}, {"CommandOK", -1}, {"Text1", 0}}));
+    EXPECT_EQ(Ctl<QWidget>(&dialog, "Combo1", 8)->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(Ctl<QWidget>(&dialog, "Check2")->focusPolicy(), Qt::NoFocus) << "below its frame's bottom";
+    EXPECT_NE(Ctl<QWidget>(&dialog, "Combo1", 1)->focusPolicy(), Qt::NoFocus);
 }
 
 TEST(FormBuilder, AFormThatKeepsItsDefaultButtonPressesItOnEnter) {

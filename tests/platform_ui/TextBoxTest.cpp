@@ -11,11 +11,11 @@
 #include <QInputMethodEvent>
 #include <QMimeData>
 #include <QPushButton>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
 #include "KeyPresses.h"
+#include "WaitFor.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/TextBox.h"
 
@@ -31,13 +31,6 @@ struct HexBox {
         box.SetTypingLimit(2);
     }
 };
-
-bool WaitFor(const std::function<bool()>& done) {
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < 2000) QApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
 
 bool Drop(QWidget& target, const QString& text) {
     QMimeData mime;

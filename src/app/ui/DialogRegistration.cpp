@@ -1,5 +1,6 @@
 #include "app/ui/DialogRegistration.h"
 
+#include "channels/ui/FrmCHEdit.h"
 #include "core/ui/FrmLanguage.h"
 #include "core/ui/FrmModel.h"
 #include "link/ui/FrmComSet.h"
@@ -18,6 +19,7 @@ void ShowModal() {
 }  // namespace
 
 void RegisterProgramDialogs(QWidget* mainWindow) {
+    SetDialogOpener(DialogId::CHEdit, &ShowModal<FrmCHEdit>);
     SetDialogOpener(DialogId::Model, &ShowFrmModel);
     SetDialogOpener(DialogId::ComSet, &ShowModal<FrmComSet>);
     SetDialogOpener(DialogId::Language, &ShowFrmLanguage);

@@ -213,6 +213,19 @@ void InstallEnterMovesFocus(QWidget& form) {
     new EnterMovesFocusFilter(form);
 }
 
+void KeepFocusInClientArea(QWidget& form) {
+    for (QWidget* w : form.findChildren<QWidget*>()) {
+        if (w->focusPolicy() == Qt::NoFocus || w->window() != form.window()) continue;
+        // What of the control its containers and the form leave to be seen.
+        QRect seen = w->rect();
+        for (QWidget* p = w; p != &form && p->parentWidget(); p = p->parentWidget()) {
+            seen.translate(p->pos());
+            seen &= p->parentWidget()->rect();
+        }
+        if (seen.isEmpty()) w->setFocusPolicy(Qt::NoFocus);
+    }
+}
+
 void PlaceLabelBefore(QLabel* label, const QWidget* control, int gapTwips) {
     label->adjustSize();
     QPoint at = control->pos();

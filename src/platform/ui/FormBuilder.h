@@ -180,6 +180,12 @@ void BuildForm(QWidget& form, const FormDesign& design, std::span<const ControlR
 // the focus to the next control and is discarded. Once per form.
 void InstallEnterMovesFocus(QWidget& form);
 
+// Controls placed wholly outside the form's client area (or outside the
+// frame that holds them) are never seen, so
+// they take no focus either: Tab and Enter pass over them, and no key can
+// change what the user cannot see. Call once the form has its size.
+void KeepFocusInClientArea(QWidget& form);
+
 // Sizes `label` to its caption and moves it so that it ends `gapTwips` left
 // of `control`, on its own top.
 void PlaceLabelBefore(QLabel* label, const QWidget* control, int gapTwips);
