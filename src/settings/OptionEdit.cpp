@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "core/LangText.h"
+#include "core/TextNumbers.h"
 #include "core/NumericText.h"
 #include "core/TextCodec.h"
 
@@ -35,8 +36,6 @@ std::vector<std::string> Texts(std::initializer_list<int> ids) {
     return out;
 }
 
-// "#0.0" of a number of tenths.
-std::string Tenths(int tenths) { return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10); }
 
 std::vector<std::string> Numbers(int first, int last) {
     std::vector<std::string> out;
@@ -92,12 +91,12 @@ std::vector<std::string> OptionListItems(int list) {
         case 8: return Texts({kOffText, 1760, 1761, 1762});
         case 9: {
             std::vector<std::string> out{Text(kOffText)};
-            for (int j = 1; j <= 24; ++j) out.push_back(Tenths(j * 5) + Text(1783));
+            for (int j = 1; j <= 24; ++j) out.push_back(TenthsText(j * 5) + Text(1783));
             return out;
         }
         case kLongPressList: {
             std::vector<std::string> out;
-            for (int k = 0; k < 4; ++k) out.push_back(Tenths(LongPressTimeOf(k)) + Text(1781));
+            for (int k = 0; k < 4; ++k) out.push_back(TenthsText(LongPressTimeOf(k)) + Text(1781));
             return out;
         }
         case 11: return {Text(kOffText), "TX", "RX", "RX&TX"};

@@ -3,13 +3,12 @@
 #include <algorithm>
 
 #include "core/LangText.h"
+#include "core/TextNumbers.h"
 
 namespace {
 
 std::string Text(int id) { return GetLangText(static_cast<int16_t>(id)); }
 
-// "0.0" of a number of tenths.
-std::string Tenths(int tenths) { return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10); }
 
 // Text 2403 names a priority channel; its number follows directly.
 std::string Priority(int n) { return Text(2403) + std::to_string(n); }
@@ -31,11 +30,11 @@ std::vector<std::string> ScanListItems(int list) {
         case kPriorityModeList: return {Text(2430), Priority(1), Priority(2), Priority(1) + " + " + Priority(2)};
         case 7:
         case 8:
-            for (int k = 0; k <= 45; ++k) items.push_back(Tenths(k + 5));
+            for (int k = 0; k <= 45; ++k) items.push_back(TenthsText(k + 5));
             return items;
         case 9:
         case 10:
-            for (int k = 0; k <= 49; ++k) items.push_back(Tenths(k + 1));
+            for (int k = 0; k <= 49; ++k) items.push_back(TenthsText(k + 1));
             return items;
         case 11: return {Text(2436), Text(2437), Text(2438), Text(2439)};
         case kWaitTimeList:

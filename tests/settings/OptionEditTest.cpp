@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "ListItemsCase.h"
 #include "ProgramSandbox.h"
 #include "core/Defaults.h"
 #include "core/LangText.h"
@@ -24,13 +25,7 @@ protected:
 };
 
 TEST_F(OptionEditTest, ListsHoldTheirItemsInOrder) {
-    struct Case {
-        int list;
-        std::size_t count;
-        std::string first;
-        std::string last;
-    };
-    const Case cases[] = {
+    const ListItemsCase cases[] = {
         {0, 3, T(1750), T(1752)},
         {1, 21, "0", "20"},
         {6, 5, T(1755), "1450Hz"},
@@ -45,12 +40,7 @@ TEST_F(OptionEditTest, ListsHoldTheirItemsInOrder) {
         {24, 32, "1", "32"},
         {28, 2, T(8100), T(8101)},
     };
-    for (const auto& c : cases) {
-        const auto items = OptionListItems(c.list);
-        ASSERT_EQ(items.size(), c.count) << "Combo1(" << c.list << ")";
-        EXPECT_EQ(items.front(), c.first) << "Combo1(" << c.list << ")";
-        EXPECT_EQ(items.back(), c.last) << "Combo1(" << c.list << ")";
-    }
+    for (const auto& c : cases) ExpectListItems(OptionListItems(c.list), c);
     EXPECT_EQ(OptionListItems(9)[1], "0.5" + T(1783));
     EXPECT_EQ(OptionListItems(17)[15], T(1798));
     EXPECT_EQ(OptionListItems(17)[16], T(1850));

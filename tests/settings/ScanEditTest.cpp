@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "ListItemsCase.h"
 #include "ProgramSandbox.h"
 #include "core/LangText.h"
 #include "settings/ScanEdit.h"
@@ -16,13 +17,7 @@ std::string T(int id) { return GetLangText(static_cast<int16_t>(id)); }
 
 TEST(ScanEdit, ListItems) {
     ProgramSandbox sandbox;
-    struct Case {
-        int list;
-        std::size_t count;
-        std::string first;
-        std::string last;
-    };
-    const Case cases[] = {
+    const ListItemsCase cases[] = {
         {0, 2, T(2430), T(2431)},
         {1, 4, T(2430), T(2403) + "1 + " + T(2403) + "2"},
         {7, 46, "0.5", "5.0"},
@@ -30,12 +25,7 @@ TEST(ScanEdit, ListItems) {
         {11, 4, T(2436), T(2439)},
         {12, 254, "50", "6375"},
     };
-    for (const auto& c : cases) {
-        const auto items = ScanListItems(c.list);
-        ASSERT_EQ(items.size(), c.count) << "Combo1(" << c.list << ")";
-        EXPECT_EQ(items.front(), c.first) << "Combo1(" << c.list << ")";
-        EXPECT_EQ(items.back(), c.last) << "Combo1(" << c.list << ")";
-    }
+    for (const auto& c : cases) ExpectListItems(ScanListItems(c.list), c);
     EXPECT_EQ(ScanListItems(7)[5], "1.0");
     EXPECT_TRUE(ScanListItems(3).empty());
 

@@ -161,14 +161,7 @@ TEST_F(FrmOptionTest, IndexesOutsideTheirListsAreKeptUnlessPicked) {
 
 TEST_F(FrmOptionTest, ListsAreReadByIndexWhateverTheirTexts) {
     // A language file whose PTT-lock items are all the same text.
-    std::string english = sandbox.read("language/english.ini");
-    for (const char* key : {"1760=", "1761=", "1762="}) {
-        const auto at = english.find(std::string("\n") + key);
-        ASSERT_NE(at, std::string::npos);
-        english.replace(at + 1, english.find('\n', at + 1) - at - 1, std::string(key) + "Same");
-    }
-    sandbox.write("language/english.ini", english);
-    ResetLangTextCache();
+    for (int id : {1760, 1761, 1762}) sandbox.SetEnglishText(id, "Same");
     CurData.FunSet.Option.PTTLock = 3;
     FrmOption f;
     EXPECT_EQ(Combo(f, 8)->ListIndex(), 3);

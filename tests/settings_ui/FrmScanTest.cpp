@@ -181,12 +181,7 @@ TEST_F(FrmScanTest, ScanModeRuleAndOK) {
 
 TEST_F(FrmScanTest, RevertChannelIsReadByTemplateIndexWhateverItsText) {
     // A language file in which the last two template items read alike.
-    std::string english = sandbox.read("language/english.ini");
-    const auto at = english.find("\n2435=");
-    ASSERT_NE(at, std::string::npos);
-    english.replace(at + 1, english.find('\n', at + 1) - at - 1, "2435=" + GetLangText(2434));
-    sandbox.write("language/english.ini", english);
-    ResetLangTextCache();
+    sandbox.SetEnglishText(2435, GetLangText(2434));
     CurData.FunSet.Scan.RevertCH = 5;
     FrmScan f;
     EXPECT_EQ(Combo(f, kRevertList)->ListIndex(), 3);

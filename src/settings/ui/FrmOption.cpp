@@ -112,11 +112,6 @@ platform::TextBox* Box(const QObject* form, const char* name, int index = -1) {
     return Ctl<platform::TextBox>(form, name, index);
 }
 
-// Item k, or item 0 for an index outside the list.
-void SelectIndex(platform::ComboBox* combo, int k) {
-    combo->SetListIndex(k >= 0 && k < combo->ListCount() ? k : (combo->ListCount() > 0 ? 0 : -1));
-}
-
 std::optional<QChar> PowerOnChar(QChar c) {
     if (IsPowerOnChar(c.unicode())) return c;
     return std::nullopt;
@@ -198,11 +193,11 @@ void FrmOption::InitShowList() {
 void FrmOption::ShowByData() {
     optionEdit_ = CurData.FunSet.Option;
     const OptionData& o = optionEdit_;
-    SelectIndex(Combo(this, kDisplayModeList), o.DisplayMode);
-    SelectIndex(Combo(this, kDisplaySubList), o.DisplayModeSub);
+    SelectComboItem(*Combo(this, kDisplayModeList), o.DisplayMode);
+    SelectComboItem(*Combo(this, kDisplaySubList), o.DisplayModeSub);
     Combo(this, kDisplaySubList)->setVisible(Combo(this, kDisplayModeList)->ListIndex() == 1);
     for (int i = 1; i < kOptionLists; ++i)
-        if (i != kDisplaySubList) SelectIndex(Combo(this, i), OptionListStoredIndex(o, CurData.BeepVolume, i));
+        if (i != kDisplaySubList) SelectComboItem(*Combo(this, i), OptionListStoredIndex(o, CurData.BeepVolume, i));
 
     for (int i = 0; i < kOptionChecks; ++i) {
         const auto field = OptionCheckField(i);

@@ -79,11 +79,6 @@ constexpr auto kForm = platform::Form("FrmScan").Size(7215, 5175);
 
 platform::ComboBox* Combo(const QObject* form, int index) { return Ctl<platform::ComboBox>(form, "Combo1", index); }
 
-// Item k, or item 0 for an index outside the list.
-void SelectIndex(platform::ComboBox* combo, int k) {
-    combo->SetListIndex(k >= 0 && k < combo->ListCount() ? k : (combo->ListCount() > 0 ? 0 : -1));
-}
-
 void Fill(platform::ComboBox* combo, std::span<const std::string> items) {
     combo->Clear();
     for (const std::string& item : items) combo->AddItem(item);
@@ -184,16 +179,16 @@ void FrmScan::Combo1_Click(int index) {
 
 void FrmScan::ShowByData() {
     ScanData& s = scanEdit_;
-    SelectIndex(Combo(this, kScanModeList), s.ScanMode);
-    SelectIndex(Combo(this, kPriorityModeList), s.PriorityMode);
+    SelectComboItem(*Combo(this, kScanModeList), s.ScanMode);
+    SelectComboItem(*Combo(this, kPriorityModeList), s.PriorityMode);
     SetComboText(*Combo(this, kPriorityCH1List), std::to_string(s.PriorityCH1 + 1));
     SetComboText(*Combo(this, kPriorityCH2List), std::to_string(s.PriorityCH2 + 1));
     for (int list = kPriorityCH1List; list <= 5; ++list) Combo(this, list)->setEnabled(false);
     InitRevertList();
     ShowRevertChoice();
     const std::array<uint8_t, 5> shown = {s.LookBackA, s.LookBackB, s.RxResume, s.TxResume, s.ScanType};
-    for (std::size_t k = 0; k < shown.size(); ++k) SelectIndex(Combo(this, 7 + static_cast<int>(k)), shown[k]);
-    SelectIndex(Combo(this, kWaitTimeList), s.WaitTime - kWaitTimeOffset);
+    for (std::size_t k = 0; k < shown.size(); ++k) SelectComboItem(*Combo(this, 7 + static_cast<int>(k)), shown[k]);
+    SelectComboItem(*Combo(this, kWaitTimeList), s.WaitTime - kWaitTimeOffset);
     if (s.ScanTone > 1) s.ScanTone = 0;
     platform::SetCheckValue(Ctl<QCheckBox>(this, "Check1"), s.ScanTone);
     EnableByScanMode();
