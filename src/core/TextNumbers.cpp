@@ -37,3 +37,8 @@ int32_t StrToLngDef(std::string_view text, int32_t def) {
         return def;
     return int32_t(*value);
 }
+
+std::string TenthsText(int64_t tenths) {
+    const uint64_t magnitude = tenths < 0 ? 0 - uint64_t(tenths) : uint64_t(tenths);
+    return (tenths < 0 ? "-" : "") + std::to_string(magnitude / 10) + "." + std::to_string(magnitude % 10);
+}

@@ -2,6 +2,7 @@
 
 #include "core/NumericText.h"
 #include "core/TextCodec.h"
+#include "core/TextNumbers.h"
 
 namespace {
 
@@ -46,7 +47,7 @@ std::string CheckCTCSSText(std::string_view text) {
                          (v->whole < CTCSSHighest || (v->whole == CTCSSHighest && v->Exact()));
     if (!inRange) return "151.1";
     const int64_t tenths = v->RoundedHalfEven();
-    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
+    return TenthsText(tenths);
 }
 
 std::string DCSText(int16_t code, int16_t invert) {

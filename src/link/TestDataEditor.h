@@ -49,8 +49,8 @@ std::vector<int> ParseTestBoxes(const std::array<std::string, kTestDataSize>& te
 std::string BadBoxesMessage(int16_t headId, const std::vector<int>& bad, int16_t langIndex);
 
 // Language texts of the editor's messages.
-inline constexpr int16_t kTedReadErrorText = 8010;
-inline constexpr int16_t kTedWriteErrorText = 8011;
-inline constexpr int16_t kTedTooShortText = 8012;
-inline constexpr int16_t kBadBoxesKeptText = 8013;
-inline constexpr int16_t kBadBoxesNotSavedText = 8014;
+inline constexpr int16_t kTedReadErrorText = 8020;
+inline constexpr int16_t kTedWriteErrorText = 8021;
+inline constexpr int16_t kTedTooShortText = 8022;
+inline constexpr int16_t kBadBoxesKeptText = 8023;
+inline constexpr int16_t kBadBoxesNotSavedText = 8024;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTimer>
 
 #include "ProgramSandbox.h"
 #include "app/ui/ProgramServices.h"
@@ -13,6 +14,7 @@
 #include "link/SessionHooks.h"
 #include "mainwindow/DialogLauncher.h"
 #include "mainwindow/ui/frmMain.h"
+#include "platform/ui/Controls.h"
 
 TEST(ProgramServices, InstallTheProgramsOwnServicesForTheirLifetime) {
     ProgramSandbox sandbox;
@@ -24,7 +26,7 @@ TEST(ProgramServices, InstallTheProgramsOwnServicesForTheirLifetime) {
         platform::SetFileDialogs(dialogs);
         const SessionHooks& session = Hooks();
         EXPECT_TRUE(session.makePort && session.makeTimer) << "the real port and timer";
-        EXPECT_TRUE(session.makeProgress && session.askPassWord) << "the session's dialogs";
+        EXPECT_TRUE(session.makeProgress && session.askPassWord && session.showEmbedInfo) << "the session's dialogs";
         EXPECT_TRUE(session.saveData) << "the read's save-first answer";
     }
     EXPECT_EQ(platform::CurrentPromptService(), &sandbox.prompts);
@@ -39,8 +41,32 @@ TEST(ShowMainWindow, ShowsTheLoadedWindowWithEveryBuiltDialogRegistered) {
     frmMain* window = ShowMainWindow();
     EXPECT_TRUE(window->FormLoaded);
     EXPECT_TRUE(window->isVisible());
-    for (DialogId id : {DialogId::CHEdit, DialogId::Model, DialogId::ComSet, DialogId::Language, DialogId::TestData, DialogId::About})
+    for (DialogId id : {DialogId::CHEdit, DialogId::Model, DialogId::ComSet, DialogId::Language, DialogId::TestData,
+                        DialogId::About, DialogId::Option, DialogId::Note, DialogId::Scan})
         EXPECT_TRUE(SetDialogOpener(id, {})) << "dialog " << static_cast<int>(id) << " has no opener";
     window->close();  // deletes itself
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST(ShowMainWindow, SettingsDialogsOpenModalFromTheirOpeners) {
+    ProgramSandbox sandbox;
+    SetBandByType(0);
+    InitHyperRange();
+    InitRadioData();
+    frmMain* window = ShowMainWindow();
+    const std::pair<DialogId, const char*> cases[] = {
+        {DialogId::Option, "FrmOption"}, {DialogId::Note, "FrmNote"}, {DialogId::Scan, "FrmScan"}};
+    for (const auto& [id, form] : cases) {
+        std::string shown;
+        QTimer::singleShot(0, [&shown] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                shown = platform::ControlName(modal);
+                modal->close();
+            }
+        });
+        EXPECT_TRUE(OpenDialog(id)) << form;
+        EXPECT_EQ(shown, form);
+    }
+    window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

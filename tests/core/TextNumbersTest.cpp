@@ -23,3 +23,8 @@ TEST(StrToLngDef, NumbersAndEverythingElse) {
     };
     for (const auto& c : cases) EXPECT_EQ(StrToLngDef(c.text, -1), c.result) << c.what;
 }
+
+TEST(TenthsText, OneDecimal) {
+    const std::pair<int64_t, const char*> cases[] = {{0, "0.0"}, {5, "0.5"}, {10, "1.0"}, {120, "12.0"}, {2541, "254.1"}, {-15, "-1.5"}};
+    for (const auto& [tenths, text] : cases) EXPECT_EQ(TenthsText(tenths), text) << tenths;
+}

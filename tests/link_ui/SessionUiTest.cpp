@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -10,6 +11,7 @@
 #include <QTimer>
 
 #include <atomic>
+#include <map>
 #include <optional>
 #include <random>
 #include <thread>
@@ -27,6 +29,7 @@
 #include "link/ui/FrmPassWord.h"
 #include "link/ui/FrmProgress.h"
 #include "link/ui/SessionDialogs.h"
+#include "platform/ui/ComboBox.h"
 #include "link/ImageAreas.h"
 #include "link/Session.h"
 #include "link/SimPty.h"
@@ -227,6 +230,48 @@ TEST_F(SessionUiTest, FullWriteThroughTheSerialPort) {
             << std::hex << a;
     }
     EXPECT_EQ(written, CommBlockTotal);
+}
+
+TEST_F(SessionUiTest, EmbeddedInformationReadShowsTheViewer) {
+    auto put = [this](std::size_t addr, std::string_view text) {
+        std::copy(text.begin(), text.end(), radio_.Mem().begin() + static_cast<std::ptrdiff_t>(addr));
+    };
+    std::fill(radio_.Mem().begin() + 0x10, radio_.Mem().begin() + 0x100, 0x00);
+    put(0x30, "SN20240001");
+    put(0x50, "LOT-7");
+    put(0x70, "DEALER 9");
+    radio_.Mem()[45] = 1;  // the band byte of this firmware
+    radio_.SetReadPassword("");
+    ModelName = "KQ-314";
+    InitEmbedInfo();  // as start-up leaves it: the read fills neither version nor area code
+    StartRadio();
+    // What the viewer shows while it is up, read as the user sees it.
+    std::map<std::string, QString> seen;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || platform::ControlName(modal) != "FrmEMG") return;
+        seen["title"] = modal->windowTitle();
+        seen["model"] = platform::Ctl<platform::ComboBox>(modal, "Combo1", 0)->currentText();
+        seen["band"] = platform::Ctl<platform::ComboBox>(modal, "Combo1", 1)->currentText();
+        for (int i : {0, 1, 5, 6, 8}) seen["Text1(" + std::to_string(i) + ")"] = platform::Ctl<QLineEdit>(modal, "Text1", i)->text();
+        platform::Ctl<QPushButton>(modal, "CommandClose")->click();
+    });
+    poll.start();
+    ReadRMGDataFromRadio();
+    QElapsedTimer limit;
+    limit.start();
+    while (CommMode != SessionMode::Idle && limit.elapsed() < 20'000) QApplication::processEvents(QEventLoop::AllEvents, 20);
+    poll.stop();
+    StopRadio();
+    EXPECT_EQ(CommMode, SessionMode::Idle);
+    const std::map<std::string, QString> expected = {
+        {"title", "Embedded Message"}, {"model", "KQ-314"}, {"band", "Band 2"},    {"Text1(0)", ""},
+        {"Text1(1)", "SN20240001"},    {"Text1(5)", "V2.00"}, {"Text1(6)", "LOT-7"}, {"Text1(8)", "DEALER 9"},
+    };
+    EXPECT_EQ(seen, expected);
+    EXPECT_FALSE(IsDataChanged()) << "the read changes no data";
 }
 
 }  // namespace

@@ -12,8 +12,10 @@
 
 #include <QCheckBox>
 #include <QDialog>
+#include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
+#include <QListWidget>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -31,6 +33,10 @@
 #include "link/ui/FrmProgress.h"
 #include "link/ui/FrmTestData.h"
 #include "mainwindow/ui/frmAbout.h"
+#include "settings/ui/FrmEMG.h"
+#include "settings/ui/FrmNote.h"
+#include "settings/ui/FrmOption.h"
+#include "settings/ui/FrmScan.h"
 #include "platform/SerialDevices.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Controls.h"
@@ -139,6 +145,46 @@ std::vector<DialogCase> Dialogs() {
           {"Line1", 0, 1, &QFrame::staticMetaObject},
           {"cmdOK", -1, -1, Button},
           {"cmdSysInfo", -1, -1, Button}}},
+        {"FrmOption",
+         Make<FrmOption>(),
+         {{"Label1", 0, 28, Label},
+          {"Combo1", 0, 28, List},
+          {"Check1", 0, 8, Check},
+          {"Check2", -1, -1, Check},
+          {"Label2", -1, -1, Label},
+          {"Text1", 0, 13, Box},
+          {"Label3", -1, -1, Label},
+          {"Text2", -1, -1, Box},
+          {"Label5", 0, 1, Label},
+          {"Text4", 0, 1, Box},
+          {"Frame1", -1, -1, &QGroupBox::staticMetaObject},
+          {"CommandOK", -1, -1, Button},
+          {"CommandCancel", -1, -1, Button}}},
+        {"FrmEMG",
+         Make<FrmEMG>(),
+         {{"Frame1", -1, -1, &QGroupBox::staticMetaObject},
+          {"Combo1", 0, 1, List},
+          {"Text1", 0, 3, Box},
+          {"Text1", 4, 4, &QTextEdit::staticMetaObject},
+          {"Text1", 5, 11, Box},
+          {"Label2", -1, -1, Label},
+          {"Label1", 0, 13, Label},
+          {"CommandClose", -1, -1, Button},
+          {"CommandHelp", -1, -1, Button}}},
+        {"FrmNote",
+         Make<FrmNote>(),
+         {{"List1", -1, -1, &QListWidget::staticMetaObject},
+          {"CommandDel", -1, -1, Button},
+          {"CommandOK", -1, -1, Button},
+          {"CommandCancel", -1, -1, Button}}},
+        {"FrmScan",
+         Make<FrmScan>(),
+         {{"Label1", 0, 12, Label},
+          {"Combo1", 0, 12, List},
+          {"Combo2", -1, -1, List},
+          {"Check1", -1, -1, Check},
+          {"CommandOK", -1, -1, Button},
+          {"CommandCancel", -1, -1, Button}}},
     };
 }
 

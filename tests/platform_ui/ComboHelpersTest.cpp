@@ -45,6 +45,8 @@ TEST(ComboHelpers, EmptyList) {
     EXPECT_EQ(GetComboIndex(c, "a", 7), 7);
     SetComboText(c, "a");
     EXPECT_EQ(c.ListIndex(), -1);
+    SelectComboItem(c, 0);
+    EXPECT_EQ(c.ListIndex(), -1);
     int value = 42;
     GetComboValue(c, value, -1);
     EXPECT_EQ(value, 42);
@@ -63,6 +65,12 @@ TEST(ComboHelpers, IndexesAndTexts) {
     EXPECT_EQ(GetComboIndex(c, "missing", 5), 0);
     EXPECT_EQ(GetComboIndex(c, "", 5), 5);
     EXPECT_EQ(GetComboIndex(c, "ABC", 5), 0) << "case counts";
+
+    // By index, whatever the texts: the second "20" stays the second.
+    for (const Case& k : {Case{3, "20"}, Case{-1, "10"}, Case{4, "10"}}) {
+        SelectComboItem(c, k.index);
+        EXPECT_EQ(c.ListIndex(), k.index == 3 ? 3 : 0) << k.index;
+    }
 
     EXPECT_EQ(FindComboText(c, "missing"), "10");
     SetComboText(c, "abc");

@@ -14,6 +14,7 @@
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -230,6 +231,7 @@ TEST_F(LanguageForm, BuildsNamedControlsInTwipsWithinTheirContainers) {
         Row(Kind::TabPage, "SSTab1Page", 0).In("SSTab1").Text(1102),
         Row(Kind::TextBox, "Text2", 0).At(120, 120, 1000).In("SSTab1Page", 0),
         Row(Kind::Grid, "MSFlexGrid1").At(120, 5400, 3000, 1000),
+        Row(Kind::ListBox, "List1").At(3240, 5400, 3000, 1500),
     };
     QDialog dialog;
     platform::BuildForm(dialog, platform::Form("FrmCHEdit").Text(1300).Size(6495, 9495), rows);
@@ -263,6 +265,11 @@ TEST_F(LanguageForm, BuildsNamedControlsInTwipsWithinTheirContainers) {
     EXPECT_EQ(tabs->tabText(0), "Encode");
     EXPECT_EQ(Ctl<platform::TextBox>(&dialog, "Text2", 0)->parentWidget(), tabs->widget(0));
     EXPECT_NE(Ctl<QWidget>(&dialog, "MSFlexGrid1"), nullptr);
+
+    auto* list = Ctl<QListWidget>(&dialog, "List1");
+    EXPECT_EQ(list->geometry(), QRect(PixelsFromTwips(3240), PixelsFromTwips(5400), PixelsFromTwips(3000),
+                                      PixelsFromTwips(1500)));
+    EXPECT_EQ(list->selectionMode(), QAbstractItemView::SingleSelection);
 }
 
 TEST_F(LanguageForm, LabelsEndTheirGapBeforeTheirControls) {

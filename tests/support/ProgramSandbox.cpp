@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/ProgramState.h"
+#include "core/LangText.h"
 
 namespace {
 
@@ -25,6 +26,18 @@ ProgramSandbox::ProgramSandbox() : folder_(ResetFirst(path())) {
 }
 
 void ProgramSandbox::Reset() { ResetProgramState(); }
+
+void ProgramSandbox::SetEnglishText(int id, std::string_view text) {
+    const std::string name = "language/english.ini";
+    std::string ini = read(name);
+    const std::string key = "\n" + std::to_string(id) + "=";
+    const auto at = ini.find(key);
+    ASSERT_NE(at, std::string::npos) << "no text " << id << " in " << name;
+    const auto value = at + key.size();
+    ini.replace(value, ini.find('\n', value) - value, text);
+    write(name, ini);
+    ResetLangTextCache();
+}
 
 ProgramSandbox::~ProgramSandbox() {
     EXPECT_TRUE(prompts.allAnswered()) << "an expected prompt never came";

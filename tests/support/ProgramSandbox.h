@@ -5,6 +5,8 @@
 // clock, and prompts and file dialogs that answer only from their scripts (an
 // unexpected one, or an expected one that never came, fails the test).
 // Everything is put back, and the state reset again, when it ends.
+#include <string_view>
+
 #include "ScriptedFileDialogs.h"
 #include "ScriptedPrompts.h"
 #include "TempDir.h"
@@ -20,6 +22,10 @@ public:
     // The program's state back to its start, keeping the folder and the
     // services: for a test that runs several cases from the start.
     void Reset();
+
+    // Rewrites text `id` of the folder's english.ini (the key must be there)
+    // and forgets every text read so far: for a test of texts that read alike.
+    void SetEnglishText(int id, std::string_view text);
 
     // The moment the clock shows until a test sets another.
     static constexpr platform::DateTime kFixedTime{2015, 5, 26, 10, 0, 0};

@@ -7,6 +7,9 @@
 #include "link/ui/FrmTestData.h"
 #include "mainwindow/DialogLauncher.h"
 #include "mainwindow/ui/frmAbout.h"
+#include "settings/ui/FrmNote.h"
+#include "settings/ui/FrmOption.h"
+#include "settings/ui/FrmScan.h"
 
 namespace {
 
@@ -24,6 +27,10 @@ void RegisterProgramDialogs(QWidget* mainWindow) {
     SetDialogOpener(DialogId::ComSet, &ShowModal<FrmComSet>);
     SetDialogOpener(DialogId::Language, &ShowFrmLanguage);
     SetDialogOpener(DialogId::TestData, &ShowModal<FrmTestData>);
+    SetDialogOpener(DialogId::Option, &ShowModal<FrmOption>);
+    SetDialogOpener(DialogId::Note, &ShowModal<FrmNote>);
+    // The main window offers it only while the scan feature is switched on.
+    SetDialogOpener(DialogId::Scan, &ShowModal<FrmScan>);
     SetDialogOpener(DialogId::About, [mainWindow] {
         frmAbout box(mainWindow);
         box.exec();

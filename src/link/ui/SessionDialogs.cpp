@@ -5,6 +5,7 @@
 #include "core/SharedState.h"
 #include "link/ui/FrmPassWord.h"
 #include "link/ui/FrmProgress.h"
+#include "settings/ui/FrmEMG.h"
 
 void AddSessionDialogs(SessionHooks& hooks) {
     hooks.makeProgress = [] { return std::make_unique<FrmProgressView>(); };
@@ -12,5 +13,9 @@ void AddSessionDialogs(SessionHooks& hooks) {
         FrmPassWord form;
         form.exec();
         return PassWordEntered;
+    };
+    hooks.showEmbedInfo = [] {
+        FrmEMG viewer;
+        viewer.exec();
     };
 }

@@ -55,6 +55,10 @@ std::string GetComboListText(int index, const QComboBox& combo, int defaultIndex
     return Item(combo, index >= 0 && index < combo.count() ? index : defaultIndex);
 }
 
+void SelectComboItem(QComboBox& combo, int index) {
+    combo.setCurrentIndex(index >= 0 && index < combo.count() ? index : (combo.count() > 0 ? 0 : -1));
+}
+
 void AddComboItem(QComboBox& combo, std::string_view text) {
     if (FirstEqual(combo, text) < 0) combo.addItem(platform::QText(text));
 }

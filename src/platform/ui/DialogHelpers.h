@@ -27,6 +27,10 @@ void SetComboText(QComboBox& combo, std::string_view text);
 std::string GetComboItem(const QComboBox& combo, int index);
 // Item `index` when it exists, else item `defaultIndex` ("" when neither does).
 std::string GetComboListText(int index, const QComboBox& combo, int defaultIndex);
+// Selects item `index` when it exists, else item 0; nothing for an empty
+// list. A list whose stored value is an index is shown this way, so equal
+// item texts cannot move the selection.
+void SelectComboItem(QComboBox& combo, int index);
 // Adds `text` unless an equal item exists.
 void AddComboItem(QComboBox& combo, std::string_view text);
 // `def` for an empty list or an empty text; else the index of the first equal

@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -100,6 +101,11 @@ QWidget* NewControl(QWidget& form, QWidget* parent, const ControlRow& row) {
             return box;
         }
         case Kind::List: return new ComboBox(parent);
+        case Kind::ListBox: {
+            auto* list = new QListWidget(parent);
+            list->setSelectionMode(QAbstractItemView::SingleSelection);
+            return list;
+        }
         case Kind::CheckBox: return new QCheckBox(parent);
         case Kind::OptionButton: return new QRadioButton(parent);
         case Kind::CommandButton: {

@@ -38,6 +38,7 @@ enum class Kind {
     Label,            // sizes itself to its caption when its row gives no width
     TextBox,          // platform::TextBox; the row's text limit is its typing limit
     List,             // platform::ComboBox, a drop-down list
+    ListBox,          // a list of lines, one of them selected at a time (QListWidget)
     CheckBox,
     OptionButton,     // the option buttons of one container form one group
     CommandButton,
