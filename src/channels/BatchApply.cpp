@@ -132,8 +132,9 @@ void ApplyTx(const BatchRequest& rq, const BatchValues& v, int64_t n, UFreData& 
     const Fre t = CheckTxFre(tx, ch.StepIndex, kNoWarning, kNormalList, 0);
     const Fre d = t - *r;
     ch.ShiftDir = d.units > 0 ? 2 : d.units < 0 ? 1 : 0;
-    ch.OffsetFre = FreToCode(
-        GetTxByOffset(FormatOffset(Abs(d)), FormatFre(*r), ch.ShiftDir, ch.StepIndex, kNoWarning, kNormalList, ch.CHNo));
+    const std::string offset =
+        GetTxByOffset(FormatOffset(Abs(d)), FormatFre(*r), ch.ShiftDir, ch.StepIndex, kNoWarning, kNormalList, ch.CHNo);
+    ch.OffsetFre = FreToCode(offset);
 }
 
 int TonePosition(const BatchRequest& rq, const BatchToneChoice& choice, int64_t interval, int64_t n,

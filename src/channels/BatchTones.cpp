@@ -30,17 +30,26 @@ std::vector<std::string> BatchToneItems() {
 void GetToneByText(std::string_view text, int position, ToneFieldRefs out) {
     out.type = 0;
     if (position == 0) return;
-    if (IsNumericText(text) || TrimFixStr(text) == GetLangText(kUserToneText)) {
+    if (IsNumericText(text)) {
         out.type = 1;
         out.ctcss = static_cast<int16_t>(position - 1);
         return;
     }
-    if (text.size() != kDCSTextLength || text.front() != 'D' || (text.back() != 'N' && text.back() != 'I')) return;
-    const std::string_view digits = text.substr(1, 3);
-    if (!std::all_of(digits.begin(), digits.end(), IsOctalDigit)) return;
-    out.type = 2;
-    out.invert = text.back() == 'I' ? 1 : 0;
-    out.dcs = static_cast<int16_t>((digits[0] - '0') * 64 + (digits[1] - '0') * 8 + (digits[2] - '0'));
+    // The DCS form before the user-tone text: no language text has that form,
+    // and a batch over many DCS codes then reads no language file.
+    if (text.size() == kDCSTextLength && text.front() == 'D' && (text.back() == 'N' || text.back() == 'I')) {
+        const std::string_view digits = text.substr(1, 3);
+        if (std::all_of(digits.begin(), digits.end(), IsOctalDigit)) {
+            out.type = 2;
+            out.invert = text.back() == 'I' ? 1 : 0;
+            out.dcs = static_cast<int16_t>((digits[0] - '0') * 64 + (digits[1] - '0') * 8 + (digits[2] - '0'));
+        }
+        return;
+    }
+    if (TrimFixStr(text) == GetLangText(kUserToneText)) {
+        out.type = 1;
+        out.ctcss = static_cast<int16_t>(position - 1);
+    }
 }
 
 int StepTonePosition(int selected, int64_t interval, int64_t n, bool increase, int count) {

@@ -39,7 +39,8 @@ TEST(ShowMainWindow, ShowsTheLoadedWindowWithEveryBuiltDialogRegistered) {
     frmMain* window = ShowMainWindow();
     EXPECT_TRUE(window->FormLoaded);
     EXPECT_TRUE(window->isVisible());
-    for (DialogId id : {DialogId::Model, DialogId::ComSet, DialogId::Language, DialogId::TestData, DialogId::About})
+    for (DialogId id : {DialogId::Model, DialogId::CHBatch, DialogId::ComSet, DialogId::Language, DialogId::TestData,
+                        DialogId::About})
         EXPECT_TRUE(SetDialogOpener(id, {})) << "dialog " << static_cast<int>(id) << " has no opener";
     window->close();  // deletes itself
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

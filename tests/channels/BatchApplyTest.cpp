@@ -288,7 +288,8 @@ TEST_F(BatchApply, NumberedNamesWrapWithinTheirDigits) {
         Range("1", std::to_string(c.names.size()).c_str());
         Apply();
         for (std::size_t i = 0; i < c.names.size(); ++i)
-            EXPECT_EQ(Channel(static_cast<int16_t>(i + 1)).CHName.value(), c.names[i]) << c.what << ", channel " << i + 1;
+            EXPECT_EQ(Channel(static_cast<int16_t>(i + 1)).CHName.value(), c.names[i])
+                << c.what << ", channel " << i + 1;
     }
 
     // Wrapping after 99: channel 100 is CH00, 101 CH01.

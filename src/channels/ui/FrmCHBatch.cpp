@@ -39,8 +39,8 @@ constexpr int kBoxLeft = 2280;
 constexpr int kBoxWidth = 1335;
 constexpr int kPairLeft = 3720;
 constexpr int kPairWidth = 2280;
-constexpr int kRightListLeft = 8280;
-constexpr int kRightListWidth = 2700;
+constexpr int kRightListLeft = 8760;
+constexpr int kRightListWidth = 2280;
 constexpr int kGap = 100;
 
 constexpr platform::ControlRow kRows[] = {
@@ -55,7 +55,7 @@ constexpr platform::ControlRow kRows[] = {
 
     // The value panel.
     Row(Kind::Frame, "Frame1").At(120, 540, 11160, 6840),
-    Row(Kind::Line, "Line1").At(6120, 150, 15, 6540).In("Frame1"),
+    Row(Kind::Line, "Line1").At(6600, 150, 15, 6540).In("Frame1"),
     // Receive frequency.
     Row(Kind::Label, "Label3", 0).At(120, 150).Text(4010).In("Frame1"),
     Row(Kind::Label, "Label4", 0).At(0, 480).Text(4050).In("Frame1").Before("Text2", 0, kGap),
@@ -67,7 +67,7 @@ constexpr platform::ControlRow kRows[] = {
     Row(Kind::OptionButton, "Option2", 1).At(1140, 0, 1140).Tab(13).Text(4041).In("Frame3", 0),
     // Transmit frequency.
     Row(Kind::Label, "Label3", 1).At(120, 1230).Text(4011).In("Frame1"),
-    Row(Kind::BorderlessFrame, "Frame3", 7).At(360, 1530, 5640, 255).In("Frame1"),
+    Row(Kind::BorderlessFrame, "Frame3", 7).At(360, 1530, 6120, 255).In("Frame1"),
     Row(Kind::OptionButton, "Option3", 0).At(0, 0, 1500).Tab(14).Text(4052).In("Frame3", 7),
     Row(Kind::OptionButton, "Option3", 1).At(1560, 0, 1860).Tab(15).Text(4053).In("Frame3", 7),
     Row(Kind::OptionButton, "Option3", 2).At(3480, 0, 2160).Tab(16).Text(4050).In("Frame3", 7),
@@ -95,8 +95,8 @@ constexpr platform::ControlRow kRows[] = {
     Row(Kind::Label, "Label3", 3).At(120, 4110).Text(4013).In("Frame1"),
     Row(Kind::Label, "Label4", 5).At(0, 4440).Text(4055).In("Frame1").Before("Combo1", 1, kGap),
     Row(Kind::List, "Combo1", 1).At(kBoxLeft, 4395, kBoxWidth).Tab(29).In("Frame1"),
-    Row(Kind::CheckBox, "Check3", 2).At(kPairLeft, 4425, 1140).Tab(30).Text(4052).In("Frame1"),
-    Row(Kind::CheckBox, "Check3", 1).At(4920, 4425, 1140).Tab(31).Text(4044).In("Frame1"),
+    Row(Kind::CheckBox, "Check3", 2).At(kPairLeft, 4425, 1500).Tab(30).Text(4052).In("Frame1"),
+    Row(Kind::CheckBox, "Check3", 1).At(5280, 4425, 1260).Tab(31).Text(4044).In("Frame1"),
     Row(Kind::Label, "Label4", 6).At(0, 4800).Text(4056).In("Frame1").Before("Text2", 6, kGap),
     Row(Kind::TextBox, "Text2", 6).At(kBoxLeft, 4770, kBoxWidth).Tab(32).Limit(2).In("Frame1"),
     Row(Kind::BorderlessFrame, "Frame3", 4).At(kPairLeft, 4785, kPairWidth, 255).In("Frame1"),
@@ -255,6 +255,7 @@ FrmCHBatch::FrmCHBatch(QWidget* parent) : QDialog(parent), random_(std::make_uni
         box->SetSelectAllOnFocus(true);
     }
     Text2(this, 1)->setText("0");
+    At<QWidget>(this, "Line1")->setBackgroundRole(QPalette::Mid);
     auto* tone = At<platform::TextBox>(this, "Text3");
     tone->SetCharRule(RuleOf(BatchKeys::DigitsAndPoint));
     tone->SetSwallowClipboardKeys(true);
@@ -283,9 +284,8 @@ void FrmCHBatch::Connect() {
     for (int i = 0; i < kBatchValueBoxes; ++i) {
         auto* box = Text2(this, i);
         OnEvent(box, &QLineEdit::textChanged, this, "Text2_Change", [this, i] { Text2_Change(i); });
+        // Also on Enter: it moves the focus on, which checks the box before the next control has it.
         OnEvent(box, &platform::TextBox::LostFocus, this, "Text2_LostFocus", [this, i] { Text2_LostFocus(i); });
-        // Enter checks the box before the focus moves on (and the move checks it again).
-        OnEvent(box, &QLineEdit::returnPressed, this, "Text2_KeyPress", [this, i] { Text2_LostFocus(i); });
     }
     OnEvent(At<platform::TextBox>(this, "Text3"), &platform::TextBox::LostFocus, this, "Text3_LostFocus",
             [this] { Text3_LostFocus(); });
