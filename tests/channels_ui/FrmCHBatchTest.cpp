@@ -248,6 +248,10 @@ TEST_F(FrmCHBatchTest, OptionButtonsEnableTheirGroups) {
     Option("Option3", 2)->setChecked(true);
     EXPECT_FALSE(W("Text2", 2)->isEnabled() || W("Option4", 0)->isEnabled());
     EXPECT_TRUE(W("Text2", 3)->isEnabled() && W("Text2", 4)->isEnabled() && W("Option5", 1)->isEnabled());
+    Option("Option3", 1)->setChecked(true);
+    EXPECT_FALSE(W("Text2", 3)->isEnabled() || W("Option5", 1)->isEnabled()) << "back from the own start";
+    Option("Option3", 0)->setChecked(true);
+    EXPECT_FALSE(W("Text2", 2)->isEnabled() || W("Option4", 1)->isEnabled() || W("Text2", 4)->isEnabled());
     Option("Option6", 1)->setChecked(true);
     EXPECT_TRUE(W("Text2", 8)->isEnabled() && W("Text2", 9)->isEnabled() && W("Option7", 1)->isEnabled());
     EXPECT_TRUE(W("Text2", 7)->isEnabled());
