@@ -1,21 +1,57 @@
-// What the channel dialogs cost to open: the single-channel dialog created,
-// loaded hidden (every caption, both 512-item code lists, the channel shown)
-// and destroyed, as the printed report and every ">>" do.
+// What the channel dialogs cost: the single-channel dialog created, loaded
+// hidden (every caption, both 512-item code lists, the channel shown) and
+// destroyed, as the printed report and every ">>" do; loading the batch
+// editor (its two tone lists of 1077 items, the edit-item boxes rewriting
+// BatchFun.ini), and a batch of every offered item over channels 1 to 758
+// into an empty list, with the main window's redraw of all 758 rows.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <vector>
+
+#include <unistd.h>
 
 #include <QApplication>
 
+#include "channels/BatchApply.h"
+#include "channels/BatchFun.h"
+#include "channels/BatchTones.h"
+#include "channels/ui/FrmCHBatch.h"
 #include "channels/ui/FrmCHEdit.h"
 #include "core/BandPlan.h"
 #include "core/Defaults.h"
 #include "core/HyperRange.h"
 #include "core/SharedState.h"
+#include "mainwindow/ui/frmMain.h"
 #include "platform/ProgramFolder.h"
+#include "platform/UserSettings.h"
 
 namespace {
+
+namespace fs = std::filesystem;
+
+// A program folder of its own, so that BatchFun.ini is written there and not
+// beside the build. Its language folder links to the build's: freshly copied
+// files would count as just edited and be read afresh at every lookup.
+class BenchFolder {
+public:
+    BenchFolder() : path_(fs::temp_directory_path() / ("kq-bench-batch-" + std::to_string(::getpid()))) {
+        std::error_code ec;
+        fs::create_directories(path_, ec);
+        const fs::path languages = fs::canonical(fs::path(platform::ExecutableFolder()) / ".." / "language", ec);
+        fs::create_directory_symlink(languages, path_ / "language", ec);
+        platform::SetProgramFolder(path_.string());
+    }
+    ~BenchFolder() {
+        std::error_code ec;
+        fs::remove_all(path_, ec);
+    }
+
+private:
+    fs::path path_;
+};
 
 // A used channel with tones and signalling, so that every rule runs.
 void OneFullChannel() {
@@ -41,6 +77,7 @@ void OneFullChannel() {
 }
 
 void BM_ChannelDialogLoadedHidden(benchmark::State& state) {
+    BenchFolder folder;
     OneFullChannel();
     for (auto _ : state) {
         FrmCHEdit dialog;
@@ -49,13 +86,63 @@ void BM_ChannelDialogLoadedHidden(benchmark::State& state) {
 }
 BENCHMARK(BM_ChannelDialogLoadedHidden)->Unit(benchmark::kMillisecond);
 
+void PrepareData() {
+    SetBandByType(0);
+    InitHyperRange();
+    InitRadioData();
+    CurData.CHCount = 0;
+    LoadBatchFun();
+}
+
+void BM_BatchEditorLoaded(benchmark::State& state) {
+    BenchFolder folder;
+    PrepareData();
+    for (auto _ : state) {
+        FrmCHBatch dialog;
+        benchmark::DoNotOptimize(&dialog);
+    }
+}
+BENCHMARK(BM_BatchEditorLoaded)->Unit(benchmark::kMillisecond);
+
+class NoRandom : public BatchRandom {
+public:
+    void Seed() override {}
+    double Next() override { return 0.5; }
+};
+
+void BM_BatchOfEveryItemOverAllChannelsIntoAnEmptyList(benchmark::State& state) {
+    BenchFolder folder;
+    platform::MemoryUserSettings settings;
+    platform::ScopedUserSettings use(settings);
+    PrepareData();
+    auto* window = new frmMain();  // redraws the 758 rows once a batch
+    window->Form_Load();
+    for (int flag = 0; flag <= 18; ++flag) BatchFunFlag[static_cast<std::size_t>(flag)] = 1;
+    const std::vector<std::string> tones = BatchToneItems();
+    NoRandom random;
+    for (auto _ : state) {
+        state.PauseTiming();
+        CurData.CHCount = 0;
+        BatchRequest request;
+        request.toneItems = tones;
+        request.boxes = {"145", "12.5", "0.6", "136", "0", "1", "0", "CH", "001", "1"};
+        request.txMode = BatchTxMode::Offset;
+        request.decode.selected = 1;
+        request.nameMode = BatchNameMode::Numbered;
+        request.listIndex[static_cast<std::size_t>(BatchList::Squelch)] = 1;
+        state.ResumeTiming();
+        ApplyBatch(request, random);
+    }
+    state.counters["channels"] = CurData.CHCount;
+    delete window;
+}
+BENCHMARK(BM_BatchOfEveryItemOverAllChannelsIntoAnEmptyList)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
-    // The language files the build lays beside the program (a full build).
-    platform::SetProgramFolder(platform::ExecutableFolder() + "/..");
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

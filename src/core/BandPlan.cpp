@@ -72,10 +72,7 @@ int64_t FloorMod(int64_t a, int64_t m) { return ((a % m) + m) % m; }
 
 Fre AdjustStep(Side side, Fre f) {
     const auto band = side == Side::Rx ? FirstBandHolding(side, f) : LastBandHolding(side, f);
-    const int64_t base = band ? BandRange(side, *band).low.units : 0;
-    const int64_t d = f.units - base;
-    if (FloorMod(d, Raster2k5) == 0 || FloorMod(d, Raster6k25) == 0) return f;
-    return Fre{f.units - FloorMod(d, Raster2k5)};
+    return CutToRaster(f, band ? BandRange(side, *band).low : Fre{});
 }
 
 Fre NearEdge(Side side, Fre f, int16_t showWarning) {
@@ -116,6 +113,12 @@ std::string CheckText(Side side, std::string_view text, int16_t step, int16_t sh
 }
 
 }  // namespace
+
+Fre CutToRaster(Fre f, Fre base) {
+    const int64_t d = f.units - base.units;
+    if (FloorMod(d, Raster2k5) == 0 || FloorMod(d, Raster6k25) == 0) return f;
+    return Fre{f.units - FloorMod(d, Raster2k5)};
+}
 
 FreRange RxBandRange(int band) { return BandRange(Side::Rx, band); }
 FreRange TxBandRange(int band) { return BandRange(Side::Tx, band); }

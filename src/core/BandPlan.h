@@ -62,6 +62,10 @@ std::string CheckFreText(std::string_view text, int16_t step, int16_t rxFlag, in
 Fre CheckRxFre(Fre f, int16_t step, int16_t showWarning, int16_t listType, int16_t row);
 Fre CheckTxFre(Fre f, int16_t step, int16_t showWarning, int16_t listType, int16_t row);
 
+// Cuts a frequency down to the 2.5 kHz raster counted from `base`; a value
+// on the 2.5 kHz or on the 6.25 kHz raster counted from there stays.
+Fre CutToRaster(Fre f, Fre base);
+
 // Cuts a frequency down to the 2.5 kHz raster counted from the low edge of
 // the band that holds it; frequencies on the 6.25 kHz raster stay.
 Fre AdjustRxStep(Fre f, int16_t step);

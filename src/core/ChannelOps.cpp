@@ -30,17 +30,6 @@ bool IsNormalNo(int chNo) { return chNo >= 1 && chNo <= kMaxChannels; }
 bool IsLimitNo(int chNo) { return chNo >= 1 && chNo <= kLimitChannels; }
 int16_t ViewBank() { return static_cast<int16_t>(CHListType - 2); }
 
-// A stored receive code as a frequency; nothing for "no frequency" or a
-// damaged code.
-std::optional<Fre> FreOfCode(const FixStr<9>& code) {
-    const std::string text = code.value();
-    if (text.empty()) return std::nullopt;
-    int64_t units = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), units);
-    if (ec != std::errc() || end != text.data() + text.size() || units < 0) return std::nullopt;
-    return Fre{units};
-}
-
 // The direction and offset text that take `rx` to `tx`.
 struct Shift {
     int16_t dir;
@@ -315,7 +304,7 @@ int16_t GetCHNoInList(int16_t chNo) {
 
 int16_t GetExistCHNo(int16_t chNo) {
     auto receivesStd = [](const UFreData& ch) {
-        const std::optional<Fre> rx = FreOfCode(ch.RxFre);
+        const std::optional<Fre> rx = FreOfCode(ch.RxFre.value());
         return rx && IsStdTxFre(*rx);
     };
     const int16_t at = GetCHIndex(chNo);

@@ -1,5 +1,6 @@
 #include "core/FreCodec.h"
 
+#include <charconv>
 #include <cmath>
 
 #include "core/NumericText.h"
@@ -74,6 +75,14 @@ std::string FreToCode(std::string_view text) {
     std::string code = std::to_string(f->units);
     code.insert(0, 9 - code.size(), '0');
     return code;
+}
+
+std::optional<Fre> FreOfCode(std::string_view code) {
+    if (code.empty()) return std::nullopt;
+    int64_t units = 0;
+    const auto [end, ec] = std::from_chars(code.data(), code.data() + code.size(), units);
+    if (ec != std::errc() || end != code.data() + code.size() || units < 0) return std::nullopt;
+    return Fre{units};
 }
 
 std::string CodeToFre(std::string_view code) {

@@ -40,6 +40,9 @@ std::string PlainFreText(Fre f);
 // for one that is not numeric or does not fit nine digits, so a bad text
 // never reaches a fixed-length field.
 std::string FreToCode(std::string_view text);
+// A stored code (its value, TrimFixStr) as a frequency, without a message;
+// nothing for "no frequency" or a damaged code.
+std::optional<Fre> FreOfCode(std::string_view code);
 // Code to "000.00000"; the empty text for no frequency. A code that is not a
 // number shows "Not IsNumeric" and gives the lowest receive edge, plainly
 // written ("108").

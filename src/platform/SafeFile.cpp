@@ -79,6 +79,9 @@ std::optional<FileProblem> WriteFileHead(const std::string& path, std::span<cons
     FileBytes old = ReadFileUpTo(path, kSmallFileLimit);
     if (!old.ok() && old.problem->kind != FileProblem::Kind::Missing) return old.problem;
     std::vector<uint8_t> bytes = std::move(old.bytes);
+    // A file that already starts with these bytes has nothing to change.
+    if (old.ok() && bytes.size() >= head.size() && std::equal(head.begin(), head.end(), bytes.begin()))
+        return std::nullopt;
     if (bytes.size() < head.size()) bytes.resize(head.size());
     std::copy(head.begin(), head.end(), bytes.begin());
     return ReplaceFile(path, bytes);

@@ -55,7 +55,8 @@ bool WriteFileAtomically(const std::string& path, std::span<const std::byte> dat
 
 // Writes `head` over the start of the file and keeps every byte after it (a
 // missing file is created holding `head`). An existing file that cannot be
-// read is left as it is and reported, never replaced by `head` alone.
+// read is left as it is and reported, never replaced by `head` alone. A file
+// that already starts with `head` is not written again.
 std::optional<FileProblem> WriteFileHead(const std::string& path, std::span<const uint8_t> head);
 
 bool FileExists(const std::string& path);

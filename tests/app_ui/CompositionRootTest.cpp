@@ -41,8 +41,8 @@ TEST(ShowMainWindow, ShowsTheLoadedWindowWithEveryBuiltDialogRegistered) {
     frmMain* window = ShowMainWindow();
     EXPECT_TRUE(window->FormLoaded);
     EXPECT_TRUE(window->isVisible());
-    for (DialogId id : {DialogId::CHEdit, DialogId::Model, DialogId::ComSet, DialogId::Language, DialogId::TestData,
-                        DialogId::About, DialogId::Option, DialogId::Note, DialogId::Scan})
+    for (DialogId id : {DialogId::CHEdit, DialogId::CHBatch, DialogId::Model, DialogId::ComSet, DialogId::Language,
+                        DialogId::TestData, DialogId::About, DialogId::Option, DialogId::Note, DialogId::Scan})
         EXPECT_TRUE(SetDialogOpener(id, {})) << "dialog " << static_cast<int>(id) << " has no opener";
     window->close();  // deletes itself
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

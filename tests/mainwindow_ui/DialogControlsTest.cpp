@@ -12,12 +12,12 @@
 
 #include <QCheckBox>
 #include <QDialog>
-#include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QLabel>
 #include <QProgressBar>
+#include <QRadioButton>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QTimer>
@@ -25,6 +25,7 @@
 #include "TempDir.h"
 #include "TempProgramFolder.h"
 #include "channels/ui/FrmCHEdit.h"
+#include "channels/ui/FrmCHBatch.h"
 #include "core/SharedState.h"
 #include "core/ui/FrmLanguage.h"
 #include "core/ui/FrmModel.h"
@@ -63,6 +64,7 @@ const QMetaObject* Button = &QPushButton::staticMetaObject;
 const QMetaObject* List = &platform::ComboBox::staticMetaObject;
 const QMetaObject* Box = &platform::TextBox::staticMetaObject;
 const QMetaObject* Check = &QCheckBox::staticMetaObject;
+const QMetaObject* Option = &QRadioButton::staticMetaObject;
 
 template <class T>
 std::function<std::unique_ptr<QDialog>()> Make() {
@@ -135,6 +137,40 @@ std::vector<DialogCase> Dialogs() {
           {"Combo1", -1, -1, List},
           {"CommandOK", -1, -1, Button},
           {"CommandCancel", -1, -1, Button}}},
+        {"FrmCHBatch",
+         Make<FrmCHBatch>(),
+         {{"Label1", -1, -1, Label},
+          {"Option1", 0, 1, Option},
+          {"Text1", 0, 1, Box},
+          {"Label2", -1, -1, Label},
+          {"Check4", -1, -1, Check},
+          {"Frame1", -1, -1, &QGroupBox::staticMetaObject},
+          {"Line1", -1, -1, &QFrame::staticMetaObject},
+          {"Label3", 0, 15, Label},
+          {"Label4", 0, 9, Label},
+          {"Text2", 0, 11, Box},
+          {"Frame3", 0, 8, &QFrame::staticMetaObject},
+          {"Option2", 0, 1, Option},
+          {"Option3", 0, 2, Option},
+          {"Option4", 0, 1, Option},
+          {"Option5", 0, 1, Option},
+          {"Option6", 0, 1, Option},
+          {"Option7", 0, 1, Option},
+          {"Option8", 0, 1, Option},
+          {"Option9", 0, 1, Option},
+          {"Option10", 0, 1, Option},
+          {"Check3", 0, 2, Check},
+          {"Combo1", 0, 14, List},
+          {"Check1", 0, 5, Check},
+          {"Label5", -1, -1, Label},
+          {"Text3", -1, -1, Box},
+          {"Frame2", -1, -1, &QGroupBox::staticMetaObject},
+          {"Check2", 0, 20, Check},
+          {"CommandSelAll", -1, -1, Button},
+          {"CommandSelNone", -1, -1, Button},
+          {"CommandFun", -1, -1, Button},
+          {"CommandApply", -1, -1, Button},
+          {"CommandClose", -1, -1, Button}}},
         {"frmAbout",
          Make<frmAbout>(),
          {{"picIcon", -1, -1, Label},

@@ -1,6 +1,7 @@
 #include "app/ui/DialogRegistration.h"
 
 #include "channels/ui/FrmCHEdit.h"
+#include "channels/ui/FrmCHBatch.h"
 #include "core/ui/FrmLanguage.h"
 #include "core/ui/FrmModel.h"
 #include "link/ui/FrmComSet.h"
@@ -24,6 +25,7 @@ void ShowModal() {
 void RegisterProgramDialogs(QWidget* mainWindow) {
     SetDialogOpener(DialogId::CHEdit, &ShowModal<FrmCHEdit>);
     SetDialogOpener(DialogId::Model, &ShowFrmModel);
+    SetDialogOpener(DialogId::CHBatch, &ShowModal<FrmCHBatch>);
     SetDialogOpener(DialogId::ComSet, &ShowModal<FrmComSet>);
     SetDialogOpener(DialogId::Language, &ShowFrmLanguage);
     SetDialogOpener(DialogId::TestData, &ShowModal<FrmTestData>);
