@@ -11,6 +11,7 @@
 
 #include <QMainWindow>
 
+#include "core/ChannelLists.h"
 #include "mainwindow/ChannelRowText.h"
 #include "mainwindow/MainCommands.h"
 
@@ -114,7 +115,8 @@ public:
     void InitShowListContent();
     // Title and every row of the current view (and the hyper panel).
     void ReShowListByData();
-    // Writes row `row` from ShowCHData.
+    // Writes row `row` from `ch`; without it, from ShowCHData.
+    void ShowCHInfoByList(int16_t row, const UFreData& ch);
     void ShowCHInfoByList(int16_t row);
     // Header row, lookup lists and editor lists.
     void LoadShowList();
@@ -257,8 +259,8 @@ private:
     // Closes an open editor without storing: the data under it has been
     // replaced.
     void DropPendingEditor();
-    // The view the last editor was opened in.
-    int16_t editListType_ = 0;
+    // The list the last editor was opened on.
+    ListType editList_ = ListType::Normal;
     EditorKeys* editorKeys_ = nullptr;
     // The receive text last warned about: one mistake, one warning, however
     // many cell moves try to store it; Enter in the editor warns again.

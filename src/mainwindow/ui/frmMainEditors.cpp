@@ -27,19 +27,6 @@ namespace {
 
 constexpr int16_t kShowWarning = 1;
 
-// Stores go to the list the editor was opened on, whatever view is shown by
-// the time they run.
-class ListScope {
-public:
-    explicit ListScope(int16_t listType) : saved_(CHListType) { CHListType = listType; }
-    ~ListScope() { CHListType = saved_; }
-    ListScope(const ListScope&) = delete;
-    ListScope& operator=(const ListScope&) = delete;
-
-private:
-    int16_t saved_;
-};
-
 // The old key codes of the arrow keys, 0 for any other key.
 int ArrowCode(int qtKey) {
     switch (qtKey) {
@@ -191,7 +178,7 @@ bool frmMain::CheckRxBeforeEdit(int16_t& chNo) {
 void frmMain::ShowEditorOverCell(CellEditor e) {
     QWidget* editor = EditorWidget(e);
     if (!editor) return;
-    editListType_ = CHListType;
+    editList_ = ShownList();
     rxWarned_ = false;
     const QRect cell = MSFlexGrid1->CellRect(GridEditRow, GridEditCol);
     const QPoint at = MSFlexGrid1->pos() + cell.topLeft();
@@ -214,7 +201,7 @@ void frmMain::ShowEditorOverCell(CellEditor e) {
 // that the selection stores nothing.
 void frmMain::PrimeList(CellEditor e) {
     auto* box = static_cast<platform::ComboBox*>(EditorWidget(e));
-    const std::optional<UFreData> record = RowRecord(editListType_, CurCHNo);
+    const std::optional<UFreData> record = RowRecord(editList_, CurCHNo);
     const int stored = record ? ListIndexOf(*record, e) : 0;
     ComboSetting = true;
     box->SetListIndex(stored >= 0 && stored < box->ListCount() ? stored : 0);
@@ -226,13 +213,10 @@ void frmMain::ListEditorChosen(CellEditor e, int index) {
     if (ComboSetting || index < 0) return;
     const std::optional<StoreTarget> target = StoreTargetOf(e);
     if (!target) return;
-    {
-        ListScope scope(editListType_);
-        SetCHDataByCol(CurCHNo, static_cast<long>(index), target->col, target->part);
-    }
+    SetCHDataByCol(editList_, CurCHNo, static_cast<long>(index), target->col, target->part);
     if (IsToneTypeEditor(e) && !static_cast<QComboBox*>(EditorWidget(e))->view()->isVisible())
         ShowToneCodeList(e);
-    if (editListType_ == CHListType) ReShowGrid(0, CurCHNo, 0);
+    if (editList_ == ShownList()) ReShowGrid(0, CurCHNo, 0);
 }
 
 void frmMain::ShowDeToneCombo(int16_t mode) {
@@ -269,11 +253,8 @@ bool frmMain::SaveOldData() {
             box->hide();
             const Col logical = open == CellEditor::TextFreTx ? Col::TxFre : Col::Name;
             if (GridEditCol == GetShowCol(logical)) {
-                {
-                    ListScope scope(editListType_);
-                    SetCHDataByCol(CurCHNo, text, GetDataCol(GridEditCol), 0);
-                }
-                if (editListType_ == CHListType) ReShowGrid(0, CurCHNo, 0);
+                SetCHDataByCol(editList_, CurCHNo, text, GetDataCol(GridEditCol), 0);
+                if (editList_ == ShownList()) ReShowGrid(0, CurCHNo, 0);
             }
             return true;
         }
@@ -299,17 +280,14 @@ bool frmMain::StoreReceiveText() {
         return false;
     }
     TextFreRx->hide();
-    {
-        ListScope scope(editListType_);
-        if (kind == RxText::NoDigits) {
-            if (IsCHExist(CurCHNo)) DeleteCH(CurCHNo, CHListType);
-        } else if (IsCHExist(CurCHNo)) {
-            SetCHDataByCol(CurCHNo, text, GetDataCol(GridEditCol), 0);
-        } else {
-            SetCHRxFre(CurCHNo, text);
-        }
+    if (kind == RxText::NoDigits) {
+        if (IsCHExist(editList_, CurCHNo)) DeleteCH(editList_, CurCHNo);
+    } else if (IsCHExist(editList_, CurCHNo)) {
+        SetCHDataByCol(editList_, CurCHNo, text, GetDataCol(GridEditCol), 0);
+    } else {
+        SetCHRxFre(editList_, CurCHNo, text);
     }
-    if (editListType_ == CHListType) ReShowGrid(0, CurCHNo, 0);
+    if (editList_ == ShownList()) ReShowGrid(0, CurCHNo, 0);
     CheckCHLink();
     return true;
 }

@@ -143,14 +143,13 @@ void frmMain::ReShowListByData() {
     ShowMainTxt();
     NotNumericOncePerRedraw oneMessage;
     RefreshCellLanguageTexts();
-    switch (static_cast<ListType>(CHListType)) {
+    switch (ShownList()) {
         case ListType::Normal: {
             const NormalRowMap rows = PlaceNormalRows();
             for (int16_t r = 1; r <= kMaxChannels; ++r) {
                 const int16_t index = rows[static_cast<std::size_t>(r)];
                 if (index >= 0) {
-                    ShowCHData = UFreList[static_cast<std::size_t>(index)];
-                    ShowCHInfoByList(r);
+                    ShowCHInfoByList(r, UFreList[static_cast<std::size_t>(index)]);
                 } else if (RowShowsText(r)) {
                     ClearGridRow(r);
                 }
@@ -162,9 +161,8 @@ void frmMain::ReShowListByData() {
         case ListType::Hyper2: {
             const auto count = static_cast<int16_t>(DataRows(CHListType));
             for (int16_t r = 1; r <= count; ++r) {
-                if (const auto record = RowRecord(CHListType, r)) {
-                    ShowCHData = *record;
-                    ShowCHInfoByList(r);
+                if (const auto record = RowRecord(ShownList(), r)) {
+                    ShowCHInfoByList(r, *record);
                 } else {
                     ClearGridRow(r);
                 }
@@ -183,8 +181,10 @@ bool frmMain::RowShowsText(int16_t row) const {
     return false;
 }
 
-void frmMain::ShowCHInfoByList(int16_t row) {
-    const RowTexts texts = ChannelRowText(ShowCHData, lookups_);
+void frmMain::ShowCHInfoByList(int16_t row) { ShowCHInfoByList(row, ShowCHData); }
+
+void frmMain::ShowCHInfoByList(int16_t row, const UFreData& ch) {
+    const RowTexts texts = ChannelRowText(ch, lookups_);
     for (const Col c : kRowDataColumns)
         MSFlexGrid1->SetTextMatrix(row, GetShowCol(c), platform::QText(texts[static_cast<std::size_t>(c)]));
 }
@@ -197,9 +197,8 @@ void frmMain::ReShowGrid(int16_t index, int16_t row, int16_t /*col*/) {
     if (index != 0 || DataRows(CHListType) == 0) return;
     NotNumericOncePerRedraw oneMessage;
     RefreshCellLanguageTexts();
-    if (const auto record = RowRecord(CHListType, row)) {
-        ShowCHData = *record;
-        ShowCHInfoByList(row);
+    if (const auto record = RowRecord(ShownList(), row)) {
+        ShowCHInfoByList(row, *record);
     } else {
         ClearGridRow(row);
     }
