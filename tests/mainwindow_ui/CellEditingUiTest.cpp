@@ -25,7 +25,7 @@
 #include "core/HyperRange.h"
 #include "core/LangText.h"
 #include "core/SharedState.h"
-#include "mainwindow/ui/ChannelGrid.h"
+#include "platform/ui/Grid.h"
 #include "mainwindow/ColumnMap.h"
 #include "mainwindow/DialogLauncher.h"
 #include "mainwindow/ui/frmMain.h"

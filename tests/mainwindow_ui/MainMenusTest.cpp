@@ -33,7 +33,7 @@
 #include "core/MsgText.h"
 #include "core/SavedCopy.h"
 #include "core/SharedState.h"
-#include "mainwindow/ui/ChannelGrid.h"
+#include "platform/ui/Grid.h"
 #include "mainwindow/ColumnMap.h"
 #include "mainwindow/DialogLauncher.h"
 #include "mainwindow/ui/frmAbout.h"

@@ -15,7 +15,7 @@
 #include "core/Defaults.h"
 #include "core/HyperRange.h"
 #include "core/SharedState.h"
-#include "mainwindow/ui/ChannelGrid.h"
+#include "platform/ui/Grid.h"
 #include "mainwindow/ColumnMap.h"
 #include "mainwindow/ui/frmMain.h"
 
@@ -49,7 +49,7 @@ protected:
         QApplication::processEvents();
         return *window_;
     }
-    ChannelGrid& Grid() { return *window_->MSFlexGrid1; }
+    platform::Grid& Grid() { return *window_->MSFlexGrid1; }
     std::string Cell(int row, Col c) { return Grid().TextMatrix(row, GetShowCol(c)).toStdString(); }
     void SwitchTo(int16_t listType) {
         CHListType = listType;

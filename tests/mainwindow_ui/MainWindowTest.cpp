@@ -29,7 +29,7 @@
 #include "core/LangText.h"
 #include "core/MainWindowHooks.h"
 #include "core/SharedState.h"
-#include "mainwindow/ui/ChannelGrid.h"
+#include "platform/ui/Grid.h"
 #include "mainwindow/ColumnMap.h"
 #include "mainwindow/ui/frmMain.h"
 #include "platform/Clock.h"

@@ -13,7 +13,7 @@
 #include "../link/SessionFixture.h"
 #include "ScriptedFileDialogs.h"
 #include "core/ChannelOps.h"
-#include "mainwindow/ui/ChannelGrid.h"
+#include "platform/ui/Grid.h"
 #include "mainwindow/ColumnMap.h"
 #include "mainwindow/MainCommands.h"
 #include "mainwindow/ui/frmMain.h"

@@ -27,7 +27,7 @@
 #include "core/MainWindowHooks.h"
 #include "core/SharedState.h"
 #include "core/ToneCodec.h"
-#include "mainwindow/ui/ChannelGrid.h"
+#include "platform/ui/Grid.h"
 #include "core/Startup.h"
 #include "mainwindow/ColumnMap.h"
 #include "mainwindow/MainLayout.h"
@@ -144,7 +144,11 @@ void frmMain::CreateControls() {
     tvTreeView = platform::Named(new QTreeWidget(central), "tvTreeView");
     tvTreeView->setHeaderHidden(true);
     imgSplitter = platform::Named(new SplitterStrip(this, central), "imgSplitter");
-    MSFlexGrid1 = platform::Named(new ChannelGrid(central), "MSFlexGrid1", 0);
+    MSFlexGrid1 = platform::Named(new platform::Grid(central), "MSFlexGrid1", 0);
+    // The last, empty column takes whatever width the others leave, as wide
+    // as they really are (the frequency columns widen to their texts, the
+    // name column hides in the hyper views).
+    MSFlexGrid1->SetLastColumnFills(true);
     // The strip lies behind the grid: only the gap between tree and grid
     // takes the mouse.
     imgSplitter->lower();
@@ -177,7 +181,7 @@ void frmMain::CreateControls() {
     platform::OnEvent(MnuViewStatusBar, &QAction::triggered, this, "MnuViewStatusBar_Click",
                       [this] { ApplyBarSwitches(); });
 
-    platform::OnEvent(MSFlexGrid1, &ChannelGrid::KeyDown, this, "MSFlexGrid1_KeyDown",
+    platform::OnEvent(MSFlexGrid1, &platform::Grid::KeyDown, this, "MSFlexGrid1_KeyDown",
                       [this](int key, int shift) { MSFlexGrid1_KeyDown(0, key, shift); });
 
     CreateMenus();

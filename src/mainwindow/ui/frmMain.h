@@ -15,7 +15,6 @@
 #include "mainwindow/ChannelRowText.h"
 #include "mainwindow/MainCommands.h"
 
-class ChannelGrid;
 class QAction;
 class QCheckBox;
 class QFrame;
@@ -26,6 +25,7 @@ class QToolBar;
 class QStatusBar;
 namespace platform {
 class ComboBox;
+class Grid;
 class TextBox;
 }
 // The in-cell editors' names (mainwindow/CellEditing.h).
@@ -166,7 +166,7 @@ public:
     bool SplitterMoving = false;
 
     // ---- controls ----
-    ChannelGrid* MSFlexGrid1 = nullptr;
+    platform::Grid* MSFlexGrid1 = nullptr;
     QTreeWidget* tvTreeView = nullptr;
     QToolBar* tbToolBar = nullptr;
     QStatusBar* sbStatusBar = nullptr;

@@ -12,7 +12,7 @@
 #include "core/ChannelOps.h"
 #include "core/SharedState.h"
 #include "mainwindow/CellEditing.h"
-#include "mainwindow/ui/ChannelGrid.h"
+#include "platform/ui/Grid.h"
 #include "mainwindow/ChannelViews.h"
 #include "mainwindow/ColumnMap.h"
 #include "mainwindow/DialogLauncher.h"
@@ -102,13 +102,13 @@ void frmMain::WireEditors(QWidget* central) {
         }
     }
 
-    platform::OnEvent(MSFlexGrid1, &ChannelGrid::DblClick, this, "MSFlexGrid1_DblClick",
+    platform::OnEvent(MSFlexGrid1, &platform::Grid::DblClick, this, "MSFlexGrid1_DblClick",
                       [this] { MSFlexGrid1_DblClick(0); });
-    platform::OnEvent(MSFlexGrid1, &ChannelGrid::KeyPress, this, "MSFlexGrid1_KeyPress",
+    platform::OnEvent(MSFlexGrid1, &platform::Grid::KeyPress, this, "MSFlexGrid1_KeyPress",
                       [this](int key) { MSFlexGrid1_KeyPress(0, key); });
-    platform::OnEvent(MSFlexGrid1, &ChannelGrid::EnterCell, this, "MSFlexGrid1_EnterCell",
+    platform::OnEvent(MSFlexGrid1, &platform::Grid::EnterCell, this, "MSFlexGrid1_EnterCell",
                       [this] { MSFlexGrid1_EnterCell(0); });
-    platform::OnEvent(MSFlexGrid1, &ChannelGrid::Click, this, "MSFlexGrid1_Click", [this] { MSFlexGrid1_Click(0); });
+    platform::OnEvent(MSFlexGrid1, &platform::Grid::Click, this, "MSFlexGrid1_Click", [this] { MSFlexGrid1_Click(0); });
 }
 
 QWidget* frmMain::EditorWidget(CellEditor e) const {

@@ -8,7 +8,7 @@
 #include "core/NumericText.h"
 #include "core/SharedState.h"
 #include "core/TextCodec.h"
-#include "mainwindow/ui/ChannelGrid.h"
+#include "platform/ui/Grid.h"
 #include "mainwindow/ChannelViews.h"
 #include "mainwindow/ColumnMap.h"
 #include "mainwindow/ui/frmMain.h"
