@@ -14,6 +14,7 @@
 #include "core/ChannelLists.h"
 #include "mainwindow/ChannelRowText.h"
 #include "mainwindow/MainCommands.h"
+#include "platform/ui/Controls.h"
 
 class QAction;
 class QCheckBox;
@@ -24,6 +25,7 @@ class QTreeWidget;
 class QToolBar;
 class QStatusBar;
 namespace platform {
+class CellEditorHost;
 class ComboBox;
 class Grid;
 class TextBox;
@@ -103,11 +105,6 @@ public:
     // Store a panel control's value into the viewed bank (hyper views only).
     void Combo2_Click(int16_t index);
     void Check1_Click(int16_t index);
-    std::array<platform::ComboBox*, 14> Combo2{};
-    std::array<QCheckBox*, 9> Check1{};
-    std::array<QLabel*, 8> Label1{};
-    std::array<QLabel*, 2> Label2{};
-    QLabel* Label3 = nullptr;
 
     // ---- channel grid views ----
     // Shape, headers and lists of the current view, then every row.
@@ -165,7 +162,16 @@ public:
     bool ComboSetting = false;
     bool SplitterMoving = false;
 
-    // ---- controls ----
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    class RedrawSeam;
+
+    // The window's controls, all named and found by name and index from
+    // outside (platform::Ctl); kept here for the window's own use.
     platform::Grid* MSFlexGrid1 = nullptr;
     QTreeWidget* tvTreeView = nullptr;
     QToolBar* tbToolBar = nullptr;
@@ -174,33 +180,25 @@ public:
     QWidget* picSplitter = nullptr;
     // The hyper bank panel, shown in the hyper views only.
     QFrame* Frame1 = nullptr;
+    std::array<platform::ComboBox*, 14> Combo2{};
+    std::array<QCheckBox*, 9> Check1{};
+    std::array<QLabel*, 8> Label1{};
+    std::array<QLabel*, 2> Label2{};
+    QLabel* Label3 = nullptr;
     // The radio session's reply timer.
     QTimer* WaitTimer = nullptr;
     // The View menu's two check items (the menu places them).
     QAction* MnuViewToolBar = nullptr;
     QAction* MnuViewStatusBar = nullptr;
-    // The in-cell list editors, hidden until an edit opens one.
-    platform::ComboBox* ComboStep = nullptr;
-    platform::ComboBox* ComboWN = nullptr;
-    platform::ComboBox* ComboPower = nullptr;
-    platform::ComboBox* ComboDe_CTC_Type = nullptr;
-    platform::ComboBox* ComboEn_CTC_Type = nullptr;
-    platform::ComboBox* ComboDe_CTCSS = nullptr;
-    platform::ComboBox* ComboEn_CTCSS = nullptr;
-    platform::ComboBox* ComboDe_CDCSS = nullptr;
-    platform::ComboBox* ComboEn_CDCSS = nullptr;
-    platform::ComboBox* ComboOptSig = nullptr;
-    platform::TextBox* TextFreRx = nullptr;
-    platform::TextBox* TextFreTx = nullptr;
-    platform::TextBox* TextName = nullptr;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    class RedrawSeam;
+    // The thirteen in-cell editors, hidden until an edit opens one.
+    platform::CellEditorHost* editors_ = nullptr;
+    // Names `control` and keeps it in the window's index of controls.
+    template <class T>
+    T* Keep(T* control, std::string_view name, int index = -1) {
+        platform::SetControlName(control, name, index);
+        platform::IndexControl(this, control);
+        return control;
+    }
 
     void CreateControls();
     void CreateMenus();
@@ -213,14 +211,13 @@ private:
     void SwitchView(int16_t listType);
     // The two normal-channel lists of the hyper panel, from the data.
     void FillHyperChannelLists();
+    // The in-cell editors and the grid events they follow.
     void CreateEditors(QWidget* central);
     void CreateStatusBar();
     void UpdateClock();
     void ApplyBarSwitches();
     void FitTreeToNodeTexts();
     bool BelowMinimumWidth() const;
-    // The three in-cell text editors.
-    std::array<QWidget*, 3> TextEditors() const;
     void RestoreGeometry();
     void StoreGeometry();
     void SetGridFixedFormat();
@@ -243,9 +240,9 @@ private:
     bool unloaded_ = false;
 
     // In-cell editing (frmMainEditors.cpp).
-    class EditorKeys;
-    void WireEditors(QWidget* central);
     QWidget* EditorWidget(CellEditor e) const;
+    platform::ComboBox* List(CellEditor e) const;
+    platform::TextBox* TextEditor(CellEditor e) const;
     CellEditor OpenEditor() const;
     void ShowEditorOverCell(CellEditor e);
     void PrimeList(CellEditor e);
@@ -261,7 +258,6 @@ private:
     void DropPendingEditor();
     // The list the last editor was opened on.
     ListType editList_ = ListType::Normal;
-    EditorKeys* editorKeys_ = nullptr;
     // The receive text last warned about: one mistake, one warning, however
     // many cell moves try to store it; Enter in the editor warns again.
     std::string rxWarnedText_;

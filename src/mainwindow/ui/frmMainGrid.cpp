@@ -9,6 +9,7 @@
 #include "core/SharedState.h"
 #include "core/TextCodec.h"
 #include "platform/ui/Grid.h"
+#include "mainwindow/CellEditing.h"
 #include "mainwindow/ChannelViews.h"
 #include "mainwindow/ColumnMap.h"
 #include "mainwindow/ui/frmMain.h"
@@ -87,45 +88,45 @@ void frmMain::LoadShowList() {
         MSFlexGrid1->SetTextMatrix(0, GetShowCol(c), platform::QText(HeaderText(static_cast<Col>(c))));
 
     lookups_.steps = StepTexts();
-    ComboStep->Clear();
-    for (std::size_t i = 0; i < lookups_.steps.size(); ++i) ComboStep->SetList(static_cast<int>(i), lookups_.steps[i]);
+    List(CellEditor::ComboStep)->Clear();
+    for (std::size_t i = 0; i < lookups_.steps.size(); ++i) List(CellEditor::ComboStep)->SetList(static_cast<int>(i), lookups_.steps[i]);
 
-    ComboWN->SetList(0, "25KHz");
-    ComboWN->SetList(1, "20KHz");
-    ComboWN->SetList(2, "12.5KHz");
+    List(CellEditor::ComboWN)->SetList(0, "25KHz");
+    List(CellEditor::ComboWN)->SetList(1, "20KHz");
+    List(CellEditor::ComboWN)->SetList(2, "12.5KHz");
 
     const std::string mid = GetLangText(1221);
-    ComboPower->SetList(0, GetLangText(1204));
-    ComboPower->SetList(1, mid + "1");
-    ComboPower->SetList(2, mid + "2");
-    ComboPower->SetList(3, GetLangText(1205));
+    List(CellEditor::ComboPower)->SetList(0, GetLangText(1204));
+    List(CellEditor::ComboPower)->SetList(1, mid + "1");
+    List(CellEditor::ComboPower)->SetList(2, mid + "2");
+    List(CellEditor::ComboPower)->SetList(3, GetLangText(1205));
 
     const std::string none = GetLangText(1206);
-    ComboDe_CTC_Type->SetList(0, none);
-    ComboEn_CTC_Type->SetList(0, none);
+    List(CellEditor::ComboDe_CTC_Type)->SetList(0, none);
+    List(CellEditor::ComboEn_CTC_Type)->SetList(0, none);
 
     // The user-tone item is added once, in the language of the first fill.
-    const int n = ComboDe_CTCSS->ListCount();
-    if (n > 0 && IsNumericText(ComboDe_CTCSS->List(n - 1))) {
+    const int n = List(CellEditor::ComboDe_CTCSS)->ListCount();
+    if (n > 0 && IsNumericText(List(CellEditor::ComboDe_CTCSS)->List(n - 1))) {
         const std::string user = GetLangText(4031);
         SetListItem(lookups_.ctcss, static_cast<std::size_t>(n), user);
-        ComboEn_CTCSS->SetList(n, user);
-        ComboDe_CTCSS->SetList(n, user);
+        List(CellEditor::ComboEn_CTCSS)->SetList(n, user);
+        List(CellEditor::ComboDe_CTCSS)->SetList(n, user);
     }
 
-    ComboDe_CDCSS->Clear();
+    List(CellEditor::ComboDe_CDCSS)->Clear();
     for (int16_t i = 0; i < 512; ++i) {
         const std::string text = "D" + IntToOct(i, 3) + "N";
-        ComboDe_CDCSS->SetList(i, text);
-        ComboEn_CDCSS->SetList(i, text);
+        List(CellEditor::ComboDe_CDCSS)->SetList(i, text);
+        List(CellEditor::ComboEn_CDCSS)->SetList(i, text);
     }
     for (int16_t i = 0; i < 512; ++i) {
         const std::string text = "D" + IntToOct(i, 3) + "I";
-        ComboDe_CDCSS->SetList(512 + i, text);
-        ComboEn_CDCSS->SetList(512 + i, text);
+        List(CellEditor::ComboDe_CDCSS)->SetList(512 + i, text);
+        List(CellEditor::ComboEn_CDCSS)->SetList(512 + i, text);
     }
 
-    ComboOptSig->SetList(0, none);
+    List(CellEditor::ComboOptSig)->SetList(0, none);
     LoadHyperPanelLists();
 }
 
