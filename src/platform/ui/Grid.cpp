@@ -170,14 +170,16 @@ void Grid::SetCols(int cols) {
     ClampCurrent();
 }
 
-void Grid::SetFixedRows(int rows) { Reshape(rows_, cols_, std::clamp(rows, 0, rows_), fixedCols_); }
+void Grid::SetFixedRows(int rows) { Refix(std::clamp(rows, 0, rows_), fixedCols_); }
 
-void Grid::SetFixedCols(int cols) { Reshape(rows_, cols_, fixedRows_, std::clamp(cols, 0, cols_)); }
+void Grid::SetFixedCols(int cols) { Refix(fixedRows_, std::clamp(cols, 0, cols_)); }
 
 // A change of the fixed rows or columns moves cells between the table and
 // the bands: every cell is taken out and put back where it now belongs.
-void Grid::Reshape(int rows, int cols, int fixedRows, int fixedCols) {
+void Grid::Refix(int fixedRows, int fixedCols) {
     if (fixedRows == fixedRows_ && fixedCols == fixedCols_) return;
+    const int rows = rows_;
+    const int cols = cols_;
     struct Kept {
         QString text;
         QColor fore;
@@ -351,43 +353,39 @@ void Grid::PaintFixedCell(QPainter& painter, const QRect& rect, int row, int col
 
 // ---- sizes -----------------------------------------------------------------
 
-int Grid::ColWidthPx(int col) const {
-    if (col < 0 || col >= cols_) return 0;
-    if (col < fixedCols_) {
-        const int px = fixedColPx_[static_cast<std::size_t>(col)];
-        return px >= 0 ? px : topBand_->defaultSectionSize();
-    }
-    return columnWidth(col - fixedCols_);
+// Columns lie along the top band, rows along the left one; each band knows
+// the sizes of the lines that scroll, the grid those of the fixed ones.
+// (Only the setters, which are not const, change a size through them.)
+Grid::Lines Grid::ColLines() const {
+    return {cols_, fixedCols_, const_cast<std::vector<int>&>(fixedColPx_), *topBand_};
+}
+Grid::Lines Grid::RowLines() const {
+    return {rows_, fixedRows_, const_cast<std::vector<int>&>(fixedRowPx_), *leftBand_};
 }
 
-void Grid::SetColWidthPx(int col, int px) {
-    if (col < 0 || col >= cols_) return;
-    if (col < fixedCols_) {
-        fixedColPx_[static_cast<std::size_t>(col)] = px;
+int Grid::SizePx(const Lines& lines, int i) {
+    if (i < 0 || i >= lines.count) return 0;
+    if (i < lines.fixed) {
+        const int px = lines.fixedPx[static_cast<std::size_t>(i)];
+        return px >= 0 ? px : lines.band.defaultSectionSize();
+    }
+    return lines.band.sectionSize(i - lines.fixed);
+}
+
+void Grid::SetSizePx(const Lines& lines, int i, int px) {
+    if (i < 0 || i >= lines.count) return;
+    if (i < lines.fixed) {
+        lines.fixedPx[static_cast<std::size_t>(i)] = px;
         FixedBandsChanged();
     } else {
-        setColumnWidth(col - fixedCols_, px);
+        lines.band.resizeSection(i - lines.fixed, px);
     }
 }
 
-int Grid::RowHeightPx(int row) const {
-    if (row < 0 || row >= rows_) return 0;
-    if (row < fixedRows_) {
-        const int px = fixedRowPx_[static_cast<std::size_t>(row)];
-        return px >= 0 ? px : leftBand_->defaultSectionSize();
-    }
-    return rowHeight(row - fixedRows_);
-}
-
-void Grid::SetRowHeightPx(int row, int px) {
-    if (row < 0 || row >= rows_) return;
-    if (row < fixedRows_) {
-        fixedRowPx_[static_cast<std::size_t>(row)] = px;
-        FixedBandsChanged();
-    } else {
-        setRowHeight(row - fixedRows_, px);
-    }
-}
+int Grid::ColWidthPx(int col) const { return SizePx(ColLines(), col); }
+void Grid::SetColWidthPx(int col, int px) { SetSizePx(ColLines(), col, px); }
+int Grid::RowHeightPx(int row) const { return SizePx(RowLines(), row); }
+void Grid::SetRowHeightPx(int row, int px) { SetSizePx(RowLines(), row, px); }
 
 int Grid::ColWidthTwips(int col) const { return TwipsFromPixels(ColWidthPx(col)); }
 void Grid::SetColWidthTwips(int col, int twips) { SetColWidthPx(col, PixelsFromTwips(std::max(0, twips))); }

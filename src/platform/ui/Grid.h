@@ -21,6 +21,8 @@
 #include <QString>
 #include <QTableWidget>
 
+class QHeaderView;
+
 namespace platform {
 
 class Grid : public QTableWidget {
@@ -126,6 +128,18 @@ private:
     QTableWidgetItem* EnsureItem(int row, int col);
     bool Inside(int row, int col) const { return row >= 0 && col >= 0 && row < rows_ && col < cols_; }
 
+    // The columns or the rows: how many, how many fixed, the sizes of the
+    // fixed ones (-1: the usual size) and the band the others lie along.
+    struct Lines {
+        int count;
+        int fixed;
+        std::vector<int>& fixedPx;
+        QHeaderView& band;
+    };
+    Lines ColLines() const;
+    Lines RowLines() const;
+    static int SizePx(const Lines& lines, int i);
+    void SetSizePx(const Lines& lines, int i, int px);
     int ColWidthPx(int col) const;
     void SetColWidthPx(int col, int px);
     int RowHeightPx(int row) const;
@@ -139,7 +153,7 @@ private:
     void SyncCurrent();
     // Keeps the current cell inside the grid after it shrank.
     void ClampCurrent();
-    void Reshape(int rows, int cols, int fixedRows, int fixedCols);
+    void Refix(int fixedRows, int fixedCols);
     void FitLastColumn();
 
     int rows_ = 1;
