@@ -143,6 +143,14 @@ TEST_F(GridTest, CellRectIsWhereTheCellIsDrawn) {
     EXPECT_EQ(grid->CellRect(0, 3).y(), top->y()) << "the fixed row stays in place";
     EXPECT_EQ(grid->CellRect(), grid->CellRect(grid->Row(), grid->Col()));
     EXPECT_TRUE(grid->CellRect(21, 0).isNull());
+
+    // A fixed row too low for a header of two lines grows to show both.
+    grid->SetRowHeightTwips(0, 150);
+    grid->SetTextMatrix(0, 4, QStringLiteral("CTCSS/DCS\r\nDecode"));
+    QApplication::processEvents();
+    EXPECT_GE(grid->CellRect(0, 4).height(), 2 * top->fontMetrics().lineSpacing());
+    EXPECT_EQ(top->height(), grid->CellRect(0, 4).height());
+    EXPECT_EQ(grid->CellRect(), DrawnAt(15, 4)) << "the cells below moved with it";
 }
 
 // Printing reads dialogs that were loaded and never shown: the grid answers

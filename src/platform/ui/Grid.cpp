@@ -271,8 +271,12 @@ QString Grid::TextMatrix(int row, int col) const {
 void Grid::SetTextMatrix(int row, int col, const QString& text) {
     if (FixedCell* f = Fixed(row, col)) {
         if (f->text == text) return;
+        const int height = row < fixedRows_ ? FixedHeightPx() : 0;
         f->text = text;
-        UpdateFixedCell(row, col);
+        if (row < fixedRows_ && FixedHeightPx() != height)
+            FixedBandsChanged();
+        else
+            UpdateFixedCell(row, col);
         return;
     }
     QTableWidgetItem* it = EnsureItem(row, col);
@@ -384,7 +388,22 @@ void Grid::SetSizePx(const Lines& lines, int i, int px) {
 
 int Grid::ColWidthPx(int col) const { return SizePx(ColLines(), col); }
 void Grid::SetColWidthPx(int col, int px) { SetSizePx(ColLines(), col, px); }
-int Grid::RowHeightPx(int row) const { return SizePx(RowLines(), row); }
+// A fixed row is never lower than its texts need (a header of two lines).
+int Grid::RowHeightPx(int row) const {
+    const int px = SizePx(RowLines(), row);
+    return row >= 0 && row < fixedRows_ ? std::max(px, TextHeightPx(row)) : px;
+}
+
+int Grid::TextHeightPx(int row) const {
+    int lines = 0;
+    for (int c = 0; c < cols_; ++c) {
+        const QString& text = top_[static_cast<std::size_t>(row * cols_ + c)].text;
+        if (!text.isEmpty()) lines = std::max(lines, static_cast<int>(Shown(text).count(QLatin1Char('\n'))) + 1);
+    }
+    if (lines == 0) return 0;
+    return lines * QFontMetrics(topBand_->font()).lineSpacing() +
+           2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, topBand_);
+}
 void Grid::SetRowHeightPx(int row, int px) { SetSizePx(RowLines(), row, px); }
 
 int Grid::ColWidthTwips(int col) const { return TwipsFromPixels(ColWidthPx(col)); }

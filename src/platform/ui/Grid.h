@@ -53,6 +53,7 @@ public:
 
     int ColWidthTwips(int col) const;
     void SetColWidthTwips(int col, int twips);
+    // A fixed row is never lower than its texts need.
     int RowHeightTwips(int row) const;
     void SetRowHeightTwips(int row, int twips);
     // How the cells of a column place their text; centred unless set.
@@ -143,6 +144,8 @@ private:
     int ColWidthPx(int col) const;
     void SetColWidthPx(int col, int px);
     int RowHeightPx(int row) const;
+    // What the texts of fixed row `row` need.
+    int TextHeightPx(int row) const;
     void SetRowHeightPx(int row, int px);
     int FixedWidthPx() const;
     int FixedHeightPx() const;
