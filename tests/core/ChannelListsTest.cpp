@@ -99,7 +99,8 @@ TEST_F(ChannelLists, OperationsWorkOnTheListTheyAreGiven) {
             const auto now = RowRecord(other, c.row);
             if (other == ListType::Normal) EXPECT_FALSE(now) << c.name;
             if (other == ListType::Limit) EXPECT_EQ(CurData.LimitCH[3], otherLists.LimitCH[3]) << c.name;
-            if (IsHyperList(other)) EXPECT_EQ(CurData.Hyper[HyperBankOf(other)], otherLists.Hyper[HyperBankOf(other)]) << c.name;
+            if (IsHyperList(other))
+                EXPECT_EQ(CurData.Hyper[HyperBankOf(other)], otherLists.Hyper[HyperBankOf(other)]) << c.name;
         }
 
         DeleteCH(c.list, c.row);

@@ -459,7 +459,8 @@ TEST_F(MainWindowTest, BarSwitchesKeepTheHeaderRowAndTheTreeInView) {
         EXPECT_TRUE(InClient(header, header->rect()));
         EXPECT_TRUE(InClient(tree->viewport(), tree->visualItemRect(tree->topLevelItem(0))));
         // The client area starts right below the toolbar, or the menu bar.
-        const int barBottom = step.toolbar ? Control<QToolBar>("tbToolBar")->geometry().bottom() + 1 : w.menuBar()->height();
+        const int barBottom =
+            step.toolbar ? Control<QToolBar>("tbToolBar")->geometry().bottom() + 1 : w.menuBar()->height();
         EXPECT_EQ(client->y(), barBottom);
     }
 
@@ -477,7 +478,8 @@ TEST_F(MainWindowTest, HyperPanelStandsAtItsPlaceWithCaptionsBesideTheirLists) {
     OpenScreenSized();
     auto& w = *window_;
     w.mnuEditCH_Hyper1_Click();
-    for (QAction* toolbar : {static_cast<QAction*>(nullptr), Control<QAction>("MnuViewToolBar"), Control<QAction>("MnuViewToolBar")}) {
+    QAction* toolbarSwitch = Control<QAction>("MnuViewToolBar");
+    for (QAction* toolbar : {static_cast<QAction*>(nullptr), toolbarSwitch, toolbarSwitch}) {
         if (toolbar) toolbar->trigger();
         QApplication::processEvents();
         SCOPED_TRACE(Control<QToolBar>("tbToolBar")->isHidden() ? "without toolbar" : "with toolbar");

@@ -41,7 +41,8 @@ protected:
         SessionFixture::TearDown();
     }
     std::string RxCell(int row) {
-        return platform::Ctl<platform::Grid>(window.get(), "MSFlexGrid1", 0)->TextMatrix(row, GetShowCol(Col::RxFre)).toStdString();
+        const auto* grid = platform::Ctl<platform::Grid>(window.get(), "MSFlexGrid1", 0);
+        return grid->TextMatrix(row, GetShowCol(Col::RxFre)).toStdString();
     }
     void ClickNode(std::string_view key) {
         for (QTreeWidgetItemIterator it(platform::Ctl<QTreeWidget>(window.get(), "tvTreeView")); *it; ++it)

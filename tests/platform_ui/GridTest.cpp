@@ -63,7 +63,8 @@ protected:
         QPoint at = grid->visualRect(grid->model()->index(row - 1, col - 2)).center();
         if (col < 2) {
             on = grid->verticalHeader()->viewport();
-            at = QPoint(PixelsFromTwips(col == 0 ? 200 : 1000), grid->verticalHeader()->sectionViewportPosition(row - 1) + 3);
+            at = QPoint(PixelsFromTwips(col == 0 ? 200 : 1000),
+                        grid->verticalHeader()->sectionViewportPosition(row - 1) + 3);
         }
         for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
             QMouseEvent e(type, QPointF(at), QPointF(on->mapToGlobal(at)), Qt::LeftButton,
@@ -128,7 +129,8 @@ TEST_F(GridTest, CellRectIsWhereTheCellIsDrawn) {
     QHeaderView* top = grid->horizontalHeader();
     const int numberWidth = PixelsFromTwips(kWidths[0]);
     const int bandTop = left->y() + left->sectionViewportPosition(4);
-    EXPECT_EQ(grid->CellRect(5, 1), QRect(left->x() + numberWidth, bandTop, PixelsFromTwips(kWidths[1]), left->sectionSize(4)));
+    EXPECT_EQ(grid->CellRect(5, 1),
+              QRect(left->x() + numberWidth, bandTop, PixelsFromTwips(kWidths[1]), left->sectionSize(4)));
     EXPECT_EQ(grid->CellRect(0, 3), QRect(top->x() + top->sectionViewportPosition(1), top->y(),
                                           PixelsFromTwips(kWidths[3]), PixelsFromTwips(500)));
     EXPECT_EQ(grid->CellRect(0, 1).topLeft(), QPoint(left->x() + numberWidth, top->y()));
@@ -168,14 +170,16 @@ TEST_F(GridTest, AGridNeverShownWorksAsAShownOne) {
     EXPECT_EQ(grid->Text(), "123");
 
     ASSERT_FALSE(grid->isVisible());
+    const std::pair<int, int> cells[] = {{4, 2}, {12, 5}, {0, 3}, {9, 1}, {0, 0}};
     std::vector<QRect> hidden;
-    for (const auto& [row, col] : {std::pair{4, 2}, {12, 5}, {0, 3}, {9, 1}, {0, 0}}) hidden.push_back(grid->CellRect(row, col));
+    for (const auto& [row, col] : cells) hidden.push_back(grid->CellRect(row, col));
     EXPECT_EQ(hidden[0].width() + GridLine(), PixelsFromTwips(kWidths[2]));
 
     Show();
-    int i = 0;
-    for (const auto& [row, col] : {std::pair{4, 2}, {12, 5}, {0, 3}, {9, 1}, {0, 0}})
-        EXPECT_EQ(hidden[static_cast<std::size_t>(i++)], grid->CellRect(row, col)) << row << "," << col;
+    for (std::size_t i = 0; i < std::size(cells); ++i) {
+        const auto [row, col] = cells[i];
+        EXPECT_EQ(hidden[i], grid->CellRect(row, col)) << row << "," << col;
+    }
     EXPECT_EQ(hidden[0], DrawnAt(4, 2));
     EXPECT_EQ(grid->TextMatrix(4, 1), "ANI");
     EXPECT_EQ(grid->TextMatrix(0, 2), "Code");

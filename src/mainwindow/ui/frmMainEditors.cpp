@@ -43,8 +43,7 @@ int ArrowCode(int qtKey) {
 
 bool IsEnter(const QKeyEvent* e) { return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter; }
 
-// The thirteen editors in the order the store looks at them, and what each
-// is.
+// The thirteen editors by name, in the order the store looks at them.
 struct EditorPlace {
     CellEditor editor;
     std::string_view name;
@@ -82,8 +81,11 @@ platform::TextBox* NewTextEditor(QWidget* parent, std::string_view name, TextKin
 void frmMain::CreateEditors(QWidget* central) {
     editors_ = new platform::CellEditorHost(*MSFlexGrid1);
     for (const EditorPlace& e : kEditors) {
-        QWidget* editor = IsTextEditor(e.editor) ? static_cast<QWidget*>(NewTextEditor(central, e.name, TextKindOf(e.editor)))
-                                                 : new platform::ComboBox(central, e.name);
+        QWidget* editor = nullptr;
+        if (IsTextEditor(e.editor))
+            editor = NewTextEditor(central, e.name, TextKindOf(e.editor));
+        else
+            editor = new platform::ComboBox(central, e.name);
         platform::IndexControl(this, editor);
         editors_->Add(static_cast<int>(e.editor), editor);
     }

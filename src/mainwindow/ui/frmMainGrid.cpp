@@ -88,8 +88,9 @@ void frmMain::LoadShowList() {
         MSFlexGrid1->SetTextMatrix(0, GetShowCol(c), platform::QText(HeaderText(static_cast<Col>(c))));
 
     lookups_.steps = StepTexts();
-    List(CellEditor::ComboStep)->Clear();
-    for (std::size_t i = 0; i < lookups_.steps.size(); ++i) List(CellEditor::ComboStep)->SetList(static_cast<int>(i), lookups_.steps[i]);
+    platform::ComboBox* step = List(CellEditor::ComboStep);
+    step->Clear();
+    for (std::size_t i = 0; i < lookups_.steps.size(); ++i) step->SetList(static_cast<int>(i), lookups_.steps[i]);
 
     List(CellEditor::ComboWN)->SetList(0, "25KHz");
     List(CellEditor::ComboWN)->SetList(1, "20KHz");

@@ -202,7 +202,8 @@ void Grid::Refix(int fixedRows, int fixedCols) {
         widths[static_cast<std::size_t>(c)] = c < fixedCols_ ? fixedColPx_[static_cast<std::size_t>(c)] : ColWidthPx(c);
     std::vector<int> heights(static_cast<std::size_t>(rows));
     for (int r = 0; r < rows; ++r)
-        heights[static_cast<std::size_t>(r)] = r < fixedRows_ ? fixedRowPx_[static_cast<std::size_t>(r)] : RowHeightPx(r);
+        heights[static_cast<std::size_t>(r)] =
+            r < fixedRows_ ? fixedRowPx_[static_cast<std::size_t>(r)] : RowHeightPx(r);
 
     moving_ = true;
     setRowCount(0);
