@@ -11,9 +11,10 @@
 //
 // The grid edits nothing itself: a dialog places its own editors over a
 // cell (CellRect, CellEditorHost.h). Nothing the program does to the grid
-// opens an editor, scrolls it or touches the system clipboard; what the user
-// does is passed on as signals. Everything works on a grid that was never
-// shown (printing reads dialogs loaded hidden).
+// opens an editor or touches the system clipboard, and moving its current
+// cell never scrolls it; what the user does is passed on as signals.
+// Everything works on a grid that was never shown (printing reads dialogs
+// loaded hidden).
 #include <vector>
 
 #include <QColor>
