@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 
+#include "core/ChannelLists.h"
 #include "core/HyperRange.h"
 #include "core/LangText.h"
 #include "core/SharedState.h"
@@ -15,8 +16,6 @@ constexpr int BandCount = 4;
 constexpr int16_t NoBand = 4;
 
 enum class Side { Rx, Tx };
-
-enum ListType : int16_t { ListNormal = 0, ListLimit = 1, ListHyper1 = 2, ListHyper2 = 3 };
 
 constexpr std::array<std::string_view, BandCount> Plan1Bands = {
     "Rx(144 - 146 MHz) Tx(144 - 146 MHz)",
@@ -47,8 +46,9 @@ constexpr FreRange StdTxRanges[] = {
 constexpr int64_t Raster2k5 = 250;
 constexpr int64_t Raster6k25 = 625;
 
-bool IsHyperList(int16_t listType) { return listType == ListHyper1 || listType == ListHyper2; }
-bool IsTableList(int16_t listType) { return listType == ListNormal || listType == ListLimit; }
+bool IsTableList(int16_t listType) {
+    return listType == static_cast<int16_t>(ListType::Normal) || listType == static_cast<int16_t>(ListType::Limit);
+}
 
 FreRange BandRange(Side side, int band) {
     if (side == Side::Rx) return {FreFromMHz(RxFreLow.at(band)), FreFromMHz(RxFreHigh.at(band))};
@@ -91,7 +91,7 @@ Fre CheckFre(Side side, Fre f, int16_t step, int16_t showWarning, int16_t listTy
         if (FirstBandHolding(side, f)) return AdjustStep(side, f);
         return NearEdge(side, f, showWarning);
     }
-    if (IsHyperList(listType)) {
+    if (IsHyperList(static_cast<ListType>(listType))) {
         if (IsInHyperRange(f, step, row)) return AdjustStep(side, f);
         return GetHyperNearFre(f, showWarning, row);
     }
@@ -101,7 +101,7 @@ Fre CheckFre(Side side, Fre f, int16_t step, int16_t showWarning, int16_t listTy
 Fre Default(Side side, int16_t showWarning, int16_t listType, int16_t row) {
     ShowFreWarning(showWarning);
     if (IsTableList(listType)) return BandRange(side, 0).low;
-    if (IsHyperList(listType)) return HyperRangeOfRow(row).low;
+    if (IsHyperList(static_cast<ListType>(listType))) return HyperRangeOfRow(row).low;
     return Fre{};
 }
 
@@ -195,8 +195,8 @@ std::string CheckTxFreText(std::string_view text, int16_t step, int16_t showWarn
 }
 
 std::string CheckFreText(std::string_view text, int16_t step, int16_t rxFlag, int16_t showWarning) {
-    return rxFlag != 0 ? CheckRxFreText(text, step, showWarning, ListNormal, 0)
-                       : CheckTxFreText(text, step, showWarning, ListNormal, 0);
+    return rxFlag != 0 ? CheckRxFreText(text, step, showWarning, static_cast<int16_t>(ListType::Normal), 0)
+                       : CheckTxFreText(text, step, showWarning, static_cast<int16_t>(ListType::Normal), 0);
 }
 
 Fre CheckRxFre(Fre f, int16_t step, int16_t showWarning, int16_t listType, int16_t row) {

@@ -28,7 +28,8 @@ UFreData& NormalAt(int16_t index) { return UFreList[static_cast<std::size_t>(ind
 
 bool IsNormalNo(int chNo) { return chNo >= 1 && chNo <= kMaxChannels; }
 bool IsLimitNo(int chNo) { return chNo >= 1 && chNo <= kLimitChannels; }
-int16_t ViewBank() { return static_cast<int16_t>(CHListType - 2); }
+// The list as the band checks take it.
+int16_t ListNo(ListType list) { return static_cast<int16_t>(list); }
 
 // The direction and offset text that take `rx` to `tx`.
 struct Shift {
@@ -43,16 +44,16 @@ Shift ShiftBetween(std::string_view rxText, std::string_view txText) {
     return {dir, FormatOffset(Abs(*tx - *rx))};
 }
 
-// Where a channel of the current list is kept: a working copy is fetched,
-// changed and stored back.
+// Where a channel of a list is kept: a working copy is fetched, changed and
+// stored back.
 struct ChannelSlot {
     UFreData ch;
     int16_t normalIndex = -1;  // for the normal list
 };
 
-std::optional<ChannelSlot> FetchForEdit(int16_t chNo) {
-    switch (CHListType) {
-    case 0: {
+std::optional<ChannelSlot> FetchForEdit(ListType list, int16_t chNo) {
+    switch (list) {
+    case ListType::Normal: {
         if (chNo > kMaxChannels) return std::nullopt;
         const int16_t at = GetCHIndex(chNo);
         if (at < 0) {
@@ -63,25 +64,23 @@ std::optional<ChannelSlot> FetchForEdit(int16_t chNo) {
         s.ch.UsedFlag = 1;
         return s;
     }
-    case 1:
+    case ListType::Limit:
         if (!IsLimitNo(chNo)) return std::nullopt;
         return ChannelSlot{CurData.LimitCH[static_cast<std::size_t>(chNo - 1)]};
-    case 2:
-    case 3:
-        if (!IsHyperChannelNo(chNo, ViewBank())) return std::nullopt;
-        return ChannelSlot{GetHyperChannel(chNo, ViewBank())};
-    default:
-        return std::nullopt;
+    case ListType::Hyper1:
+    case ListType::Hyper2:
+        if (!IsHyperChannelNo(chNo, HyperBankOf(list))) return std::nullopt;
+        return ChannelSlot{GetHyperChannel(chNo, HyperBankOf(list))};
     }
+    return std::nullopt;
 }
 
-void StoreBack(int16_t chNo, const ChannelSlot& s) {
-    switch (CHListType) {
-    case 0: NormalAt(s.normalIndex) = s.ch; break;
-    case 1: CurData.LimitCH[static_cast<std::size_t>(chNo - 1)] = s.ch; break;
-    case 2:
-    case 3: SetHyperChannel(chNo, ViewBank(), s.ch); break;
-    default: break;
+void StoreBack(ListType list, int16_t chNo, const ChannelSlot& s) {
+    switch (list) {
+    case ListType::Normal: NormalAt(s.normalIndex) = s.ch; break;
+    case ListType::Limit: CurData.LimitCH[static_cast<std::size_t>(chNo - 1)] = s.ch; break;
+    case ListType::Hyper1:
+    case ListType::Hyper2: SetHyperChannel(chNo, HyperBankOf(list), s.ch); break;
     }
 }
 
@@ -99,21 +98,21 @@ void SetTonePart(int16_t& type, int16_t& ctcss, int16_t& dcsCode, int16_t& dcsIn
 
 // One field of the working copy by its column. `text` is the value of the
 // text columns, `number` that of the others (nothing when it is no number).
-void ChangeByColumn(UFreData& ch, int16_t chNo, std::string_view text, std::optional<long> number,
-                    int16_t col, int16_t part) {
+void ChangeByColumn(UFreData& ch, ListType list, int16_t chNo, std::string_view text,
+                    std::optional<long> number, int16_t col, int16_t part) {
     switch (static_cast<CHColumn>(col)) {
     case CHColumn::RxFre: {
-        const std::string rx = CheckRxFreText(text, ch.StepIndex, kShowWarning, CHListType, chNo);
+        const std::string rx = CheckRxFreText(text, ch.StepIndex, kShowWarning, ListNo(list), chNo);
         ch.RxFre = FreToCode(rx);
         const std::string offset = GetTxByOffset(CodeToOffset(ch.OffsetFre.value()),
                                                  CodeToFre(ch.RxFre.value()), ch.ShiftDir,
-                                                 ch.StepIndex, kNoWarning, CHListType, chNo);
+                                                 ch.StepIndex, kNoWarning, ListNo(list), chNo);
         ch.OffsetFre = FreToCode(offset);
         return;
     }
     case CHColumn::TxFre: {
         const std::string rx = CodeToFre(ch.RxFre.value());
-        const std::string tx = CheckTxFreText(text, ch.StepIndex, kShowWarning, CHListType, chNo);
+        const std::string tx = CheckTxFreText(text, ch.StepIndex, kShowWarning, ListNo(list), chNo);
         std::string offset;
         if (!rx.empty() && !tx.empty()) {
             const Shift s = ShiftBetween(rx, tx);
@@ -121,7 +120,7 @@ void ChangeByColumn(UFreData& ch, int16_t chNo, std::string_view text, std::opti
             offset = s.offset;
         }
         ch.OffsetFre = FreToCode(
-            GetTxByOffset(offset, rx, ch.ShiftDir, ch.StepIndex, kShowWarning, CHListType, chNo));
+            GetTxByOffset(offset, rx, ch.ShiftDir, ch.StepIndex, kShowWarning, ListNo(list), chNo));
         return;
     }
     case CHColumn::Name:
@@ -149,12 +148,12 @@ void ChangeByColumn(UFreData& ch, int16_t chNo, std::string_view text, std::opti
     }
 }
 
-void SetByColumn(int16_t chNo, std::string_view text, std::optional<long> number, int16_t col,
+void SetByColumn(ListType list, int16_t chNo, std::string_view text, std::optional<long> number, int16_t col,
                  int16_t part) {
-    std::optional<ChannelSlot> slot = FetchForEdit(chNo);
+    std::optional<ChannelSlot> slot = FetchForEdit(list, chNo);
     if (!slot) return;
-    ChangeByColumn(slot->ch, chNo, text, number, col, part);
-    StoreBack(chNo, *slot);
+    ChangeByColumn(slot->ch, list, chNo, text, number, col, part);
+    StoreBack(list, chNo, *slot);
 }
 
 std::optional<long> NumberOfText(std::string_view text) {
@@ -189,15 +188,18 @@ bool IsTone5Used(int index) {
 
 }  // namespace
 
-bool IsCHExist(int16_t chNo) {
-    switch (CHListType) {
-    case 0: return GetCHIndex(chNo) >= 0;
-    case 1: return IsLimitNo(chNo) && CurData.LimitCH[static_cast<std::size_t>(chNo - 1)].UsedFlag == 1;
-    case 2:
-    case 3: return IsHyperChannelUsed(chNo, ViewBank());
-    default: return false;
+bool IsCHExist(ListType list, int16_t chNo) {
+    switch (list) {
+    case ListType::Normal: return GetCHIndex(chNo) >= 0;
+    case ListType::Limit:
+        return IsLimitNo(chNo) && CurData.LimitCH[static_cast<std::size_t>(chNo - 1)].UsedFlag == 1;
+    case ListType::Hyper1:
+    case ListType::Hyper2: return IsHyperChannelUsed(chNo, HyperBankOf(list));
     }
+    return false;
 }
+
+bool IsCHExist(int16_t chNo) { return IsCHExist(ShownList(), chNo); }
 
 int16_t GetCHToneValue(int16_t chNo, std::string_view key) {
     const int16_t at = GetCHIndex(chNo);
@@ -212,35 +214,43 @@ int16_t GetCHToneValue(int16_t chNo, std::string_view key) {
     return 0;
 }
 
+void SetCHDataByCol(ListType list, int16_t chNo, std::string_view value, int16_t col, int16_t part) {
+    SetByColumn(list, chNo, value, NumberOfText(value), col, part);
+}
+
+void SetCHDataByCol(ListType list, int16_t chNo, long value, int16_t col, int16_t part) {
+    SetByColumn(list, chNo, std::to_string(value), value, col, part);
+}
+
 void SetCHDataByCol(int16_t chNo, std::string_view value, int16_t col, int16_t part) {
-    SetByColumn(chNo, value, NumberOfText(value), col, part);
+    SetCHDataByCol(ShownList(), chNo, value, col, part);
 }
 
 void SetCHDataByCol(int16_t chNo, long value, int16_t col, int16_t part) {
-    SetByColumn(chNo, std::to_string(value), value, col, part);
+    SetCHDataByCol(ShownList(), chNo, value, col, part);
 }
 
-void SetCHRxFre(int16_t chNo, std::string_view rxText) {
+void SetCHRxFre(ListType list, int16_t chNo, std::string_view rxText) {
     ChannelSlot slot;
     int16_t checkType = 0;
     int16_t checkRow = 0;
-    switch (CHListType) {
-    case 0:
+    switch (list) {
+    case ListType::Normal:
         if (!CanAppendNormal(chNo)) return;
-        NewCHByType(chNo);
+        NewCHByType(list, chNo);
         slot = {NormalAt(static_cast<int16_t>(UsedNormal() - 1)), static_cast<int16_t>(UsedNormal() - 1)};
         break;
-    case 1:
+    case ListType::Limit:
         if (!IsLimitNo(chNo)) return;
-        NewCHByType(chNo);
+        NewCHByType(list, chNo);
         slot.ch = CurData.LimitCH[static_cast<std::size_t>(chNo - 1)];
         break;
-    case 2:
-    case 3:
-        if (!IsHyperChannelNo(chNo, ViewBank())) return;
-        NewCHByType(chNo);
-        slot.ch = GetHyperChannel(chNo, ViewBank());
-        checkType = 2;
+    case ListType::Hyper1:
+    case ListType::Hyper2:
+        if (!IsHyperChannelNo(chNo, HyperBankOf(list))) return;
+        NewCHByType(list, chNo);
+        slot.ch = GetHyperChannel(chNo, HyperBankOf(list));
+        checkType = static_cast<int16_t>(ListType::Hyper1);
         checkRow = chNo;
         break;
     default:
@@ -249,40 +259,44 @@ void SetCHRxFre(int16_t chNo, std::string_view rxText) {
     UFreData& ch = slot.ch;
     const std::string rx = CheckRxFreText(rxText, ch.StepIndex, kShowWarning, checkType, checkRow);
     ch.RxFre = FreToCode(rx);
-    const std::string tx0 = CheckTxFreText(rx, ch.StepIndex, kNoWarning, CHListType, chNo);
+    const std::string tx0 = CheckTxFreText(rx, ch.StepIndex, kNoWarning, ListNo(list), chNo);
     Shift s = ShiftBetween(rx, tx0);
     ch.OffsetFre =
-        FreToCode(GetTxByOffset(s.offset, rx, s.dir, ch.StepIndex, kShowWarning, CHListType, chNo));
+        FreToCode(GetTxByOffset(s.offset, rx, s.dir, ch.StepIndex, kShowWarning, ListNo(list), chNo));
     ch.ShiftDir = s.dir;
-    StoreBack(chNo, slot);
+    StoreBack(list, chNo, slot);
 }
 
-void DeleteCH(int16_t chNo, int16_t listType) {
-    if (listType == 0) {
+void SetCHRxFre(int16_t chNo, std::string_view rxText) { SetCHRxFre(ShownList(), chNo, rxText); }
+
+void DeleteCH(ListType list, int16_t chNo) {
+    if (list == ListType::Normal) {
         const int16_t at = GetCHIndex(chNo);
         if (at >= 0) RemoveNormalAt(at);
-    } else if (listType == 1 && IsLimitNo(chNo)) {
+    } else if (list == ListType::Limit && IsLimitNo(chNo)) {
         CurData.LimitCH[static_cast<std::size_t>(chNo - 1)].UsedFlag = 0;
     }
 }
 
-void CopyCH(int16_t gridIndex, int16_t chNo) {
-    if (gridIndex != 0 || CHListType != 0) return;
+void DeleteCH(int16_t chNo, int16_t listType) { DeleteCH(static_cast<ListType>(listType), chNo); }
+
+void CopyCH(ListType shown, int16_t gridIndex, int16_t chNo) {
+    if (gridIndex != 0 || shown != ListType::Normal) return;
     const int16_t at = GetCHIndex(chNo);
     if (at >= 0 && NormalAt(at).UsedFlag == 1) CHClipBoard = NormalAt(at);
     else CHClipBoard.UsedFlag = 0;
 }
 
-void CutCH(int16_t gridIndex, int16_t chNo) {
-    if (gridIndex != 0 || CHListType != 0) return;
-    CopyCH(gridIndex, chNo);
-    if (CHClipBoard.UsedFlag == 1) DeleteCH(chNo, CHListType);
+void CutCH(ListType shown, int16_t gridIndex, int16_t chNo) {
+    if (gridIndex != 0 || shown != ListType::Normal) return;
+    CopyCH(shown, gridIndex, chNo);
+    if (CHClipBoard.UsedFlag == 1) DeleteCH(shown, chNo);
 }
 
-void PasteCH(int16_t gridIndex, int16_t chNo) {
-    if (gridIndex != 0 || CHListType != 0) return;
+void PasteCH(ListType shown, int16_t gridIndex, int16_t chNo) {
+    if (gridIndex != 0 || shown != ListType::Normal) return;
     if (CHClipBoard.UsedFlag != 1) {
-        DeleteCH(chNo, CHListType);
+        DeleteCH(shown, chNo);
         return;
     }
     UFreData pasted = CHClipBoard;
@@ -295,6 +309,10 @@ void PasteCH(int16_t gridIndex, int16_t chNo) {
         CurData.CHCount = static_cast<int16_t>(UsedNormal() + 1);
     }
 }
+
+void CopyCH(int16_t gridIndex, int16_t chNo) { CopyCH(ShownList(), gridIndex, chNo); }
+void CutCH(int16_t gridIndex, int16_t chNo) { CutCH(ShownList(), gridIndex, chNo); }
+void PasteCH(int16_t gridIndex, int16_t chNo) { PasteCH(ShownList(), gridIndex, chNo); }
 
 int16_t GetCHNoInList(int16_t chNo) {
     if (GetCHIndex(chNo) >= 0) return chNo;

@@ -4,10 +4,14 @@
 // alert, scan) and to signalling entries (two-tone, five-tone) pointing at
 // entries that exist.
 //
-// "The current list" is the one CHListType names: 0 normal, 1 limit, 2 and 3
-// hyper banks 1 and 2.
+// Each operation on a channel list takes the list it works on
+// (core/ChannelLists.h); the same operation without it works on the list on
+// show, the one CHListType names (0 normal, 1 limit, 2 and 3 hyper banks 1
+// and 2).
 #include <cstdint>
 #include <string_view>
+
+#include "core/ChannelLists.h"
 
 // Logical grid columns that SetCHDataByCol understands.
 enum class CHColumn : int16_t {
@@ -26,6 +30,7 @@ enum class CHColumn : int16_t {
 // (inversion * 512 + code).
 enum class TonePart : int16_t { Type = 0, CTCSS = 1, DCS = 2 };
 
+bool IsCHExist(ListType list, int16_t chNo);
 bool IsCHExist(int16_t chNo);
 
 // A tone field of normal channel `chNo` by its key ("De_CTC_Type",
@@ -33,22 +38,29 @@ bool IsCHExist(int16_t chNo);
 // missing channel or an unknown key.
 int16_t GetCHToneValue(int16_t chNo, std::string_view key);
 
-// Sets one field of an existing channel of the current list by its logical
-// grid column. Columns 1 to 3 take a text, the others a number; a text that
-// is no number changes nothing in a number column.
+// Sets one field of an existing channel of a list by its logical grid
+// column. Columns 1 to 3 take a text, the others a number; a text that is no
+// number changes nothing in a number column.
+void SetCHDataByCol(ListType list, int16_t chNo, std::string_view value, int16_t col, int16_t part);
+void SetCHDataByCol(ListType list, int16_t chNo, long value, int16_t col, int16_t part);
 void SetCHDataByCol(int16_t chNo, std::string_view value, int16_t col, int16_t part);
 void SetCHDataByCol(int16_t chNo, long value, int16_t col, int16_t part);
 
-// Creates channel `chNo` in the current list with the typed receive frequency;
-// nothing when the list cannot take it.
+// Creates channel `chNo` in a list with the typed receive frequency; nothing
+// when the list cannot take it.
+void SetCHRxFre(ListType list, int16_t chNo, std::string_view rxText);
 void SetCHRxFre(int16_t chNo, std::string_view rxText);
 
-// Deletes channel `chNo` from the list `listType`; the normal list closes
-// the gap, a limit channel is marked unused, hyper rows are never deleted.
+// Deletes channel `chNo` from a list; the normal list closes the gap, a
+// limit channel is marked unused, hyper rows are never deleted.
+void DeleteCH(ListType list, int16_t chNo);
 void DeleteCH(int16_t chNo, int16_t listType);
 
-// The row clipboard of the channel grid (grid index 0), in the normal view
-// only: in the other views and for other grids they do nothing.
+// The row clipboard of the channel grid (grid index 0), on the normal list
+// only: shown over another list and for other grids they do nothing.
+void CopyCH(ListType shown, int16_t gridIndex, int16_t chNo);
+void CutCH(ListType shown, int16_t gridIndex, int16_t chNo);
+void PasteCH(ListType shown, int16_t gridIndex, int16_t chNo);
 void CopyCH(int16_t gridIndex, int16_t chNo);
 void CutCH(int16_t gridIndex, int16_t chNo);
 void PasteCH(int16_t gridIndex, int16_t chNo);

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <string>
 
+#include "core/ChannelLists.h"
 #include "core/FreCodec.h"
 #include "core/HyperChannel.h"
 #include "core/SharedState.h"
@@ -78,28 +79,28 @@ void AddHyperFreData(int16_t chNo, std::string_view rxText, int16_t kind, int16_
 
 void AddDefaultCH() { AddDefaultFreData(1, "430.0000", 0, 0); }
 
-void NewCHByType(int16_t chNo) {
+void NewCHByType(ListType list, int16_t chNo) {
     UFreData r = FreshChannel(chNo);
     r.UsedFlag = 1;
     r.RxFre = CodeOfMHz((RxFreLow[0] + RxFreHigh[0]) / 2);
     r.UserCTCSS = kDefaultUserTone;
-    switch (CHListType) {
-    case 0:
+    switch (list) {
+    case ListType::Normal:
         AppendNormal(r);
         break;
-    case 1:
+    case ListType::Limit:
         if (chNo >= 1 && chNo <= kLimitChannels) CurData.LimitCH[static_cast<std::size_t>(chNo - 1)] = r;
         break;
-    case 2:
-    case 3: {
-        const int16_t bank = static_cast<int16_t>(CHListType - 2);
-        if (IsHyperChannelNo(chNo, bank)) SetHyperChannel(chNo, bank, r);
+    case ListType::Hyper1:
+    case ListType::Hyper2:
+        if (IsHyperChannelNo(chNo, HyperBankOf(list))) SetHyperChannel(chNo, HyperBankOf(list), r);
         break;
-    }
     default:
         break;
     }
 }
+
+void NewCHByType(int16_t chNo) { NewCHByType(ShownList(), chNo); }
 
 UFreData GetBlankFreData(int16_t chNo) {
     UFreData r = FreshChannel(chNo);

@@ -65,7 +65,12 @@ void AddDefaultFreData(int16_t chNo, std::string_view rxText, int16_t kind, int1
 void AddHyperFreData(int16_t chNo, std::string_view rxText, int16_t kind, int16_t bank);
 // Normal channel 1 at 430 MHz.
 void AddDefaultCH();
-// Creates channel `chNo` in the list on show (CHListType).
+// Creates channel `chNo` in `list` (core/ChannelLists.h): appended to the
+// normal list, or in its place in the limit list or a hyper bank; nothing
+// for a number the list does not have.
+enum class ListType : int16_t;
+void NewCHByType(ListType list, int16_t chNo);
+// The same in the list on show (CHListType).
 void NewCHByType(int16_t chNo);
 // The record of an empty channel `chNo`.
 UFreData GetBlankFreData(int16_t chNo);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bitset>
+#include <utility>
 #include <string>
 
 #include "core/BandPlan.h"
@@ -21,29 +22,92 @@ using image_map::kFlagNibbles;
 using image_map::kHyperSlots;
 using image_map::kSlotSize;
 
-// Offsets inside a 32-byte slot.
+// Offsets inside a 32-byte slot of the fields outside the bit table.
 enum SlotOffset : std::size_t {
     kRx = 0,
     kOffset = 4,
-    kStep = 8,
-    kFlags9 = 9,    // TxInhibit b0, Reverse b1, Bandwidth b2-3, En/De_DCSInvert b4/b5, DCS bit 8 b6/b7
-    kFlags10 = 10,  // ShiftDir b0-1, TxPower b2-3, Modulation b4, AMAuto b5, Compander b6, TalkAround b7
-    kFlags11 = 11,  // En_CTC_Type b0-1, De_CTC_Type b2-3, DTMFCodeNo b4-7
-    kEnCTCSS = 12,
-    kDeCTCSS = 13,
-    kEnDCSLow = 14,
-    kDeDCSLow = 15,
-    kFlags16 = 16,  // BusyLock b0-3, PTTIDType b4-7
     kBandNo = 17,
-    kSQLMode = 18,
-    kOptSig = 19,
-    kTone2No = 20,
-    kTone5No = 21,
-    kScrambler = 22,
     kName = 23,
     kNameSize = 7,
     kUserCTCSS = 30,
 };
+
+// One field of the record in one byte of the slot: bits first..first+count-1
+// of the byte hold bits shift..shift+count-1 of the field. A field spread
+// over two places (the DCS codes: low byte and bit 8) has two rows. Packing
+// and unpacking both read this table.
+struct SlotBits {
+    const char* name;
+    int16_t UFreData::*field;
+    std::size_t offset;
+    int first;
+    int count;
+    int shift = 0;
+};
+constexpr SlotBits kSlotBits[] = {
+    {"StepIndex", &UFreData::StepIndex, 8, 0, 8},
+    {"TxInhibit", &UFreData::TxInhibit, 9, 0, 1},
+    {"Reverse", &UFreData::Reverse, 9, 1, 1},
+    {"Bandwidth", &UFreData::Bandwidth, 9, 2, 2},
+    {"En_DCSInvert", &UFreData::En_DCSInvert, 9, 4, 1},
+    {"De_DCSInvert", &UFreData::De_DCSInvert, 9, 5, 1},
+    {"En_DCSCode", &UFreData::En_DCSCode, 9, 6, 1, 8},
+    {"De_DCSCode", &UFreData::De_DCSCode, 9, 7, 1, 8},
+    {"ShiftDir", &UFreData::ShiftDir, 10, 0, 2},
+    {"TxPower", &UFreData::TxPower, 10, 2, 2},
+    {"Modulation", &UFreData::Modulation, 10, 4, 1},
+    {"AMAuto", &UFreData::AMAuto, 10, 5, 1},
+    {"Compander", &UFreData::Compander, 10, 6, 1},
+    {"TalkAround", &UFreData::TalkAround, 10, 7, 1},
+    {"En_CTC_Type", &UFreData::En_CTC_Type, 11, 0, 2},
+    {"De_CTC_Type", &UFreData::De_CTC_Type, 11, 2, 2},
+    {"DTMFCodeNo", &UFreData::DTMFCodeNo, 11, 4, 4},
+    {"En_CTCSS", &UFreData::En_CTCSS, 12, 0, 8},
+    {"De_CTCSS", &UFreData::De_CTCSS, 13, 0, 8},
+    {"En_DCSCode", &UFreData::En_DCSCode, 14, 0, 8},
+    {"De_DCSCode", &UFreData::De_DCSCode, 15, 0, 8},
+    {"BusyLock", &UFreData::BusyLock, 16, 0, 4},
+    {"PTTIDType", &UFreData::PTTIDType, 16, 4, 4},
+    {"SQLMode", &UFreData::SQLMode, 18, 0, 8},
+    {"OptSig", &UFreData::OptSig, 19, 0, 8},
+    {"Tone2No", &UFreData::Tone2No, 20, 0, 8},
+    {"Tone5No", &UFreData::Tone5No, 21, 0, 8},
+    {"Scrambler", &UFreData::Scrambler, 22, 0, 8},
+};
+
+// No two rows share a bit.
+static_assert([] {
+    for (const SlotBits& a : kSlotBits)
+        for (const SlotBits& b : kSlotBits)
+            if (&a != &b && a.offset == b.offset && a.first < b.first + b.count && b.first < a.first + a.count)
+                return false;
+    return true;
+}());
+
+// For each row, the largest value its field's places hold together (511
+// for a DCS code), and whether it is the field's first row.
+constexpr long FieldMax(std::size_t row) {
+    int top = 0;
+    for (const SlotBits& b : kSlotBits)
+        if (b.field == kSlotBits[row].field) top = std::max(top, b.shift + b.count);
+    return (1L << top) - 1;
+}
+constexpr bool FirstOfField(std::size_t row) {
+    for (std::size_t i = 0; i < row; ++i)
+        if (kSlotBits[i].field == kSlotBits[row].field) return false;
+    return true;
+}
+
+// Runs f(row) for every row with the row known when compiling, so each turns
+// into plain code on its own field.
+template <class F, std::size_t... Row>
+void EachSlotBits(F&& f, std::index_sequence<Row...>) {
+    (f(std::integral_constant<std::size_t, Row>{}), ...);
+}
+template <class F>
+void EachSlotBits(F&& f) {
+    EachSlotBits(f, std::make_index_sequence<std::size(kSlotBits)>{});
+}
 
 // Nibble bits.
 constexpr uint8_t kNotStandard = 0x8;
@@ -74,14 +138,6 @@ public:
         if (value < 0 || value > max)
             fail(field, std::to_string(value) + " is outside 0.." + std::to_string(max));
         return value;
-    }
-    uint8_t byteOf(std::string_view field, long value) const {
-        return static_cast<uint8_t>(checked(field, value, 0xFF));
-    }
-    // Puts `value` into bits first..first+count-1 of `b` with a mask.
-    void put(uint8_t& b, int first, int count, std::string_view field, long value) const {
-        const long max = (1L << count) - 1;
-        b = static_cast<uint8_t>((b & ~(max << first)) | (checked(field, value, max) << first));
     }
 
 private:
@@ -162,47 +218,17 @@ void SetCommDataByChannel(int slot, UFreData& ch) {
     const bool standard = hasFre && IsStdTxFre(Fre{std::stoll(rxPadded)});
     const int16_t bandNo = hasFre ? GetFreBandNo(CodeToFre(rxPadded)) : 4;
 
-    p.checked("En_DCSCode", ch.En_DCSCode, 511);
-    p.checked("De_DCSCode", ch.De_DCSCode, 511);
-
     std::array<uint8_t, kSlotSize> s{};
     std::copy(rxBytes->begin(), rxBytes->end(), s.begin() + kRx);
     std::copy(offsetBytes->begin(), offsetBytes->end(), s.begin() + kOffset);
-    s[kStep] = p.byteOf("StepIndex", ch.StepIndex);
-
-    p.put(s[kFlags9], 0, 1, "TxInhibit", ch.TxInhibit);
-    p.put(s[kFlags9], 1, 1, "Reverse", ch.Reverse);
-    p.put(s[kFlags9], 2, 2, "Bandwidth", ch.Bandwidth);
-    p.put(s[kFlags9], 4, 1, "En_DCSInvert", ch.En_DCSInvert);
-    p.put(s[kFlags9], 5, 1, "De_DCSInvert", ch.De_DCSInvert);
-    p.put(s[kFlags9], 6, 1, "En_DCSCode", ch.En_DCSCode >> 8);
-    p.put(s[kFlags9], 7, 1, "De_DCSCode", ch.De_DCSCode >> 8);
-
-    p.put(s[kFlags10], 0, 2, "ShiftDir", ch.ShiftDir);
-    p.put(s[kFlags10], 2, 2, "TxPower", ch.TxPower);
-    p.put(s[kFlags10], 4, 1, "Modulation", ch.Modulation);
-    p.put(s[kFlags10], 5, 1, "AMAuto", ch.AMAuto);
-    p.put(s[kFlags10], 6, 1, "Compander", ch.Compander);
-    p.put(s[kFlags10], 7, 1, "TalkAround", ch.TalkAround);
-
-    p.put(s[kFlags11], 0, 2, "En_CTC_Type", ch.En_CTC_Type);
-    p.put(s[kFlags11], 2, 2, "De_CTC_Type", ch.De_CTC_Type);
-    p.put(s[kFlags11], 4, 4, "DTMFCodeNo", ch.DTMFCodeNo);
-
-    s[kEnCTCSS] = p.byteOf("En_CTCSS", ch.En_CTCSS);
-    s[kDeCTCSS] = p.byteOf("De_CTCSS", ch.De_CTCSS);
-    s[kEnDCSLow] = static_cast<uint8_t>(ch.En_DCSCode & 0xFF);
-    s[kDeDCSLow] = static_cast<uint8_t>(ch.De_DCSCode & 0xFF);
-
-    p.put(s[kFlags16], 0, 4, "BusyLock", ch.BusyLock);
-    p.put(s[kFlags16], 4, 4, "PTTIDType", ch.PTTIDType);
-
+    EachSlotBits([&](auto row) {
+        constexpr SlotBits b = kSlotBits[row];
+        constexpr long max = FieldMax(row);
+        const long value = p.checked(b.name, ch.*b.field, max);
+        const long part = (value >> b.shift) & ((1L << b.count) - 1);
+        s[b.offset] = static_cast<uint8_t>(s[b.offset] | part << b.first);
+    });
     s[kBandNo] = static_cast<uint8_t>(bandNo);
-    s[kSQLMode] = p.byteOf("SQLMode", ch.SQLMode);
-    s[kOptSig] = p.byteOf("OptSig", ch.OptSig);
-    s[kTone2No] = p.byteOf("Tone2No", ch.Tone2No);
-    s[kTone5No] = p.byteOf("Tone5No", ch.Tone5No);
-    s[kScrambler] = p.byteOf("Scrambler", ch.Scrambler);
 
     // One byte a character; an empty name is all 0x00, any other is
     // padded with blanks.
@@ -329,37 +355,14 @@ void GetChannelByCommData(int number, int scanSkip, int list) {
     rec.RxFre = *rx;
     rec.OffsetFre = UnpackFreCode(s.subspan<kOffset, 4>()).value_or("000000000");
 
-    auto bitsOf = [&](std::size_t off, int first, int count) {
-        return static_cast<int16_t>((s[off] >> first) & ((1 << count) - 1));
-    };
-    rec.StepIndex = s[kStep];
-    rec.TxInhibit = bitsOf(kFlags9, 0, 1);
-    rec.Reverse = bitsOf(kFlags9, 1, 1);
-    rec.Bandwidth = bitsOf(kFlags9, 2, 2);
-    rec.En_DCSInvert = bitsOf(kFlags9, 4, 1);
-    rec.De_DCSInvert = bitsOf(kFlags9, 5, 1);
-    rec.Reserved1 = bitsOf(kFlags9, 6, 1);
-    rec.Reserved2 = bitsOf(kFlags9, 7, 1);
-    rec.ShiftDir = bitsOf(kFlags10, 0, 2);
-    rec.TxPower = bitsOf(kFlags10, 2, 2);
-    rec.Modulation = bitsOf(kFlags10, 4, 1);
-    rec.AMAuto = bitsOf(kFlags10, 5, 1);
-    rec.Compander = bitsOf(kFlags10, 6, 1);
-    rec.TalkAround = bitsOf(kFlags10, 7, 1);
-    rec.En_CTC_Type = bitsOf(kFlags11, 0, 2);
-    rec.De_CTC_Type = bitsOf(kFlags11, 2, 2);
-    rec.DTMFCodeNo = bitsOf(kFlags11, 4, 4);
-    rec.En_CTCSS = s[kEnCTCSS];
-    rec.De_CTCSS = s[kDeCTCSS];
-    rec.En_DCSCode = static_cast<int16_t>(rec.Reserved1 * 256 + s[kEnDCSLow]);
-    rec.De_DCSCode = static_cast<int16_t>(rec.Reserved2 * 256 + s[kDeDCSLow]);
-    rec.BusyLock = bitsOf(kFlags16, 0, 4);
-    rec.PTTIDType = bitsOf(kFlags16, 4, 4);
-    rec.SQLMode = s[kSQLMode];
-    rec.OptSig = s[kOptSig];
-    rec.Tone2No = s[kTone2No];
-    rec.Tone5No = s[kTone5No];
-    rec.Scrambler = s[kScrambler];
+    EachSlotBits([&](auto row) {
+        constexpr SlotBits b = kSlotBits[row];
+        constexpr bool first = FirstOfField(row);
+        const int part = (s[b.offset] >> b.first) & ((1 << b.count) - 1);
+        rec.*b.field = static_cast<int16_t>((first ? 0 : rec.*b.field) | part << b.shift);
+    });
+    rec.Reserved1 = static_cast<int16_t>(rec.En_DCSCode >> 8);
+    rec.Reserved2 = static_cast<int16_t>(rec.De_DCSCode >> 8);
 
     rec.CHName = NameOfBytes(std::span<const uint8_t>(s).subspan(kName, kNameSize));
 

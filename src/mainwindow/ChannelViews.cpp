@@ -1,23 +1,15 @@
 #include "mainwindow/ChannelViews.h"
 
-#include <algorithm>
-
-#include "core/HyperChannel.h"
 #include "core/HyperRange.h"
+#include "core/RadioRecord.h"
 #include "core/LangText.h"
-#include "core/SharedState.h"
 
 namespace {
 
 constexpr int kHyperRows = 12;
 constexpr int kNameTwips = 1200;
 
-bool IsHyper(int16_t listType) {
-    return listType == static_cast<int16_t>(ListType::Hyper1) || listType == static_cast<int16_t>(ListType::Hyper2);
-}
-
-// Used entries of UFreList, whatever CHCount a damaged file left.
-int UsedChannels() { return std::clamp<int>(CurData.CHCount, 0, kMaxChannels); }
+bool IsHyper(int16_t listType) { return IsHyperList(static_cast<ListType>(listType)); }
 
 }  // namespace
 
@@ -61,36 +53,4 @@ std::string HeaderText(Col logical) {
         case Col::Open: return GetLangText(1117);
     }
     return {};
-}
-
-NormalRowMap PlaceNormalRows() {
-    NormalRowMap rows;
-    rows.fill(-1);
-    for (int i = 0; i < UsedChannels(); ++i) {
-        const int16_t no = UFreList[static_cast<std::size_t>(i)].CHNo;
-        if (no < 1 || no > kMaxChannels) continue;
-        auto& slot = rows[static_cast<std::size_t>(no)];
-        if (slot < 0) slot = static_cast<int16_t>(i);
-    }
-    return rows;
-}
-
-std::optional<UFreData> RowRecord(int16_t listType, int16_t row) {
-    switch (static_cast<ListType>(listType)) {
-        case ListType::Normal:
-            for (int i = 0; i < UsedChannels(); ++i)
-                if (UFreList[static_cast<std::size_t>(i)].CHNo == row) return UFreList[static_cast<std::size_t>(i)];
-            return std::nullopt;
-        case ListType::Limit:
-            if (row < 1 || row > kLimitChannels) return std::nullopt;
-            if (CurData.LimitCH[static_cast<std::size_t>(row - 1)].UsedFlag != 1) return std::nullopt;
-            return CurData.LimitCH[static_cast<std::size_t>(row - 1)];
-        case ListType::Hyper1:
-        case ListType::Hyper2: {
-            const auto bank = static_cast<int16_t>(listType - 2);
-            if (!IsHyperChannelUsed(row, bank)) return std::nullopt;
-            return GetHyperChannel(row, bank);
-        }
-    }
-    return std::nullopt;
 }

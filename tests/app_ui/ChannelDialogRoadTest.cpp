@@ -17,7 +17,7 @@
 #include "core/HyperRange.h"
 #include "core/SharedState.h"
 #include "mainwindow/ColumnMap.h"
-#include "mainwindow/ui/ChannelGrid.h"
+#include "platform/ui/Grid.h"
 #include "mainwindow/ui/frmMain.h"
 #include "platform/TextConvert.h"
 #include "platform/ui/Controls.h"
@@ -65,14 +65,14 @@ TEST(ChannelDialogRoad, EnterOnTheOpenColumnEditsTheRowOfEveryList) {
             platform::Ctl<platform::TextBox>(dialog, "Text1", 0)->setText("146.5");
             platform::Ctl<QPushButton>(dialog, "CommandOK")->click();
         });
-        window->MSFlexGrid1->SetCurrentCell(kRow, GetShowCol(Col::Open));
+        platform::Ctl<platform::Grid>(window, "MSFlexGrid1", 0)->SetCurrentCell(kRow, GetShowCol(Col::Open));
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-        QApplication::sendEvent(window->MSFlexGrid1, &enter);
+        QApplication::sendEvent(platform::Ctl<platform::Grid>(window, "MSFlexGrid1", 0), &enter);
 
         EXPECT_EQ(opened, 1) << "list " << listType;
         EXPECT_EQ(CurCHNo, kRow);
         EXPECT_EQ(StoredRx(listType, kRow), "014650000") << "list " << listType;
-        EXPECT_EQ(platform::Utf8(window->MSFlexGrid1->TextMatrix(kRow, GetShowCol(Col::RxFre))), "146.50000")
+        EXPECT_EQ(platform::Utf8(platform::Ctl<platform::Grid>(window, "MSFlexGrid1", 0)->TextMatrix(kRow, GetShowCol(Col::RxFre))), "146.50000")
             << "list " << listType << ": the row is redrawn";
     }
     window->close();  // deletes itself

@@ -154,31 +154,3 @@ TEST_F(RowTextTest, LimitAndHyperLabelsFollowTheBandPlan) {
     }
 }
 
-TEST_F(RowTextTest, NormalRowsFollowChannelNumbersNotListOrder) {
-    CurData.CHCount = 5;
-    const int16_t numbers[] = {500, 3, 0, 759, 3};
-    for (std::size_t i = 0; i < 5; ++i) UFreList[i].CHNo = numbers[i];
-    const auto rows = PlaceNormalRows();
-    EXPECT_EQ(rows[500], 0);
-    EXPECT_EQ(rows[3], 1);  // the first of two entries numbered 3, as the row redraw finds it
-    EXPECT_EQ(rows[0], -1);
-    EXPECT_EQ(std::count_if(rows.begin(), rows.end(), [](int16_t i) { return i >= 0; }), 2);
-    // A count beyond the list never reads past it.
-    CurData.CHCount = 2000;
-    EXPECT_EQ(PlaceNormalRows()[500], 0);
-}
-
-TEST_F(RowTextTest, LimitAndHyperRowsNeedUsedFlagOne) {
-    CurData.LimitCH[2].UsedFlag = 1;
-    CurData.LimitCH[3].UsedFlag = 2;
-    EXPECT_TRUE(RowRecord(1, 3).has_value());
-    EXPECT_FALSE(RowRecord(1, 4).has_value());
-    EXPECT_FALSE(RowRecord(1, 11).has_value());
-    UFreData row = GetHyperChannel(7, 1);
-    row.UsedFlag = 2;
-    SetHyperChannel(7, 1, row);
-    EXPECT_FALSE(RowRecord(3, 7).has_value());
-    row.UsedFlag = 1;
-    SetHyperChannel(7, 1, row);
-    EXPECT_TRUE(RowRecord(3, 7).has_value());
-}

@@ -25,7 +25,7 @@
 #include "core/HyperRange.h"
 #include "core/LangText.h"
 #include "core/SharedState.h"
-#include "mainwindow/ui/ChannelGrid.h"
+#include "platform/ui/Grid.h"
 #include "mainwindow/ColumnMap.h"
 #include "mainwindow/DialogLauncher.h"
 #include "mainwindow/ui/frmMain.h"
@@ -140,14 +140,14 @@ TEST_F(CellEditingUiTest, TypingAReceiveFrequencyInAnEmptyRowCreatesTheChannel) 
     // The transmit cell of an empty row opens the receive editor of that row.
     DoubleClick(9, Col::TxFre);
     ASSERT_EQ(OpenEditors(), std::vector<std::string>{"TextFreRx"});
-    EXPECT_EQ(window_->TextFreRx->text(), "");
+    EXPECT_EQ(Box("TextFreRx")->text(), "");
     EXPECT_EQ(Grid().Col(), GetShowCol(Col::RxFre));
     EXPECT_EQ(CurCHNo, 9);
-    EXPECT_EQ(window_->TextFreRx->geometry().topLeft(),
+    EXPECT_EQ(Box("TextFreRx")->geometry().topLeft(),
               Grid().pos() + Grid().CellRect(9, GetShowCol(Col::RxFre)).topLeft());
 
-    Type(window_->TextFreRx, "145.5");
-    Enter(window_->TextFreRx);
+    Type(Box("TextFreRx"), "145.5");
+    Enter(Box("TextFreRx"));
     EXPECT_TRUE(OpenEditors().empty());
     ASSERT_EQ(CurData.CHCount, 1);
     const UFreData& ch = UFreList[0];
@@ -181,8 +181,8 @@ TEST_F(CellEditingUiTest, ReceiveBandEdgesWarnOnceWhenReplaced) {
         ScriptedPrompts prompts;
         if (c.warns) prompts.expect(FreWarning(), Buttons::Ok, Answer::Ok);
         EnterOn(row, Col::RxFre);
-        Type(window_->TextFreRx, c.typed);
-        Enter(window_->TextFreRx);
+        Type(Box("TextFreRx"), c.typed);
+        Enter(Box("TextFreRx"));
         EXPECT_TRUE(prompts.allAnswered()) << c.typed;
         EXPECT_EQ(prompts.asked().size(), c.warns ? 1u : 0u) << c.typed;
         EXPECT_EQ(Cell(row, Col::RxFre), c.rx) << c.typed;
@@ -214,8 +214,8 @@ TEST_F(CellEditingUiTest, AnUnusedHyperRowIsCreatedWithinItsRange) {
         if (c.warns) prompts.expect(FreWarning(), Buttons::Ok, Answer::Ok);
         EnterOn(c.row, Col::RxFre);
         ASSERT_EQ(OpenEditors(), std::vector<std::string>{"TextFreRx"}) << c.name;
-        Type(window_->TextFreRx, c.typed);
-        Enter(window_->TextFreRx);
+        Type(Box("TextFreRx"), c.typed);
+        Enter(Box("TextFreRx"));
         EXPECT_TRUE(prompts.allAnswered()) << c.name;
         EXPECT_EQ(Cell(c.row, Col::RxFre), c.shown) << c.name;
         EXPECT_TRUE(IsHyperChannelUsed(c.row, 0)) << c.name;
@@ -230,9 +230,9 @@ TEST_F(CellEditingUiTest, TransmitFrequencyBecomesDirectionAndOffset) {
     Open();
     DoubleClick(3, Col::TxFre);
     ASSERT_EQ(OpenEditors(), std::vector<std::string>{"TextFreTx"});
-    EXPECT_EQ(window_->TextFreTx->selectedText(), "145.00000");
-    Type(window_->TextFreTx, "144.4");
-    Enter(window_->TextFreTx);
+    EXPECT_EQ(Box("TextFreTx")->selectedText(), "145.00000");
+    Type(Box("TextFreTx"), "144.4");
+    Enter(Box("TextFreTx"));
     EXPECT_EQ(Normal(3)->ShiftDir, 1);
     EXPECT_EQ(Normal(3)->OffsetFre.value(), "000060000");
     EXPECT_EQ(Cell(3, Col::TxFre), "144.40000");
@@ -246,8 +246,8 @@ TEST_F(CellEditingUiTest, EmptyingTheReceiveCellInEachView) {
 
     // Normal view: removed; "." counts as empty.
     EnterOn(2, Col::RxFre);
-    Type(window_->TextFreRx, ".");
-    Enter(window_->TextFreRx);
+    Type(Box("TextFreRx"), ".");
+    Enter(Box("TextFreRx"));
     EXPECT_EQ(CurData.CHCount, 0);
     EXPECT_EQ(Cell(2, Col::RxFre), "");
 
@@ -255,9 +255,9 @@ TEST_F(CellEditingUiTest, EmptyingTheReceiveCellInEachView) {
     CHListType = 1;
     window_->ShowListByData();
     EnterOn(2, Col::RxFre);
-    SendKey(window_->TextFreRx, Qt::Key_Delete, Qt::NoModifier, QString(QChar(127)));
-    EXPECT_EQ(window_->TextFreRx->text(), "");
-    Enter(window_->TextFreRx);
+    SendKey(Box("TextFreRx"), Qt::Key_Delete, Qt::NoModifier, QString(QChar(127)));
+    EXPECT_EQ(Box("TextFreRx")->text(), "");
+    Enter(Box("TextFreRx"));
     EXPECT_EQ(CurData.LimitCH[1].UsedFlag, 0);
     EXPECT_EQ(Cell(2, Col::RxFre), "");
     EXPECT_EQ(Cell(2, Col::Label), "U1");
@@ -267,8 +267,8 @@ TEST_F(CellEditingUiTest, EmptyingTheReceiveCellInEachView) {
     window_->ShowListByData();
     const UFreData before = GetHyperChannel(1, 0);
     EnterOn(1, Col::RxFre);
-    window_->TextFreRx->clear();
-    Enter(window_->TextFreRx);
+    Box("TextFreRx")->clear();
+    Enter(Box("TextFreRx"));
     EXPECT_EQ(GetHyperChannel(1, 0).RxFre.value(), before.RxFre.value());
     EXPECT_EQ(GetHyperChannel(1, 0).UsedFlag, before.UsedFlag);
     EXPECT_EQ(Cell(1, Col::RxFre), "108.00000");
@@ -278,15 +278,15 @@ TEST_F(CellEditingUiTest, AReceiveTypoWarnsAndKeepsTheChannelAndTheEditor) {
     AddNormal(Channel(4, "014500000"));
     Open();
     EnterOn(4, Col::RxFre);
-    Type(window_->TextFreRx, "1.2.3");
+    Type(Box("TextFreRx"), "1.2.3");
     {
         ScriptedPrompts prompts;
         prompts.expect(FreWarning(), Buttons::Ok, Answer::Ok);
-        Enter(window_->TextFreRx);
+        Enter(Box("TextFreRx"));
         EXPECT_TRUE(prompts.allAnswered());
     }
     EXPECT_EQ(OpenEditors(), std::vector<std::string>{"TextFreRx"});
-    EXPECT_EQ(window_->TextFreRx->text(), "1.2.3");
+    EXPECT_EQ(Box("TextFreRx")->text(), "1.2.3");
     ASSERT_NE(Normal(4), nullptr);
     EXPECT_EQ(Normal(4)->RxFre.value(), "014500000");
     {
@@ -299,11 +299,11 @@ TEST_F(CellEditingUiTest, AReceiveTypoWarnsAndKeepsTheChannelAndTheEditor) {
         EXPECT_TRUE(prompts.asked().empty());
         // Enter in the editor is asked for: it warns again.
         prompts.expect(FreWarning(), Buttons::Ok, Answer::Ok);
-        Enter(window_->TextFreRx);
+        Enter(Box("TextFreRx"));
         EXPECT_TRUE(prompts.allAnswered());
     }
-    window_->TextFreRx->setText("146");
-    Enter(window_->TextFreRx);
+    Box("TextFreRx")->setText("146");
+    Enter(Box("TextFreRx"));
     EXPECT_EQ(Normal(4)->RxFre.value(), "014600000");
 }
 
@@ -311,7 +311,7 @@ TEST_F(CellEditingUiTest, TextEditorKeyFilters) {
     AddNormal(Channel(1, "014500000", "AB"));
     Open();
     EnterOn(1, Col::RxFre);
-    auto* rx = window_->TextFreRx;
+    auto* rx = Box("TextFreRx");
     rx->clear();
     Type(rx, "1a4-5. 5x");
     EXPECT_EQ(rx->text(), "145.5");
@@ -325,7 +325,7 @@ TEST_F(CellEditingUiTest, TextEditorKeyFilters) {
     Enter(rx);
 
     EnterOn(1, Col::Name);
-    auto* name = window_->TextName;
+    auto* name = Box("TextName");
     ASSERT_EQ(OpenEditors(), std::vector<std::string>{"TextName"});
     EXPECT_EQ(name->selectedText(), "AB");
     Type(name, QString::fromUtf8("a\\b~cé d"));
@@ -381,24 +381,24 @@ TEST_F(CellEditingUiTest, ListEditorsStoreOnASelectionNotOnOpening) {
 
     DoubleClick(5, Col::Bandwidth);
     ASSERT_EQ(OpenEditors(), std::vector<std::string>{"ComboWN"});
-    EXPECT_EQ(window_->ComboWN->Text(), "12.5KHz");
+    EXPECT_EQ(List("ComboWN")->Text(), "12.5KHz");
     EnterOn(5, Col::OptSig);
     ASSERT_EQ(OpenEditors(), std::vector<std::string>{"ComboOptSig"});
-    EXPECT_EQ(window_->ComboOptSig->Text(), "DTMF");
+    EXPECT_EQ(List("ComboOptSig")->Text(), "DTMF");
     EnterOn(5, Col::Power);
     EnterOn(5, Col::Step);
-    EXPECT_EQ(window_->ComboStep->Text(), "12.5K");
+    EXPECT_EQ(List("ComboStep")->Text(), "12.5K");
     EXPECT_EQ(Normal(5)->Bandwidth, 2);
     EXPECT_EQ(Normal(5)->OptSig, 1);
     EXPECT_EQ(Normal(5)->TxPower, 3);
     EXPECT_EQ(Normal(5)->StepIndex, 4);
 
     // A selection stores at once and redraws the row; the editor stays open.
-    SendKey(window_->ComboStep, Qt::Key_Down);
+    SendKey(List("ComboStep"), Qt::Key_Down);
     EXPECT_EQ(Normal(5)->StepIndex, 5);
     EXPECT_EQ(Cell(5, Col::Step), "15K");
     EXPECT_EQ(OpenEditors(), std::vector<std::string>{"ComboStep"});
-    Enter(window_->ComboStep);
+    Enter(List("ComboStep"));
     EXPECT_TRUE(OpenEditors().empty());
     EXPECT_TRUE(Grid().hasFocus() || !window_->isActiveWindow());
 }
@@ -411,23 +411,23 @@ TEST_F(CellEditingUiTest, ToneChainIntoTheDCSListWithInversion) {
     Open();
     DoubleClick(6, Col::DecodeTone);
     ASSERT_EQ(OpenEditors(), std::vector<std::string>{"ComboDe_CTC_Type"});
-    EXPECT_EQ(window_->ComboDe_CTC_Type->ListIndex(), 0);
+    EXPECT_EQ(List("ComboDe_CTC_Type")->ListIndex(), 0);
 
     // "DCS" chosen with the list closed: the type is stored and the DCS list
     // opens in its place at the channel's code and polarity.
-    Type(window_->ComboDe_CTC_Type, "D");
+    Type(List("ComboDe_CTC_Type"), "D");
     EXPECT_EQ(Normal(6)->De_CTC_Type, 2);
     ASSERT_EQ(OpenEditors(), std::vector<std::string>{"ComboDe_CDCSS"});
-    EXPECT_EQ(window_->ComboDe_CDCSS->Text(), "D023I");
-    EXPECT_EQ(window_->ComboDe_CDCSS->pos(), window_->ComboDe_CTC_Type->pos());
+    EXPECT_EQ(List("ComboDe_CDCSS")->Text(), "D023I");
+    EXPECT_EQ(List("ComboDe_CDCSS")->pos(), List("ComboDe_CTC_Type")->pos());
     EXPECT_EQ(Cell(6, Col::DecodeTone), "D023I");
 
     // An arrow key drops the list down and moves in it; every code it
     // reaches is stored at once.
-    SendKey(window_->ComboDe_CDCSS, Qt::Key_Down);
-    QAbstractItemView* popup = window_->ComboDe_CDCSS->view();
+    SendKey(List("ComboDe_CDCSS"), Qt::Key_Down);
+    QAbstractItemView* popup = List("ComboDe_CDCSS")->view();
     ASSERT_TRUE(popup->isVisible());
-    EXPECT_EQ(window_->ComboDe_CDCSS->ListIndex(), 532);
+    EXPECT_EQ(List("ComboDe_CDCSS")->ListIndex(), 532);
     EXPECT_EQ(Normal(6)->De_DCSCode, 20);
     EXPECT_EQ(Cell(6, Col::DecodeTone), "D024I");
     SendKey(popup, Qt::Key_Down);
@@ -439,7 +439,7 @@ TEST_F(CellEditingUiTest, ToneChainIntoTheDCSListWithInversion) {
     EXPECT_EQ(Cell(6, Col::DecodeTone), "D024I");
 
     // Enter closes the code list and stores nothing new.
-    Enter(window_->ComboDe_CDCSS);
+    Enter(List("ComboDe_CDCSS"));
     EXPECT_TRUE(OpenEditors().empty());
     EXPECT_EQ(Normal(6)->De_DCSCode, 20);
 }
@@ -453,7 +453,7 @@ TEST_F(CellEditingUiTest, ArrowsInAnOpenToneTypeListStoreEachTypeAtOnce) {
     AddNormal(ch);
     Open();
     EnterOn(8, Col::DecodeTone);
-    auto* type = window_->ComboDe_CTC_Type;
+    auto* type = List("ComboDe_CTC_Type");
     ASSERT_EQ(type->ListIndex(), 0);
     SendKey(type, Qt::Key_Down);
     QAbstractItemView* popup = type->view();
@@ -488,22 +488,22 @@ TEST_F(CellEditingUiTest, ToneTypeNoneOpensNoCodeListAndEnterCloses) {
     AddNormal(ch);
     Open();
     EnterOn(7, Col::EncodeTone);
-    ASSERT_EQ(window_->ComboEn_CTC_Type->Text(), "CTCSS");
-    Choose(window_->ComboEn_CTC_Type, 0);
+    ASSERT_EQ(List("ComboEn_CTC_Type")->Text(), "CTCSS");
+    Choose(List("ComboEn_CTC_Type"), 0);
     EXPECT_EQ(Normal(7)->En_CTC_Type, 0);
     EXPECT_EQ(Normal(7)->En_CTCSS, 12);
     EXPECT_EQ(OpenEditors(), std::vector<std::string>{"ComboEn_CTC_Type"});
-    Enter(window_->ComboEn_CTC_Type);
+    Enter(List("ComboEn_CTC_Type"));
     EXPECT_TRUE(OpenEditors().empty());
 
     // Enter on a type with a code opens the code list at the stored tone.
     EnterOn(7, Col::EncodeTone);
-    Choose(window_->ComboEn_CTC_Type, 1);
+    Choose(List("ComboEn_CTC_Type"), 1);
     ASSERT_EQ(OpenEditors(), std::vector<std::string>{"ComboEn_CTCSS"});
-    EXPECT_EQ(window_->ComboEn_CTCSS->ListIndex(), 12);
-    Enter(window_->ComboEn_CTCSS);
+    EXPECT_EQ(List("ComboEn_CTCSS")->ListIndex(), 12);
+    Enter(List("ComboEn_CTCSS"));
     EnterOn(7, Col::EncodeTone);
-    Enter(window_->ComboEn_CTC_Type);
+    Enter(List("ComboEn_CTC_Type"));
     EXPECT_EQ(OpenEditors(), std::vector<std::string>{"ComboEn_CTCSS"});
 }
 
@@ -526,7 +526,7 @@ TEST_F(CellEditingUiTest, DoubleClickTargets) {
     // The header row and the label column open nothing.
     EnterOn(2, Col::Name);
     ASSERT_EQ(OpenEditors(), std::vector<std::string>{"TextName"});
-    window_->TextName->setText("KEEP");
+    Box("TextName")->setText("KEEP");
     QWidget* header = Grid().horizontalHeader()->viewport();
     const int x = Grid().horizontalHeader()->sectionViewportPosition(GetShowCol(Col::Name) - 1) + 5;
     Mouse(header, QEvent::MouseButtonDblClick, QPoint(x, 5));
@@ -545,7 +545,7 @@ TEST_F(CellEditingUiTest, ClickingAnotherCellStoresTheOpenEditor) {
     AddNormal(Channel(3, "014500000"));
     Open();
     DoubleClick(3, Col::Name);
-    Type(window_->TextName, "NEW");
+    Type(Box("TextName"), "NEW");
     Click(8, Col::Power);
     EXPECT_TRUE(OpenEditors().empty());
     EXPECT_EQ(Normal(3)->CHName.value(), "NEW");
@@ -557,7 +557,7 @@ TEST_F(CellEditingUiTest, ClickingAnotherCellStoresTheOpenEditor) {
     ASSERT_EQ(OpenEditors(), std::vector<std::string>{"TextFreRx"});
     Grid().SetCurrentCell(12, GetShowCol(Col::RxFre));
     EXPECT_EQ(OpenEditors(), std::vector<std::string>{"TextFreRx"});
-    Type(window_->TextFreRx, "146");
+    Type(Box("TextFreRx"), "146");
     Click(1, Col::Name);
     EXPECT_EQ(Cell(12, Col::RxFre), "146.00000");
 }
@@ -569,7 +569,7 @@ TEST_F(CellEditingUiTest, AnOpenEditorBelongsToTheListItWasOpenedOn) {
 
     // A view switch changes CHListType before it redraws.
     EnterOn(3, Col::Name);
-    Type(window_->TextName, "ABC");
+    Type(Box("TextName"), "ABC");
     CHListType = 1;
     window_->ShowListByData();
     EXPECT_TRUE(OpenEditors().empty());
@@ -581,20 +581,20 @@ TEST_F(CellEditingUiTest, AnOpenEditorBelongsToTheListItWasOpenedOn) {
     EnterOn(3, Col::Bandwidth);
     ASSERT_EQ(OpenEditors(), std::vector<std::string>{"ComboWN"});
     CHListType = 0;
-    SendKey(window_->ComboWN, Qt::Key_Down);
+    SendKey(List("ComboWN"), Qt::Key_Down);
     EXPECT_EQ(CurData.LimitCH[2].Bandwidth, 1);
     EXPECT_EQ(Normal(3)->Bandwidth, 0);
     window_->ShowListByData();
 
     // Commands that replace the data commit first ...
     EnterOn(3, Col::Name);
-    Type(window_->TextName, "SAVED");
+    Type(Box("TextName"), "SAVED");
     window_->CommitPendingEditor();
     EXPECT_EQ(Normal(3)->CHName.value(), "SAVED");
     // ... and an editor still open when the data is replaced stores nothing
     // into the new data.
     EnterOn(3, Col::Name);
-    Type(window_->TextName, "LOST");
+    Type(Box("TextName"), "LOST");
     NewDataFile();
     EXPECT_TRUE(OpenEditors().empty());
     for (int i = 0; i < CurData.CHCount; ++i)

@@ -1,5 +1,6 @@
-// Every control of every dialog built from a control table is found by its
-// name and index, is of its kind, and no named control is left unlisted.
+// Every control of every dialog built from a control table, and of the main
+// window, is found by its name and index, is of its kind, and no named
+// control is left unlisted.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -10,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include <QAction>
 #include <QCheckBox>
 #include <QDialog>
 #include <QFrame>
@@ -19,8 +21,11 @@
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTextEdit>
 #include <QTimer>
+#include <QToolBar>
+#include <QTreeWidget>
 
 #include "TempDir.h"
 #include "TempProgramFolder.h"
@@ -33,21 +38,24 @@
 #include "link/ui/FrmPassWord.h"
 #include "link/ui/FrmProgress.h"
 #include "link/ui/FrmTestData.h"
+#include "mainwindow/MainCommands.h"
 #include "mainwindow/ui/frmAbout.h"
 #include "settings/ui/FrmEMG.h"
 #include "settings/ui/FrmNote.h"
 #include "settings/ui/FrmOption.h"
 #include "settings/ui/FrmScan.h"
+#include "mainwindow/ui/frmMain.h"
 #include "platform/SerialDevices.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Controls.h"
+#include "platform/ui/Grid.h"
 #include "platform/ui/TextBox.h"
 
 namespace {
 
 // A control array name with its first and last index (-1, -1: no array).
 struct Expected {
-    const char* name;
+    std::string name;
     int first;
     int last;
     const QMetaObject* kind;
@@ -55,7 +63,7 @@ struct Expected {
 
 struct DialogCase {
     const char* form;
-    std::function<std::unique_ptr<QDialog>()> make;
+    std::function<std::unique_ptr<QWidget>()> make;
     std::vector<Expected> controls;
 };
 
@@ -67,8 +75,37 @@ const QMetaObject* Check = &QCheckBox::staticMetaObject;
 const QMetaObject* Option = &QRadioButton::staticMetaObject;
 
 template <class T>
-std::function<std::unique_ptr<QDialog>()> Make() {
+std::function<std::unique_ptr<QWidget>()> Make() {
     return [] { return std::make_unique<T>(); };
+}
+
+// The main window: its frame, the hyper panel, the in-cell editors, and
+// every menu item and toolbar button of its tables.
+std::vector<Expected> MainWindowControls() {
+    const QMetaObject* Action = &QAction::staticMetaObject;
+    std::vector<Expected> controls = {
+        {"MSFlexGrid1", 0, 0, &platform::Grid::staticMetaObject},
+        {"tvTreeView", -1, -1, &QTreeWidget::staticMetaObject},
+        {"tbToolBar", -1, -1, &QToolBar::staticMetaObject},
+        {"sbStatusBar", -1, -1, &QStatusBar::staticMetaObject},
+        {"imgSplitter", -1, -1, &QWidget::staticMetaObject},
+        {"picSplitter", -1, -1, &QWidget::staticMetaObject},
+        {"WaitTimer", -1, -1, &QTimer::staticMetaObject},
+        {"Frame1", -1, -1, &QFrame::staticMetaObject},
+        {"Combo2", 0, 13, List},
+        {"Check1", 0, 8, &QCheckBox::staticMetaObject},
+        {"Label1", 0, 7, Label},
+        {"Label2", 0, 1, Label},
+        {"Label3", -1, -1, Label},
+    };
+    for (const char* box : {"TextFreRx", "TextFreTx", "TextName"}) controls.push_back({box, -1, -1, Box});
+    for (const char* list : {"ComboStep", "ComboWN", "ComboPower", "ComboDe_CTC_Type", "ComboDe_CTCSS",
+                             "ComboDe_CDCSS", "ComboEn_CTC_Type", "ComboEn_CTCSS", "ComboEn_CDCSS", "ComboOptSig"})
+        controls.push_back({list, -1, -1, List});
+    for (const MenuEntry& e : MenuEntries()) controls.push_back({std::string(e.name), -1, -1, Action});
+    for (const ToolButtonEntry& e : ToolButtonEntries())
+        if (!e.key.empty()) controls.push_back({std::string(e.key), -1, -1, Action});
+    return controls;
 }
 
 std::vector<DialogCase> Dialogs() {
@@ -171,6 +208,7 @@ std::vector<DialogCase> Dialogs() {
           {"CommandFun", -1, -1, Button},
           {"CommandApply", -1, -1, Button},
           {"CommandClose", -1, -1, Button}}},
+        {"frmMain", Make<frmMain>(), MainWindowControls()},
         {"frmAbout",
          Make<frmAbout>(),
          {{"picIcon", -1, -1, Label},
@@ -242,7 +280,7 @@ protected:
 
 TEST_F(DialogControls, EveryControlIsFoundByNameAndIndex) {
     for (const DialogCase& d : Dialogs()) {
-        const std::unique_ptr<QDialog> dialog = d.make();
+        const std::unique_ptr<QWidget> dialog = d.make();
         EXPECT_EQ(platform::ControlName(dialog.get()), d.form);
         std::set<std::pair<std::string, int>> listed;
         for (const Expected& e : d.controls) {

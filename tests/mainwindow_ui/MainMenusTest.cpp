@@ -33,7 +33,7 @@
 #include "core/MsgText.h"
 #include "core/SavedCopy.h"
 #include "core/SharedState.h"
-#include "mainwindow/ui/ChannelGrid.h"
+#include "platform/ui/Grid.h"
 #include "mainwindow/ColumnMap.h"
 #include "mainwindow/DialogLauncher.h"
 #include "mainwindow/ui/frmAbout.h"
@@ -95,6 +95,11 @@ protected:
         return *window;
     }
 
+    // The window's controls, by name and index.
+    template <class T>
+    T* Control(std::string_view name, int index = -1) {
+        return platform::Ctl<T>(window.get(), name, index);
+    }
     QAction* Item(std::string_view name) {
         QAction* a = window->MenuItem(name);
         EXPECT_NE(a, nullptr) << name;
@@ -114,21 +119,21 @@ protected:
     }
 
     QTreeWidgetItem* Node(std::string_view key) {
-        for (QTreeWidgetItemIterator it(window->tvTreeView); *it; ++it)
+        for (QTreeWidgetItemIterator it(Control<QTreeWidget>("tvTreeView")); *it; ++it)
             if (S((*it)->data(0, Qt::UserRole).toString()) == key) return *it;
         return nullptr;
     }
     // "key text" of every node, depth first.
     std::vector<std::string> TreeLines() {
         std::vector<std::string> out;
-        for (QTreeWidgetItemIterator it(window->tvTreeView); *it; ++it)
+        for (QTreeWidgetItemIterator it(Control<QTreeWidget>("tvTreeView")); *it; ++it)
             out.push_back(S((*it)->data(0, Qt::UserRole).toString()) + " " + S((*it)->text(0)));
         return out;
     }
     void ClickNode(std::string_view key) {
         QTreeWidgetItem* item = Node(key);
         ASSERT_NE(item, nullptr) << key;
-        QTreeWidget* tree = window->tvTreeView;
+        QTreeWidget* tree = Control<QTreeWidget>("tvTreeView");
         tree->scrollToItem(item);
         const QPoint at = tree->visualItemRect(item).center();
         QMouseEvent press(QEvent::MouseButtonPress, at, tree->viewport()->mapToGlobal(at), Qt::LeftButton,
@@ -139,7 +144,7 @@ protected:
         QApplication::sendEvent(tree->viewport(), &release);
     }
 
-    std::string Header(Col c) { return S(window->MSFlexGrid1->TextMatrix(0, GetShowCol(c))); }
+    std::string Header(Col c) { return S(Control<platform::Grid>("MSFlexGrid1", 0)->TextMatrix(0, GetShowCol(c))); }
 
     ProgramSandbox folder;
     ScriptedPrompts& prompts = folder.prompts;
@@ -207,7 +212,7 @@ TEST_F(MainMenus, MenuBarAndTreeInBothLanguagesAndInFactoryMode) {
 // languages and after a switch between them: no node needs scrolling.
 TEST_F(MainMenus, TreeNodeTextsAreShownWhole) {
     auto expectWhole = [this] {
-        QTreeWidget* tree = window->tvTreeView;
+        QTreeWidget* tree = Control<QTreeWidget>("tvTreeView");
         const QFontMetrics metrics(tree->font());
         for (QTreeWidgetItemIterator it(tree); *it; ++it) {
             const QString text = (*it)->text(0);
@@ -216,7 +221,7 @@ TEST_F(MainMenus, TreeNodeTextsAreShownWhole) {
             EXPECT_LE(rect.right(), tree->viewport()->width() - 1) << S(text);
         }
         EXPECT_EQ(tree->horizontalScrollBar()->maximum(), 0);
-        EXPECT_GE(window->tvTreeView->width(), 160);  // never narrower than 2400 twips
+        EXPECT_GE(Control<QTreeWidget>("tvTreeView")->width(), 160);  // never narrower than 2400 twips
     };
     for (int16_t lang : {1, 2}) {
         SCOPED_TRACE(lang);
@@ -238,7 +243,7 @@ TEST_F(MainMenus, TreeNodeTextsAreShownWhole) {
 TEST_F(MainMenus, ToolbarButtonsInOrderWithTheirTipsAndPictures) {
     Open();
     std::vector<std::string> keys;
-    for (QAction* a : window->tbToolBar->actions())
+    for (QAction* a : Control<QToolBar>("tbToolBar")->actions())
         keys.push_back(a->isSeparator() ? "-" : platform::ControlName(a));
     EXPECT_EQ(keys, (std::vector<std::string>{"-", "TNewFile", "TOpenFile", "TSaveFile", "-", "TCommRead",
                                               "TCommPort", "TCommWrite", "-", "TAbout"}));
@@ -287,22 +292,22 @@ TEST_F(MainMenus, TreeSwitchesViewsAndTheRootAndChannelNodesChangeNothing) {
     Open();
     ClickNode("N102");
     EXPECT_EQ(CHListType, 2);
-    EXPECT_EQ(window->MSFlexGrid1->Rows(), 13);
-    EXPECT_TRUE(window->Frame1->isVisible());
+    EXPECT_EQ(Control<platform::Grid>("MSFlexGrid1", 0)->Rows(), 13);
+    EXPECT_TRUE(Control<QFrame>("Frame1")->isVisible());
 
     for (const char* key : {"N0", "N1"}) {
         ClickNode(key);
         EXPECT_EQ(CHListType, 2) << key;
-        EXPECT_EQ(window->MSFlexGrid1->Rows(), 13) << key;
+        EXPECT_EQ(Control<platform::Grid>("MSFlexGrid1", 0)->Rows(), 13) << key;
     }
 
     Item("mnuEditCH_Limit")->trigger();
     EXPECT_EQ(CHListType, 1);
-    EXPECT_EQ(window->MSFlexGrid1->Rows(), 11);
-    EXPECT_FALSE(window->Frame1->isVisible());
+    EXPECT_EQ(Control<platform::Grid>("MSFlexGrid1", 0)->Rows(), 11);
+    EXPECT_FALSE(Control<QFrame>("Frame1")->isVisible());
 
     // Arrow keys only move the selection; Enter acts as a click.
-    QTreeWidget* tree = window->tvTreeView;
+    QTreeWidget* tree = Control<QTreeWidget>("tvTreeView");
     tree->setFocus();
     tree->setCurrentItem(Node("N100"));
     Key(tree, Qt::Key_Down);
@@ -314,27 +319,27 @@ TEST_F(MainMenus, TreeSwitchesViewsAndTheRootAndChannelNodesChangeNothing) {
     tree->setCurrentItem(Node("N100"));
     Key(tree, Qt::Key_Enter);
     EXPECT_EQ(CHListType, 0);
-    EXPECT_EQ(S(window->MSFlexGrid1->TextMatrix(20, GetShowCol(Col::RxFre))), "145.00000");
+    EXPECT_EQ(S(Control<platform::Grid>("MSFlexGrid1", 0)->TextMatrix(20, GetShowCol(Col::RxFre))), "145.00000");
 }
 
 TEST_F(MainMenus, AnOpenCellEditorIsTakenIntoItsOwnListBeforeTheViewSwitches) {
     CurData.CHCount = 0;
     Open();
-    window->MSFlexGrid1->SetCurrentCell(9, GetShowCol(Col::RxFre));
+    Control<platform::Grid>("MSFlexGrid1", 0)->SetCurrentCell(9, GetShowCol(Col::RxFre));
     window->MSFlexGrid1_DblClick(0);
-    ASSERT_FALSE(window->TextFreRx->isHidden());
-    Type(window->TextFreRx, "145.5");
+    ASSERT_FALSE(Control<platform::TextBox>("TextFreRx")->isHidden());
+    Type(Control<platform::TextBox>("TextFreRx"), "145.5");
     const auto limitBefore = CurData.LimitCH;
 
     ClickNode("N101");
-    EXPECT_TRUE(window->TextFreRx->isHidden());
+    EXPECT_TRUE(Control<platform::TextBox>("TextFreRx")->isHidden());
     ASSERT_EQ(CurData.CHCount, 1);
     EXPECT_EQ(UFreList[0].CHNo, 9);
     EXPECT_EQ(CurData.LimitCH, limitBefore);
     // The view's double-click lands on the empty last column of its last
     // even row: no editor, only that row becomes the current channel.
     EXPECT_EQ(CurCHNo, 10);
-    EXPECT_TRUE(window->TextFreRx->isHidden());
+    EXPECT_TRUE(Control<platform::TextBox>("TextFreRx")->isHidden());
 }
 
 TEST_F(MainMenus, ALanguageSwitchRelocalisesMenusTreeAndGridAndKeepsTheView) {
@@ -354,10 +359,10 @@ TEST_F(MainMenus, ALanguageSwitchRelocalisesMenusTreeAndGridAndKeepsTheView) {
     EXPECT_EQ(Header(Col::RxFre), GetLangText(1101));
     EXPECT_NE(Header(Col::RxFre), "RX Freq (MHz)");
     EXPECT_EQ(S(window->ToolButton("TNewFile")->toolTip()), "新增(&N)");
-    EXPECT_EQ(S(window->Label1[0]->text()), "模式：");
+    EXPECT_EQ(S(Control<QLabel>("Label1", 0)->text()), "模式：");
     EXPECT_EQ(CHListType, 3);
-    EXPECT_EQ(window->MSFlexGrid1->Rows(), 13);
-    EXPECT_TRUE(window->Frame1->isVisible());
+    EXPECT_EQ(Control<platform::Grid>("MSFlexGrid1", 0)->Rows(), 13);
+    EXPECT_TRUE(Control<QFrame>("Frame1")->isVisible());
 }
 
 TEST_F(MainMenus, FileCommandsRunFromMenusShortcutsAndToolbar) {
@@ -408,7 +413,7 @@ protected:
                               {7, "440.00000"}})
             AddDefaultFreData(no, mhz, 0, 0);
     }
-    platform::ComboBox& Combo(int i) { return *window->Combo2[static_cast<std::size_t>(i)]; }
+    platform::ComboBox& Combo(int i) { return *Control<platform::ComboBox>("Combo2", i); }
     std::vector<std::string> Items(int i) {
         std::vector<std::string> out;
         for (int k = 0; k < Combo(i).ListCount(); ++k) out.push_back(Combo(i).List(k));
@@ -435,13 +440,13 @@ TEST_F(HyperPanel, ShowsAndEditsTheViewedBankOnly) {
     EXPECT_EQ(Combo(2).Text(), "10");
     EXPECT_EQ(Combo(3).Text(), "7");
     EXPECT_EQ(bank2.NormalIDR, 6);  // the lowest listed channel, stored as shown
-    EXPECT_FALSE(window->Check1[1]->isChecked());
+    EXPECT_FALSE(Control<QCheckBox>("Check1", 1)->isChecked());
     EXPECT_EQ(bank2.AMAuto, 0);
 
     Combo(7).SetListIndex(1);
     Combo(2).SetListIndex(0);
     Combo(13).SetListIndex(2);
-    window->Check1[0]->setChecked(true);
+    Control<QCheckBox>("Check1", 0)->setChecked(true);
     EXPECT_EQ(bank2.VFOBandR, 5);
     EXPECT_EQ(bank2.NormalIDL, 3);
     EXPECT_EQ(CurData.HyperMode[1], 2);
@@ -454,10 +459,10 @@ TEST_F(HyperPanel, ShowsAndEditsTheViewedBankOnly) {
     Item("mnuEditCH_Hyper1")->trigger();
     EXPECT_EQ(Combo(13).ListIndex(), 1);
     Item("mnuEditCH_Normal")->trigger();
-    EXPECT_FALSE(window->Frame1->isVisible());
+    EXPECT_FALSE(Control<QFrame>("Frame1")->isVisible());
     const HyperSetData bank2Now = bank2;
     Combo(7).SetListIndex(0);
-    window->Check1[0]->setChecked(false);
+    Control<QCheckBox>("Check1", 0)->setChecked(false);
     EXPECT_EQ(bank2, bank2Now);
 }
 
@@ -470,7 +475,7 @@ TEST_F(HyperPanel, ListsShowTheirItemsWholeWithoutOverlap) {
         Open();
         Item("mnuEditCH_Hyper1")->trigger();
         std::vector<QWidget*> shown;
-        for (QWidget* w : window->Frame1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        for (QWidget* w : Control<QFrame>("Frame1")->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             if (w->isVisible() && (qobject_cast<QComboBox*>(w) || qobject_cast<QCheckBox*>(w))) shown.push_back(w);
         for (std::size_t i = 0; i < shown.size(); ++i) {
             if (auto* box = qobject_cast<QComboBox*>(shown[i])) {

@@ -15,9 +15,12 @@
 #include "core/Defaults.h"
 #include "core/HyperRange.h"
 #include "core/SharedState.h"
-#include "mainwindow/ui/ChannelGrid.h"
+#include "platform/ui/Grid.h"
 #include "mainwindow/ColumnMap.h"
 #include "mainwindow/ui/frmMain.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/TextBox.h"
 
 // A used channel with a 0.6 MHz offset and no shift.
 inline UFreData Channel(int16_t no, std::string_view rx, std::string_view name = "") {
@@ -49,7 +52,14 @@ protected:
         QApplication::processEvents();
         return *window_;
     }
-    ChannelGrid& Grid() { return *window_->MSFlexGrid1; }
+    // The window's controls, by name and index.
+    template <class T>
+    T* Control(std::string_view name, int index = -1) {
+        return platform::Ctl<T>(window_.get(), name, index);
+    }
+    platform::TextBox* Box(std::string_view name) { return Control<platform::TextBox>(name); }
+    platform::ComboBox* List(std::string_view name) { return Control<platform::ComboBox>(name); }
+    platform::Grid& Grid() { return *Control<platform::Grid>("MSFlexGrid1", 0); }
     std::string Cell(int row, Col c) { return Grid().TextMatrix(row, GetShowCol(c)).toStdString(); }
     void SwitchTo(int16_t listType) {
         CHListType = listType;

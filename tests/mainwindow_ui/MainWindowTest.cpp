@@ -29,7 +29,7 @@
 #include "core/LangText.h"
 #include "core/MainWindowHooks.h"
 #include "core/SharedState.h"
-#include "mainwindow/ui/ChannelGrid.h"
+#include "platform/ui/Grid.h"
 #include "mainwindow/ColumnMap.h"
 #include "mainwindow/ui/frmMain.h"
 #include "platform/Clock.h"
@@ -53,7 +53,7 @@ protected:
     }
     std::vector<QLabel*> StatusPanels() {
         std::vector<QLabel*> panels;
-        for (QLabel* l : window_->sbStatusBar->findChildren<QLabel*>())
+        for (QLabel* l : Control<QStatusBar>("sbStatusBar")->findChildren<QLabel*>())
             if (l->text() != "Status") panels.push_back(l);
         return panels;
     }
@@ -96,7 +96,7 @@ TEST_F(MainWindowTest, NormalViewPlacesChannelsByNumberAndLeavesTheCurrentCellHa
     EXPECT_EQ(Cell(0, Col::RxFre), "RX Freq (MHz)");
     EXPECT_EQ(Cell(0, Col::DecodeTone), "CTCSS/DCS\r\nDecode");
     EXPECT_EQ(Grid().ColWidthTwips(GetShowCol(Col::Name)), 1200);
-    EXPECT_FALSE(window_->Frame1->isVisible());
+    EXPECT_FALSE(Control<QFrame>("Frame1")->isVisible());
     // The rebuild leaves the current cell in the empty last column of the
     // last even row.
     EXPECT_EQ(Grid().Row(), 758);
@@ -131,7 +131,7 @@ TEST_F(MainWindowTest, LimitAndHyperViewsShowUsedRowsOnly) {
         EXPECT_EQ(Cell(12, Col::Label), "HR-400");
         EXPECT_EQ(Cell(1, Col::RxFre), "108.00000");  // default hyper rows are used
         EXPECT_EQ(Grid().ColWidthTwips(GetShowCol(Col::Name)), 0);
-        EXPECT_TRUE(window_->Frame1->isVisible());
+        EXPECT_TRUE(Control<QFrame>("Frame1")->isVisible());
     }
     UFreData row = GetHyperChannel(2, 1);
     row.UsedFlag = 0;
@@ -179,26 +179,26 @@ TEST_F(MainWindowTest, EditorListsAreFilledOnceAndFollowTheLanguage) {
     Open();
     auto& w = *window_;
     SwitchTo(1);
-    for (auto* box : {w.ComboDe_CTCSS, w.ComboEn_CTCSS}) {
+    for (auto* box : {List("ComboDe_CTCSS"), List("ComboEn_CTCSS")}) {
         EXPECT_EQ(box->ListCount(), 52);
         EXPECT_EQ(box->List(51), "User");
     }
     EXPECT_EQ(w.Lookups().ctcss.size(), 52u);
-    EXPECT_EQ(w.ComboDe_CDCSS->ListCount(), 1024);
-    EXPECT_EQ(w.ComboEn_CDCSS->List(19), "D023N");
-    EXPECT_EQ(w.ComboEn_CDCSS->List(531), "D023I");
-    EXPECT_EQ(w.ComboDe_CDCSS->List(1023), "D777I");
-    EXPECT_EQ(w.ComboStep->List(2), "6.25K");
-    EXPECT_EQ(w.ComboWN->List(1), "20KHz");
-    EXPECT_EQ(w.ComboOptSig->ListCount(), 4);
-    EXPECT_EQ(w.ComboOptSig->List(2), "2Tone");
+    EXPECT_EQ(List("ComboDe_CDCSS")->ListCount(), 1024);
+    EXPECT_EQ(List("ComboEn_CDCSS")->List(19), "D023N");
+    EXPECT_EQ(List("ComboEn_CDCSS")->List(531), "D023I");
+    EXPECT_EQ(List("ComboDe_CDCSS")->List(1023), "D777I");
+    EXPECT_EQ(List("ComboStep")->List(2), "6.25K");
+    EXPECT_EQ(List("ComboWN")->List(1), "20KHz");
+    EXPECT_EQ(List("ComboOptSig")->ListCount(), 4);
+    EXPECT_EQ(List("ComboOptSig")->List(2), "2Tone");
 
     LangIndex = 2;
     LangFilePath = "language/Tchinese.ini";
     w.Form_ReLoad();
-    EXPECT_EQ(w.ComboDe_CTCSS->ListCount(), 52);
-    EXPECT_EQ(w.ComboDe_CTCSS->List(51), "User");  // kept from the first fill
-    EXPECT_NE(w.ComboPower->List(0), "Low");
+    EXPECT_EQ(List("ComboDe_CTCSS")->ListCount(), 52);
+    EXPECT_EQ(List("ComboDe_CTCSS")->List(51), "User");  // kept from the first fill
+    EXPECT_NE(List("ComboPower")->List(0), "Low");
     EXPECT_NE(Cell(0, Col::RxFre), "RX Freq (MHz)");
     EXPECT_EQ(CHListType, 1);
     EXPECT_EQ(Grid().Rows(), 11);
@@ -371,8 +371,8 @@ TEST_F(MainWindowTest, WindowPositionIsRestoredAndStored) {
     EXPECT_EQ(window_->frameGeometry(), QRect(100, 200, 1000, 600));
     // 30 twips right of the splitter, which stands at 2400 twips or right of
     // the longest node text.
-    EXPECT_GE(window_->tvTreeView->width(), 160);
-    EXPECT_EQ(window_->MSFlexGrid1->x(), window_->tvTreeView->width() + 2);
+    EXPECT_GE(Control<QTreeWidget>("tvTreeView")->width(), 160);
+    EXPECT_EQ((&Grid())->x(), Control<QTreeWidget>("tvTreeView")->width() + 2);
 
     // The outer bounds are stored, frame included.
     window_->move(40, 60);
@@ -419,13 +419,13 @@ TEST_F(MainWindowTest, TheWindowNarrowsTo3000TwipsAndNoFurther) {
         {"exactly 3000 twips", 200, 200},
         {"a little wider", 230, 230},
     };
-    const int splitter = w.imgSplitter->x();
+    const int splitter = Control<QWidget>("imgSplitter")->x();
     for (const auto& c : cases) {
         w.resize(c.asked - (w.frameGeometry().width() - w.width()), 500);
         QApplication::processEvents();
         EXPECT_EQ(w.frameGeometry().width(), c.got) << c.name;
         // The passing narrower width does not push the splitter left.
-        EXPECT_EQ(w.imgSplitter->x(), splitter) << c.name;
+        EXPECT_EQ(Control<QWidget>("imgSplitter")->x(), splitter) << c.name;
     }
 }
 
@@ -434,21 +434,21 @@ TEST_F(MainWindowTest, BarSwitchesKeepTheHeaderRowAndTheTreeInView) {
     OpenScreenSized();
     auto& w = *window_;
     QWidget* client = w.centralWidget();
-    QTreeWidget* tree = w.tvTreeView;
+    QTreeWidget* tree = Control<QTreeWidget>("tvTreeView");
     QWidget* header = Grid().horizontalHeader();
     struct Step { const char* name; QAction* item; bool toolbar, status; };
     const Step steps[] = {
-        {"toolbar off", w.MnuViewToolBar, false, true},
-        {"status bar off", w.MnuViewStatusBar, false, false},
-        {"toolbar on", w.MnuViewToolBar, true, false},
-        {"status bar on", w.MnuViewStatusBar, true, true},
+        {"toolbar off", Control<QAction>("MnuViewToolBar"), false, true},
+        {"status bar off", Control<QAction>("MnuViewStatusBar"), false, false},
+        {"toolbar on", Control<QAction>("MnuViewToolBar"), true, false},
+        {"status bar on", Control<QAction>("MnuViewStatusBar"), true, true},
     };
     for (const Step& step : steps) {
         step.item->trigger();  // as the menu does
         QApplication::processEvents();
         SCOPED_TRACE(step.name);
-        EXPECT_EQ(w.tbToolBar->isHidden(), !step.toolbar);
-        EXPECT_EQ(w.sbStatusBar->isHidden(), !step.status);
+        EXPECT_EQ(Control<QToolBar>("tbToolBar")->isHidden(), !step.toolbar);
+        EXPECT_EQ(Control<QStatusBar>("sbStatusBar")->isHidden(), !step.status);
         // Tree and grid fill the client area from its top to its bottom.
         for (QWidget* pane : {static_cast<QWidget*>(tree), static_cast<QWidget*>(&Grid())}) {
             EXPECT_EQ(pane->y(), 0) << S(pane->objectName());
@@ -459,12 +459,13 @@ TEST_F(MainWindowTest, BarSwitchesKeepTheHeaderRowAndTheTreeInView) {
         EXPECT_TRUE(InClient(header, header->rect()));
         EXPECT_TRUE(InClient(tree->viewport(), tree->visualItemRect(tree->topLevelItem(0))));
         // The client area starts right below the toolbar, or the menu bar.
-        const int barBottom = step.toolbar ? w.tbToolBar->geometry().bottom() + 1 : w.menuBar()->height();
+        const int barBottom =
+            step.toolbar ? Control<QToolBar>("tbToolBar")->geometry().bottom() + 1 : w.menuBar()->height();
         EXPECT_EQ(client->y(), barBottom);
     }
 
     QStringList texts;
-    for (QLabel* l : w.sbStatusBar->findChildren<QLabel*>()) texts << l->text();
+    for (QLabel* l : Control<QStatusBar>("sbStatusBar")->findChildren<QLabel*>()) texts << l->text();
     EXPECT_TRUE(texts.contains("Status"));
     EXPECT_TRUE(texts.contains(QLocale::system().toString(QDate(2015, 5, 26), QLocale::ShortFormat)));
     EXPECT_TRUE(texts.contains(QLocale::system().toString(QTime(14, 7, 9), QLocale::ShortFormat)));
@@ -477,18 +478,19 @@ TEST_F(MainWindowTest, HyperPanelStandsAtItsPlaceWithCaptionsBesideTheirLists) {
     OpenScreenSized();
     auto& w = *window_;
     w.mnuEditCH_Hyper1_Click();
-    for (QAction* toolbar : {static_cast<QAction*>(nullptr), w.MnuViewToolBar, w.MnuViewToolBar}) {
+    QAction* toolbarSwitch = Control<QAction>("MnuViewToolBar");
+    for (QAction* toolbar : {static_cast<QAction*>(nullptr), toolbarSwitch, toolbarSwitch}) {
         if (toolbar) toolbar->trigger();
         QApplication::processEvents();
-        SCOPED_TRACE(w.tbToolBar->isHidden() ? "without toolbar" : "with toolbar");
-        ASSERT_TRUE(w.Frame1->isVisible());
-        EXPECT_EQ(w.Frame1->mapTo(&w, QPoint()), QPoint(216, w.menuBar()->height() + 296));
-        EXPECT_EQ(w.Frame1->size(), QSize(585, 177));
+        SCOPED_TRACE(Control<QToolBar>("tbToolBar")->isHidden() ? "without toolbar" : "with toolbar");
+        ASSERT_TRUE(Control<QFrame>("Frame1")->isVisible());
+        EXPECT_EQ(Control<QFrame>("Frame1")->mapTo(&w, QPoint()), QPoint(216, w.menuBar()->height() + 296));
+        EXPECT_EQ(Control<QFrame>("Frame1")->size(), QSize(585, 177));
     }
     constexpr int kListOfLabel[] = {0, 2, 4, 6, 8, 9, 10, 11};
     for (int i = 0; i < 8; ++i) {
-        const QLabel* label = w.Label1[static_cast<std::size_t>(i)];
-        const QWidget* list = w.Combo2[static_cast<std::size_t>(kListOfLabel[i])];
+        const QLabel* label = Control<QLabel>("Label1", i);
+        const QWidget* list = Control<platform::ComboBox>("Combo2", kListOfLabel[i]);
         EXPECT_EQ(label->geometry().right() + 1 + 3, list->x()) << i;  // 50 twips
         EXPECT_LE(std::abs(label->geometry().center().y() - list->geometry().center().y()), 1) << i;
         EXPECT_EQ(label->text().toStdString(), GetLangText(static_cast<int16_t>(7001 + i))) << i;
@@ -532,17 +534,17 @@ TEST_F(MainWindowTest, SplitterDragStopsAtTheEdgeAndTheMiddle) {
     settings_.SaveSetting("KQ_314", "Settings", "MainHeight", "12000");
     Open();
     auto& w = *window_;
-    const int start = w.imgSplitter->x();
+    const int start = Control<QWidget>("imgSplitter")->x();
     w.imgSplitter_MouseDown();
-    EXPECT_TRUE(w.picSplitter->isVisible());
+    EXPECT_TRUE(Control<QWidget>("picSplitter")->isVisible());
     w.imgSplitter_MouseMove(-9000);
-    EXPECT_EQ(w.picSplitter->x(), 2);  // 30 twips
+    EXPECT_EQ(Control<QWidget>("picSplitter")->x(), 2);  // 30 twips
     w.imgSplitter_MouseMove(20000);
-    EXPECT_EQ(w.picSplitter->x(), 1000);  // half of 2000 pixels
+    EXPECT_EQ(Control<QWidget>("picSplitter")->x(), 1000);  // half of 2000 pixels
     w.imgSplitter_MouseMove(600);
     w.imgSplitter_MouseUp();
-    EXPECT_FALSE(w.picSplitter->isVisible());
+    EXPECT_FALSE(Control<QWidget>("picSplitter")->isVisible());
     EXPECT_FALSE(w.SplitterMoving);
-    EXPECT_EQ(w.tvTreeView->width(), start + 40);  // 600 twips right
-    EXPECT_EQ(w.MSFlexGrid1->x(), start + 42);
+    EXPECT_EQ(Control<QTreeWidget>("tvTreeView")->width(), start + 40);  // 600 twips right
+    EXPECT_EQ((&Grid())->x(), start + 42);
 }

@@ -13,7 +13,8 @@
 #include "../link/SessionFixture.h"
 #include "ScriptedFileDialogs.h"
 #include "core/ChannelOps.h"
-#include "mainwindow/ui/ChannelGrid.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/Grid.h"
 #include "mainwindow/ColumnMap.h"
 #include "mainwindow/MainCommands.h"
 #include "mainwindow/ui/frmMain.h"
@@ -40,12 +41,13 @@ protected:
         SessionFixture::TearDown();
     }
     std::string RxCell(int row) {
-        return window->MSFlexGrid1->TextMatrix(row, GetShowCol(Col::RxFre)).toStdString();
+        const auto* grid = platform::Ctl<platform::Grid>(window.get(), "MSFlexGrid1", 0);
+        return grid->TextMatrix(row, GetShowCol(Col::RxFre)).toStdString();
     }
     void ClickNode(std::string_view key) {
-        for (QTreeWidgetItemIterator it(window->tvTreeView); *it; ++it)
+        for (QTreeWidgetItemIterator it(platform::Ctl<QTreeWidget>(window.get(), "tvTreeView")); *it; ++it)
             if ((*it)->data(0, Qt::UserRole).toString().toStdString() == key)
-                emit window->tvTreeView->itemClicked(*it, 0);
+                emit platform::Ctl<QTreeWidget>(window.get(), "tvTreeView")->itemClicked(*it, 0);
     }
 
     ScriptedFileDialogs& dialogs = sandbox.fileDialogs;

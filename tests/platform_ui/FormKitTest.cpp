@@ -27,6 +27,7 @@
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/FormBuilder.h"
+#include "platform/ui/Grid.h"
 #include "platform/ui/GuardedSlots.h"
 #include "platform/ui/Lang.h"
 #include "platform/ui/TextBox.h"
@@ -264,8 +265,8 @@ TEST_F(LanguageForm, BuildsNamedControlsInTwipsWithinTheirContainers) {
     ASSERT_EQ(tabs->count(), 1);
     EXPECT_EQ(tabs->tabText(0), "Encode");
     EXPECT_EQ(Ctl<platform::TextBox>(&dialog, "Text2", 0)->parentWidget(), tabs->widget(0));
-    EXPECT_NE(Ctl<QWidget>(&dialog, "MSFlexGrid1"), nullptr);
-
+    EXPECT_EQ(Ctl<platform::Grid>(&dialog, "MSFlexGrid1")->geometry(),
+              QRect(PixelsFromTwips(120), PixelsFromTwips(5400), PixelsFromTwips(3000), PixelsFromTwips(1000)));
     auto* list = Ctl<QListWidget>(&dialog, "List1");
     EXPECT_EQ(list->geometry(), QRect(PixelsFromTwips(3240), PixelsFromTwips(5400), PixelsFromTwips(3000),
                                       PixelsFromTwips(1500)));

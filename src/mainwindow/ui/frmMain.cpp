@@ -26,9 +26,9 @@
 #include "core/LangText.h"
 #include "core/MainWindowHooks.h"
 #include "core/SharedState.h"
-#include "core/ToneCodec.h"
-#include "mainwindow/ui/ChannelGrid.h"
+#include "platform/ui/Grid.h"
 #include "core/Startup.h"
+#include "mainwindow/CellEditing.h"
 #include "mainwindow/ColumnMap.h"
 #include "mainwindow/MainLayout.h"
 #include "platform/Clock.h"
@@ -130,7 +130,7 @@ frmMain::~frmMain() {
 void frmMain::CreateControls() {
     setMenuBar(new QMenuBar(this));
 
-    tbToolBar = platform::Named(new QToolBar(this), "tbToolBar");
+    tbToolBar = Keep(new QToolBar(this), "tbToolBar");
     tbToolBar->setMovable(false);
     tbToolBar->setFloatable(false);
     tbToolBar->toggleViewAction()->setVisible(false);
@@ -141,21 +141,25 @@ void frmMain::CreateControls() {
 
     auto* central = new QWidget(this);
     setCentralWidget(central);
-    tvTreeView = platform::Named(new QTreeWidget(central), "tvTreeView");
+    tvTreeView = Keep(new QTreeWidget(central), "tvTreeView");
     tvTreeView->setHeaderHidden(true);
-    imgSplitter = platform::Named(new SplitterStrip(this, central), "imgSplitter");
-    MSFlexGrid1 = platform::Named(new ChannelGrid(central), "MSFlexGrid1", 0);
+    imgSplitter = Keep(new SplitterStrip(this, central), "imgSplitter");
+    MSFlexGrid1 = Keep(new platform::Grid(central), "MSFlexGrid1", 0);
+    // The last, empty column takes whatever width the others leave, as wide
+    // as they really are (the frequency columns widen to their texts, the
+    // name column hides in the hyper views).
+    MSFlexGrid1->SetLastColumnFills(true);
     // The strip lies behind the grid: only the gap between tree and grid
     // takes the mouse.
     imgSplitter->lower();
-    picSplitter = platform::Named(new QWidget(central), "picSplitter");
+    picSplitter = Keep(new QWidget(central), "picSplitter");
     picSplitter->setAutoFillBackground(true);
     QPalette grey = picSplitter->palette();
     grey.setColor(QPalette::Window, QColor(128, 128, 128));
     picSplitter->setPalette(grey);
     picSplitter->hide();
 
-    Frame1 = platform::Named(new QFrame(central), "Frame1");
+    Frame1 = Keep(new QFrame(central), "Frame1");
     Frame1->setFrameShape(QFrame::StyledPanel);
     Frame1->setAutoFillBackground(true);
     Frame1->setGeometry(Pixels(layout::kHyperPanel, 0));
@@ -163,21 +167,20 @@ void frmMain::CreateControls() {
 
     CreateEditors(central);
 
-    WaitTimer = new QTimer(this);
-    WaitTimer->setObjectName("WaitTimer");
+    WaitTimer = Keep(new QTimer(this), "WaitTimer");
 
-    MnuViewToolBar = platform::Named(new QAction(this), "MnuViewToolBar");
+    MnuViewToolBar = Keep(new QAction(this), "MnuViewToolBar");
     MnuViewToolBar->setCheckable(true);
     platform::SetLangTag(MnuViewToolBar, 1026);
     // A menu click has already moved the check mark when it triggers.
     platform::OnEvent(MnuViewToolBar, &QAction::triggered, this, "MnuViewToolBar_Click", [this] { ApplyBarSwitches(); });
-    MnuViewStatusBar = platform::Named(new QAction(this), "MnuViewStatusBar");
+    MnuViewStatusBar = Keep(new QAction(this), "MnuViewStatusBar");
     MnuViewStatusBar->setCheckable(true);
     platform::SetLangTag(MnuViewStatusBar, 1027);
     platform::OnEvent(MnuViewStatusBar, &QAction::triggered, this, "MnuViewStatusBar_Click",
                       [this] { ApplyBarSwitches(); });
 
-    platform::OnEvent(MSFlexGrid1, &ChannelGrid::KeyDown, this, "MSFlexGrid1_KeyDown",
+    platform::OnEvent(MSFlexGrid1, &platform::Grid::KeyDown, this, "MSFlexGrid1_KeyDown",
                       [this](int key, int shift) { MSFlexGrid1_KeyDown(0, key, shift); });
 
     CreateMenus();
@@ -203,36 +206,8 @@ bool frmMain::BelowMinimumWidth() const {
     return frameGeometry().width() < PixelsFromTwips(layout::kWindowMinWidth);
 }
 
-std::array<QWidget*, 3> frmMain::TextEditors() const { return {TextFreRx, TextFreTx, TextName}; }
-
-void frmMain::CreateEditors(QWidget* central) {
-    auto make = [central](std::string_view name) {
-        auto* box = new platform::ComboBox(central, name);
-        box->hide();
-        return box;
-    };
-    ComboStep = make("ComboStep");
-    ComboWN = make("ComboWN");
-    ComboPower = make("ComboPower");
-    ComboDe_CTC_Type = make("ComboDe_CTC_Type");
-    ComboEn_CTC_Type = make("ComboEn_CTC_Type");
-    ComboDe_CTCSS = make("ComboDe_CTCSS");
-    ComboEn_CTCSS = make("ComboEn_CTCSS");
-    ComboDe_CDCSS = make("ComboDe_CDCSS");
-    ComboEn_CDCSS = make("ComboEn_CDCSS");
-    ComboOptSig = make("ComboOptSig");
-    // What the lists hold from creation; the language fill replaces only
-    // the "none" items and adds the user tone once.
-    for (auto* box : {ComboDe_CTC_Type, ComboEn_CTC_Type})
-        for (const char* item : {"", "CTCSS", "DCS"}) box->AddItem(item);
-    for (const char* item : {"", "DTMF", "2Tone", "5Tone"}) ComboOptSig->AddItem(item);
-    for (auto* box : {ComboDe_CTCSS, ComboEn_CTCSS})
-        for (const auto tone : CTCSSTones) box->AddItem(tone);
-    WireEditors(central);
-}
-
 void frmMain::CreateStatusBar() {
-    sbStatusBar = platform::Named(new QStatusBar(this), "sbStatusBar");
+    sbStatusBar = Keep(new QStatusBar(this), "sbStatusBar");
     setStatusBar(sbStatusBar);
     statusText_ = new StatusPanel(QStringLiteral("Status"), 0, sbStatusBar);
     statusDate_ = new StatusPanel(QString(), kStatusPanelMinTwips, sbStatusBar);
@@ -276,7 +251,8 @@ void frmMain::Form_Load() {
 
     // None of the in-cell text editors offers a right-click menu: the
     // editors swallow the clipboard keys, and the menu would offer them back.
-    for (QWidget* box : TextEditors()) RidTextMenu(box);
+    for (const CellEditor e : {CellEditor::TextFreRx, CellEditor::TextFreTx, CellEditor::TextName})
+        RidTextMenu(EditorWidget(e));
 
     LoadShowTree();
     FitTreeToNodeTexts();
@@ -353,7 +329,8 @@ void frmMain::Form_Unload() {
     const auto windows = QApplication::topLevelWidgets();
     for (auto it = windows.rbegin(); it != windows.rend(); ++it)
         if (auto* dialog = qobject_cast<QDialog*>(*it)) dialog->close();
-    for (QWidget* box : TextEditors()) UnRidTextMenu(box);
+    for (const CellEditor e : {CellEditor::TextFreRx, CellEditor::TextFreTx, CellEditor::TextName})
+        UnRidTextMenu(EditorWidget(e));
     if (!isMinimized()) StoreGeometry();
     // The decimal point was forced for this process only, so nothing outside
     // it needs putting back; a failed write of the flags file is silent.

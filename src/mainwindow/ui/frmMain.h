@@ -11,10 +11,11 @@
 
 #include <QMainWindow>
 
+#include "core/ChannelLists.h"
 #include "mainwindow/ChannelRowText.h"
 #include "mainwindow/MainCommands.h"
+#include "platform/ui/Controls.h"
 
-class ChannelGrid;
 class QAction;
 class QCheckBox;
 class QFrame;
@@ -24,7 +25,9 @@ class QTreeWidget;
 class QToolBar;
 class QStatusBar;
 namespace platform {
+class CellEditorHost;
 class ComboBox;
+class Grid;
 class TextBox;
 }
 // The in-cell editors' names (mainwindow/CellEditing.h).
@@ -102,11 +105,6 @@ public:
     // Store a panel control's value into the viewed bank (hyper views only).
     void Combo2_Click(int16_t index);
     void Check1_Click(int16_t index);
-    std::array<platform::ComboBox*, 14> Combo2{};
-    std::array<QCheckBox*, 9> Check1{};
-    std::array<QLabel*, 8> Label1{};
-    std::array<QLabel*, 2> Label2{};
-    QLabel* Label3 = nullptr;
 
     // ---- channel grid views ----
     // Shape, headers and lists of the current view, then every row.
@@ -114,7 +112,8 @@ public:
     void InitShowListContent();
     // Title and every row of the current view (and the hyper panel).
     void ReShowListByData();
-    // Writes row `row` from ShowCHData.
+    // Writes row `row` from `ch`; without it, from ShowCHData.
+    void ShowCHInfoByList(int16_t row, const UFreData& ch);
     void ShowCHInfoByList(int16_t row);
     // Header row, lookup lists and editor lists.
     void LoadShowList();
@@ -163,35 +162,6 @@ public:
     bool ComboSetting = false;
     bool SplitterMoving = false;
 
-    // ---- controls ----
-    ChannelGrid* MSFlexGrid1 = nullptr;
-    QTreeWidget* tvTreeView = nullptr;
-    QToolBar* tbToolBar = nullptr;
-    QStatusBar* sbStatusBar = nullptr;
-    QWidget* imgSplitter = nullptr;
-    QWidget* picSplitter = nullptr;
-    // The hyper bank panel, shown in the hyper views only.
-    QFrame* Frame1 = nullptr;
-    // The radio session's reply timer.
-    QTimer* WaitTimer = nullptr;
-    // The View menu's two check items (the menu places them).
-    QAction* MnuViewToolBar = nullptr;
-    QAction* MnuViewStatusBar = nullptr;
-    // The in-cell list editors, hidden until an edit opens one.
-    platform::ComboBox* ComboStep = nullptr;
-    platform::ComboBox* ComboWN = nullptr;
-    platform::ComboBox* ComboPower = nullptr;
-    platform::ComboBox* ComboDe_CTC_Type = nullptr;
-    platform::ComboBox* ComboEn_CTC_Type = nullptr;
-    platform::ComboBox* ComboDe_CTCSS = nullptr;
-    platform::ComboBox* ComboEn_CTCSS = nullptr;
-    platform::ComboBox* ComboDe_CDCSS = nullptr;
-    platform::ComboBox* ComboEn_CDCSS = nullptr;
-    platform::ComboBox* ComboOptSig = nullptr;
-    platform::TextBox* TextFreRx = nullptr;
-    platform::TextBox* TextFreTx = nullptr;
-    platform::TextBox* TextName = nullptr;
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -199,6 +169,36 @@ protected:
 
 private:
     class RedrawSeam;
+
+    // The window's controls, all named and found by name and index from
+    // outside (platform::Ctl); kept here for the window's own use.
+    platform::Grid* MSFlexGrid1 = nullptr;
+    QTreeWidget* tvTreeView = nullptr;
+    QToolBar* tbToolBar = nullptr;
+    QStatusBar* sbStatusBar = nullptr;
+    QWidget* imgSplitter = nullptr;
+    QWidget* picSplitter = nullptr;
+    // The hyper bank panel, shown in the hyper views only.
+    QFrame* Frame1 = nullptr;
+    std::array<platform::ComboBox*, 14> Combo2{};
+    std::array<QCheckBox*, 9> Check1{};
+    std::array<QLabel*, 8> Label1{};
+    std::array<QLabel*, 2> Label2{};
+    QLabel* Label3 = nullptr;
+    // The radio session's reply timer.
+    QTimer* WaitTimer = nullptr;
+    // The View menu's two check items (the menu places them).
+    QAction* MnuViewToolBar = nullptr;
+    QAction* MnuViewStatusBar = nullptr;
+    // The thirteen in-cell editors, hidden until an edit opens one.
+    platform::CellEditorHost* editors_ = nullptr;
+    // Names `control` and keeps it in the window's index of controls.
+    template <class T>
+    T* Keep(T* control, std::string_view name, int index = -1) {
+        platform::SetControlName(control, name, index);
+        platform::IndexControl(this, control);
+        return control;
+    }
 
     void CreateControls();
     void CreateMenus();
@@ -211,14 +211,13 @@ private:
     void SwitchView(int16_t listType);
     // The two normal-channel lists of the hyper panel, from the data.
     void FillHyperChannelLists();
+    // The in-cell editors and the grid events they follow.
     void CreateEditors(QWidget* central);
     void CreateStatusBar();
     void UpdateClock();
     void ApplyBarSwitches();
     void FitTreeToNodeTexts();
     bool BelowMinimumWidth() const;
-    // The three in-cell text editors.
-    std::array<QWidget*, 3> TextEditors() const;
     void RestoreGeometry();
     void StoreGeometry();
     void SetGridFixedFormat();
@@ -241,9 +240,9 @@ private:
     bool unloaded_ = false;
 
     // In-cell editing (frmMainEditors.cpp).
-    class EditorKeys;
-    void WireEditors(QWidget* central);
     QWidget* EditorWidget(CellEditor e) const;
+    platform::ComboBox* List(CellEditor e) const;
+    platform::TextBox* TextEditor(CellEditor e) const;
     CellEditor OpenEditor() const;
     void ShowEditorOverCell(CellEditor e);
     void PrimeList(CellEditor e);
@@ -257,9 +256,8 @@ private:
     // Closes an open editor without storing: the data under it has been
     // replaced.
     void DropPendingEditor();
-    // The view the last editor was opened in.
-    int16_t editListType_ = 0;
-    EditorKeys* editorKeys_ = nullptr;
+    // The list the last editor was opened on.
+    ListType editList_ = ListType::Normal;
     // The receive text last warned about: one mistake, one warning, however
     // many cell moves try to store it; Enter in the editor warns again.
     std::string rxWarnedText_;

@@ -1,9 +1,10 @@
 // The channel grid's in-cell editors: opening one over a cell, storing its
 // value into the channel, the chain from a tone type into its code list, and
 // the editors' keys. The rules themselves are in CellEditing.h.
-#include <map>
+#include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include <QAbstractItemView>
 #include <QKeyEvent>
@@ -11,34 +12,23 @@
 #include "core/BandPlan.h"
 #include "core/ChannelOps.h"
 #include "core/SharedState.h"
+#include "core/ToneCodec.h"
 #include "mainwindow/CellEditing.h"
-#include "mainwindow/ui/ChannelGrid.h"
 #include "mainwindow/ChannelViews.h"
 #include "mainwindow/ColumnMap.h"
 #include "mainwindow/DialogLauncher.h"
 #include "mainwindow/ui/frmMain.h"
 #include "platform/TextConvert.h"
+#include "platform/ui/CellEditorHost.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Controls.h"
+#include "platform/ui/Grid.h"
 #include "platform/ui/GuardedSlots.h"
 #include "platform/ui/TextBox.h"
 
 namespace {
 
 constexpr int16_t kShowWarning = 1;
-
-// Stores go to the list the editor was opened on, whatever view is shown by
-// the time they run.
-class ListScope {
-public:
-    explicit ListScope(int16_t listType) : saved_(CHListType) { CHListType = listType; }
-    ~ListScope() { CHListType = saved_; }
-    ListScope(const ListScope&) = delete;
-    ListScope& operator=(const ListScope&) = delete;
-
-private:
-    int16_t saved_;
-};
 
 // The old key codes of the arrow keys, 0 for any other key.
 int ArrowCode(int qtKey) {
@@ -53,102 +43,95 @@ int ArrowCode(int qtKey) {
 
 bool IsEnter(const QKeyEvent* e) { return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter; }
 
-}  // namespace
-
-// Hands the keys typed into an editor, or into the dropped-down list of a
-// tone editor, to the window before the editor or the list sees them.
-class frmMain::EditorKeys : public QObject {
-public:
-    explicit EditorKeys(frmMain* window) : QObject(window), window_(window) {}
-    void Watch(QWidget* editor, CellEditor e) {
-        editors_[editor] = e;
-        editor->installEventFilter(this);
-    }
-    void WatchList(QWidget* list, CellEditor e) {
-        lists_[list] = e;
-        list->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress) return false;
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (const auto list = lists_.find(watched); list != lists_.end())
-            return window_->OpenListKey(list->second, key);
-        const auto it = editors_.find(watched);
-        return it != editors_.end() && window_->EditorKey(it->second, key);
-    }
-
-private:
-    frmMain* window_;
-    std::map<QObject*, CellEditor> editors_;
-    std::map<QObject*, CellEditor> lists_;
+// The thirteen editors by name, in the order the store looks at them.
+struct EditorPlace {
+    CellEditor editor;
+    std::string_view name;
 };
+constexpr std::array<EditorPlace, 13> kEditors{{
+    {CellEditor::TextFreRx, "TextFreRx"},
+    {CellEditor::TextFreTx, "TextFreTx"},
+    {CellEditor::TextName, "TextName"},
+    {CellEditor::ComboStep, "ComboStep"},
+    {CellEditor::ComboWN, "ComboWN"},
+    {CellEditor::ComboPower, "ComboPower"},
+    {CellEditor::ComboDe_CTC_Type, "ComboDe_CTC_Type"},
+    {CellEditor::ComboDe_CTCSS, "ComboDe_CTCSS"},
+    {CellEditor::ComboDe_CDCSS, "ComboDe_CDCSS"},
+    {CellEditor::ComboEn_CTC_Type, "ComboEn_CTC_Type"},
+    {CellEditor::ComboEn_CTCSS, "ComboEn_CTCSS"},
+    {CellEditor::ComboEn_CDCSS, "ComboEn_CDCSS"},
+    {CellEditor::ComboOptSig, "ComboOptSig"},
+}};
 
-void frmMain::WireEditors(QWidget* central) {
-    auto text = [central](std::string_view name, TextKind kind) {
-        auto* box = new platform::TextBox(central, name);
-        box->hide();
-        box->SetCharRule([kind](QChar c) -> std::optional<QChar> {
-            if (TextEditorTakes(kind, c.unicode())) return c;
-            return std::nullopt;
-        });
-        box->SetTypingLimit(kind == TextKind::Name ? kNameTypingLimit : kFreTypingLimit);
-        box->SetSwallowClipboardKeys(true);
-        box->SetSelectAllOnFocus(true);
-        return box;
-    };
-    TextFreRx = text("TextFreRx", TextKind::Frequency);
-    TextFreTx = text("TextFreTx", TextKind::Frequency);
-    TextName = text("TextName", TextKind::Name);
-
-    editorKeys_ = new EditorKeys(this);
-    for (auto e = static_cast<int>(CellEditor::TextFreRx); e <= static_cast<int>(CellEditor::ComboOptSig); ++e) {
-        const auto editor = static_cast<CellEditor>(e);
-        editorKeys_->Watch(EditorWidget(editor), editor);
-        if (auto* box = qobject_cast<platform::ComboBox*>(EditorWidget(editor))) {
-            // Only a selection the user makes is stored; the program's own
-            // selections prime the list.
-            platform::OnEvent(box, &QComboBox::activated, this, "ListEditorChosen",
-                              [this, editor](int index) { ListEditorChosen(editor, index); });
-            if (IsToneTypeEditor(editor) || IsToneCodeList(editor)) editorKeys_->WatchList(box->view(), editor);
-        }
-    }
-
-    platform::OnEvent(MSFlexGrid1, &ChannelGrid::DblClick, this, "MSFlexGrid1_DblClick",
-                      [this] { MSFlexGrid1_DblClick(0); });
-    platform::OnEvent(MSFlexGrid1, &ChannelGrid::KeyPress, this, "MSFlexGrid1_KeyPress",
-                      [this](int key) { MSFlexGrid1_KeyPress(0, key); });
-    platform::OnEvent(MSFlexGrid1, &ChannelGrid::EnterCell, this, "MSFlexGrid1_EnterCell",
-                      [this] { MSFlexGrid1_EnterCell(0); });
-    platform::OnEvent(MSFlexGrid1, &ChannelGrid::Click, this, "MSFlexGrid1_Click", [this] { MSFlexGrid1_Click(0); });
+platform::TextBox* NewTextEditor(QWidget* parent, std::string_view name, TextKind kind) {
+    auto* box = new platform::TextBox(parent, name);
+    box->SetCharRule([kind](QChar c) -> std::optional<QChar> {
+        if (TextEditorTakes(kind, c.unicode())) return c;
+        return std::nullopt;
+    });
+    box->SetTypingLimit(kind == TextKind::Name ? kNameTypingLimit : kFreTypingLimit);
+    box->SetSwallowClipboardKeys(true);
+    box->SetSelectAllOnFocus(true);
+    return box;
 }
 
-QWidget* frmMain::EditorWidget(CellEditor e) const {
-    switch (e) {
-        case CellEditor::TextFreRx: return TextFreRx;
-        case CellEditor::TextFreTx: return TextFreTx;
-        case CellEditor::TextName: return TextName;
-        case CellEditor::ComboStep: return ComboStep;
-        case CellEditor::ComboWN: return ComboWN;
-        case CellEditor::ComboPower: return ComboPower;
-        case CellEditor::ComboDe_CTC_Type: return ComboDe_CTC_Type;
-        case CellEditor::ComboDe_CTCSS: return ComboDe_CTCSS;
-        case CellEditor::ComboDe_CDCSS: return ComboDe_CDCSS;
-        case CellEditor::ComboEn_CTC_Type: return ComboEn_CTC_Type;
-        case CellEditor::ComboEn_CTCSS: return ComboEn_CTCSS;
-        case CellEditor::ComboEn_CDCSS: return ComboEn_CDCSS;
-        case CellEditor::ComboOptSig: return ComboOptSig;
-        case CellEditor::None: break;
+}  // namespace
+
+void frmMain::CreateEditors(QWidget* central) {
+    editors_ = new platform::CellEditorHost(*MSFlexGrid1);
+    for (const EditorPlace& e : kEditors) {
+        QWidget* editor = nullptr;
+        if (IsTextEditor(e.editor))
+            editor = NewTextEditor(central, e.name, TextKindOf(e.editor));
+        else
+            editor = new platform::ComboBox(central, e.name);
+        platform::IndexControl(this, editor);
+        editors_->Add(static_cast<int>(e.editor), editor);
     }
-    return nullptr;
+    editors_->SetKeys([this](int e, QKeyEvent& key) { return EditorKey(static_cast<CellEditor>(e), &key); },
+                      [this](int e, QKeyEvent& key) { return OpenListKey(static_cast<CellEditor>(e), &key); });
+
+    // What the lists hold from creation; the language fill replaces only
+    // the "none" items and adds the user tone once.
+    for (const CellEditor type : {CellEditor::ComboDe_CTC_Type, CellEditor::ComboEn_CTC_Type})
+        for (const char* item : {"", "CTCSS", "DCS"}) List(type)->AddItem(item);
+    for (const char* item : {"", "DTMF", "2Tone", "5Tone"}) List(CellEditor::ComboOptSig)->AddItem(item);
+    for (const CellEditor list : {CellEditor::ComboDe_CTCSS, CellEditor::ComboEn_CTCSS})
+        for (const auto tone : CTCSSTones) List(list)->AddItem(tone);
+
+    for (const EditorPlace& e : kEditors) {
+        if (IsTextEditor(e.editor)) continue;
+        // Only a selection the user makes is stored; the program's own
+        // selections prime the list.
+        const CellEditor editor = e.editor;
+        platform::OnEvent(List(editor), &QComboBox::activated, this, "ListEditorChosen",
+                          [this, editor](int index) { ListEditorChosen(editor, index); });
+    }
+
+    platform::OnEvent(MSFlexGrid1, &platform::Grid::DblClick, this, "MSFlexGrid1_DblClick",
+                      [this] { MSFlexGrid1_DblClick(0); });
+    platform::OnEvent(MSFlexGrid1, &platform::Grid::KeyPress, this, "MSFlexGrid1_KeyPress",
+                      [this](int key) { MSFlexGrid1_KeyPress(0, key); });
+    platform::OnEvent(MSFlexGrid1, &platform::Grid::EnterCell, this, "MSFlexGrid1_EnterCell",
+                      [this] { MSFlexGrid1_EnterCell(0); });
+    platform::OnEvent(MSFlexGrid1, &platform::Grid::Click, this, "MSFlexGrid1_Click", [this] { MSFlexGrid1_Click(0); });
+}
+
+QWidget* frmMain::EditorWidget(CellEditor e) const { return editors_->Editor(static_cast<int>(e)); }
+
+platform::ComboBox* frmMain::List(CellEditor e) const {
+    return static_cast<platform::ComboBox*>(EditorWidget(e));
+}
+
+platform::TextBox* frmMain::TextEditor(CellEditor e) const {
+    return static_cast<platform::TextBox*>(EditorWidget(e));
 }
 
 // The first shown editor, in the order the store looks at them.
 CellEditor frmMain::OpenEditor() const {
-    for (auto e = static_cast<int>(CellEditor::TextFreRx); e <= static_cast<int>(CellEditor::ComboOptSig); ++e)
-        if (platform::IsShown(EditorWidget(static_cast<CellEditor>(e)))) return static_cast<CellEditor>(e);
-    return CellEditor::None;
+    const int open = editors_->Open();
+    return open == platform::CellEditorHost::kNone ? CellEditor::None : static_cast<CellEditor>(open);
 }
 
 void frmMain::MSFlexGrid1_KeyPress(int16_t index, int key) {
@@ -189,18 +172,12 @@ bool frmMain::CheckRxBeforeEdit(int16_t& chNo) {
 }
 
 void frmMain::ShowEditorOverCell(CellEditor e) {
-    QWidget* editor = EditorWidget(e);
-    if (!editor) return;
-    editListType_ = CHListType;
+    if (e == CellEditor::None) return;
+    editList_ = ShownList();
     rxWarned_ = false;
-    const QRect cell = MSFlexGrid1->CellRect(GridEditRow, GridEditCol);
-    const QPoint at = MSFlexGrid1->pos() + cell.topLeft();
-    const int height = IsTextEditor(e) ? cell.height() : editor->sizeHint().height();
-    editor->setGeometry(at.x(), at.y(), cell.width(), height);
-    editor->show();
-    editor->raise();
+    editors_->PlaceOver(static_cast<int>(e), GridEditRow, GridEditCol);
     if (IsTextEditor(e)) {
-        auto* box = static_cast<platform::TextBox*>(editor);
+        platform::TextBox* box = TextEditor(e);
         box->setText(MSFlexGrid1->TextMatrix(GridEditRow, GridEditCol));
         box->setFocus();
         if (!box->text().isEmpty()) box->selectAll();
@@ -213,8 +190,8 @@ void frmMain::ShowEditorOverCell(CellEditor e) {
 // (the first item for a value outside the list, or no channel), guarded so
 // that the selection stores nothing.
 void frmMain::PrimeList(CellEditor e) {
-    auto* box = static_cast<platform::ComboBox*>(EditorWidget(e));
-    const std::optional<UFreData> record = RowRecord(editListType_, CurCHNo);
+    platform::ComboBox* box = List(e);
+    const std::optional<UFreData> record = RowRecord(editList_, CurCHNo);
     const int stored = record ? ListIndexOf(*record, e) : 0;
     ComboSetting = true;
     box->SetListIndex(stored >= 0 && stored < box->ListCount() ? stored : 0);
@@ -226,13 +203,10 @@ void frmMain::ListEditorChosen(CellEditor e, int index) {
     if (ComboSetting || index < 0) return;
     const std::optional<StoreTarget> target = StoreTargetOf(e);
     if (!target) return;
-    {
-        ListScope scope(editListType_);
-        SetCHDataByCol(CurCHNo, static_cast<long>(index), target->col, target->part);
-    }
-    if (IsToneTypeEditor(e) && !static_cast<QComboBox*>(EditorWidget(e))->view()->isVisible())
+    SetCHDataByCol(editList_, CurCHNo, static_cast<long>(index), target->col, target->part);
+    if (IsToneTypeEditor(e) && !List(e)->view()->isVisible())
         ShowToneCodeList(e);
-    if (editListType_ == CHListType) ReShowGrid(0, CurCHNo, 0);
+    if (editList_ == ShownList()) ReShowGrid(0, CurCHNo, 0);
 }
 
 void frmMain::ShowDeToneCombo(int16_t mode) {
@@ -244,14 +218,9 @@ void frmMain::ShowEnToneCombo(int16_t mode) {
 }
 
 void frmMain::ShowToneCodeList(CellEditor typeEditor) {
-    auto* type = static_cast<platform::ComboBox*>(EditorWidget(typeEditor));
-    const CellEditor codeEditor = ChainedCodeList(typeEditor, type->ListIndex());
+    const CellEditor codeEditor = ChainedCodeList(typeEditor, List(typeEditor)->ListIndex());
     if (codeEditor == CellEditor::None) return;
-    auto* code = static_cast<platform::ComboBox*>(EditorWidget(codeEditor));
-    type->hide();
-    code->setGeometry(type->x(), type->y(), type->width(), code->sizeHint().height());
-    code->show();
-    code->raise();
+    editors_->PlaceInstead(static_cast<int>(codeEditor), static_cast<int>(typeEditor));
     PrimeList(codeEditor);
 }
 
@@ -262,18 +231,15 @@ bool frmMain::SaveOldData() {
         case CellEditor::TextFreRx: return StoreReceiveText();
         case CellEditor::TextFreTx:
         case CellEditor::TextName: {
-            auto* box = static_cast<platform::TextBox*>(EditorWidget(open));
+            platform::TextBox* box = TextEditor(open);
             const std::string text = platform::TextBytes(box->text());
             // Hidden first: a warning shown while storing must not find it
             // open and store it twice.
             box->hide();
             const Col logical = open == CellEditor::TextFreTx ? Col::TxFre : Col::Name;
             if (GridEditCol == GetShowCol(logical)) {
-                {
-                    ListScope scope(editListType_);
-                    SetCHDataByCol(CurCHNo, text, GetDataCol(GridEditCol), 0);
-                }
-                if (editListType_ == CHListType) ReShowGrid(0, CurCHNo, 0);
+                SetCHDataByCol(editList_, CurCHNo, text, GetDataCol(GridEditCol), 0);
+                if (editList_ == ShownList()) ReShowGrid(0, CurCHNo, 0);
             }
             return true;
         }
@@ -285,9 +251,10 @@ bool frmMain::SaveOldData() {
 }
 
 bool frmMain::StoreReceiveText() {
-    const std::string text = platform::TextBytes(TextFreRx->text());
+    platform::TextBox* editor = TextEditor(CellEditor::TextFreRx);
+    const std::string text = platform::TextBytes(editor->text());
     if (GridEditCol != GetShowCol(Col::RxFre)) {
-        TextFreRx->hide();
+        editor->hide();
         return true;
     }
     const RxText kind = ClassifyRxText(text);
@@ -295,38 +262,32 @@ bool frmMain::StoreReceiveText() {
         if (!rxWarned_ || rxWarnedText_ != text) ShowFreWarning(kShowWarning);
         rxWarned_ = true;
         rxWarnedText_ = text;
-        TextFreRx->setFocus();
+        editor->setFocus();
         return false;
     }
-    TextFreRx->hide();
-    {
-        ListScope scope(editListType_);
-        if (kind == RxText::NoDigits) {
-            if (IsCHExist(CurCHNo)) DeleteCH(CurCHNo, CHListType);
-        } else if (IsCHExist(CurCHNo)) {
-            SetCHDataByCol(CurCHNo, text, GetDataCol(GridEditCol), 0);
-        } else {
-            SetCHRxFre(CurCHNo, text);
-        }
+    editor->hide();
+    if (kind == RxText::NoDigits) {
+        if (IsCHExist(editList_, CurCHNo)) DeleteCH(editList_, CurCHNo);
+    } else if (IsCHExist(editList_, CurCHNo)) {
+        SetCHDataByCol(editList_, CurCHNo, text, GetDataCol(GridEditCol), 0);
+    } else {
+        SetCHRxFre(editList_, CurCHNo, text);
     }
-    if (editListType_ == CHListType) ReShowGrid(0, CurCHNo, 0);
+    if (editList_ == ShownList()) ReShowGrid(0, CurCHNo, 0);
     CheckCHLink();
     return true;
 }
 
 void frmMain::CommitPendingEditor() {
-    if (!SaveOldData()) TextFreRx->hide();
+    editors_->CommitOrDrop([this] { return SaveOldData(); });
 }
 
-void frmMain::DropPendingEditor() {
-    for (auto e = static_cast<int>(CellEditor::TextFreRx); e <= static_cast<int>(CellEditor::ComboOptSig); ++e)
-        EditorWidget(static_cast<CellEditor>(e))->hide();
-}
+void frmMain::DropPendingEditor() { editors_->Drop(); }
 
 void frmMain::MSFlexGrid1_EnterCell(int16_t index) {
     if (!FormLoaded || ListIniting || ListRefreshing) return;
     if (index != 0) return;
-    if (platform::IsShown(TextFreRx) && MSFlexGrid1->Row() == CurCHNo &&
+    if (OpenEditor() == CellEditor::TextFreRx && MSFlexGrid1->Row() == CurCHNo &&
         MSFlexGrid1->Col() == GetShowCol(Col::RxFre))
         return;
     SaveOldData();
@@ -364,7 +325,7 @@ bool frmMain::EditorKey(CellEditor e, QKeyEvent* event) {
     if (DropsListDown(e, arrow)) {
         // The arrow drops the list down and then moves in it, as it would in
         // a list already open.
-        static_cast<QComboBox*>(EditorWidget(e))->showPopup();
+        List(e)->showPopup();
         MoveInList(e, arrow);
         return true;
     }
@@ -372,6 +333,7 @@ bool frmMain::EditorKey(CellEditor e, QKeyEvent* event) {
 }
 
 bool frmMain::OpenListKey(CellEditor e, const QKeyEvent* event) {
+    if (!IsToneTypeEditor(e) && !IsToneCodeList(e)) return false;
     const int arrow = ArrowCode(event->key());
     if (arrow == 0) return false;  // Enter, Escape, letters: the list's own
     MoveInList(e, arrow);
@@ -382,7 +344,7 @@ bool frmMain::OpenListKey(CellEditor e, const QKeyEvent* event) {
 // once, as a click would; the list stays open, so a type is stored without
 // opening its code list.
 void frmMain::MoveInList(CellEditor e, int arrow) {
-    auto* box = static_cast<platform::ComboBox*>(EditorWidget(e));
+    platform::ComboBox* box = List(e);
     // From the item the open list shows marked (other keys may have moved
     // the mark without choosing).
     const int from = box->view()->isVisible() ? box->view()->currentIndex().row() : box->ListIndex();

@@ -8,7 +8,8 @@
 #include "core/NumericText.h"
 #include "core/SharedState.h"
 #include "core/TextCodec.h"
-#include "mainwindow/ui/ChannelGrid.h"
+#include "platform/ui/Grid.h"
+#include "mainwindow/CellEditing.h"
 #include "mainwindow/ChannelViews.h"
 #include "mainwindow/ColumnMap.h"
 #include "mainwindow/ui/frmMain.h"
@@ -87,45 +88,46 @@ void frmMain::LoadShowList() {
         MSFlexGrid1->SetTextMatrix(0, GetShowCol(c), platform::QText(HeaderText(static_cast<Col>(c))));
 
     lookups_.steps = StepTexts();
-    ComboStep->Clear();
-    for (std::size_t i = 0; i < lookups_.steps.size(); ++i) ComboStep->SetList(static_cast<int>(i), lookups_.steps[i]);
+    platform::ComboBox* step = List(CellEditor::ComboStep);
+    step->Clear();
+    for (std::size_t i = 0; i < lookups_.steps.size(); ++i) step->SetList(static_cast<int>(i), lookups_.steps[i]);
 
-    ComboWN->SetList(0, "25KHz");
-    ComboWN->SetList(1, "20KHz");
-    ComboWN->SetList(2, "12.5KHz");
+    List(CellEditor::ComboWN)->SetList(0, "25KHz");
+    List(CellEditor::ComboWN)->SetList(1, "20KHz");
+    List(CellEditor::ComboWN)->SetList(2, "12.5KHz");
 
     const std::string mid = GetLangText(1221);
-    ComboPower->SetList(0, GetLangText(1204));
-    ComboPower->SetList(1, mid + "1");
-    ComboPower->SetList(2, mid + "2");
-    ComboPower->SetList(3, GetLangText(1205));
+    List(CellEditor::ComboPower)->SetList(0, GetLangText(1204));
+    List(CellEditor::ComboPower)->SetList(1, mid + "1");
+    List(CellEditor::ComboPower)->SetList(2, mid + "2");
+    List(CellEditor::ComboPower)->SetList(3, GetLangText(1205));
 
     const std::string none = GetLangText(1206);
-    ComboDe_CTC_Type->SetList(0, none);
-    ComboEn_CTC_Type->SetList(0, none);
+    List(CellEditor::ComboDe_CTC_Type)->SetList(0, none);
+    List(CellEditor::ComboEn_CTC_Type)->SetList(0, none);
 
     // The user-tone item is added once, in the language of the first fill.
-    const int n = ComboDe_CTCSS->ListCount();
-    if (n > 0 && IsNumericText(ComboDe_CTCSS->List(n - 1))) {
+    const int n = List(CellEditor::ComboDe_CTCSS)->ListCount();
+    if (n > 0 && IsNumericText(List(CellEditor::ComboDe_CTCSS)->List(n - 1))) {
         const std::string user = GetLangText(4031);
         SetListItem(lookups_.ctcss, static_cast<std::size_t>(n), user);
-        ComboEn_CTCSS->SetList(n, user);
-        ComboDe_CTCSS->SetList(n, user);
+        List(CellEditor::ComboEn_CTCSS)->SetList(n, user);
+        List(CellEditor::ComboDe_CTCSS)->SetList(n, user);
     }
 
-    ComboDe_CDCSS->Clear();
+    List(CellEditor::ComboDe_CDCSS)->Clear();
     for (int16_t i = 0; i < 512; ++i) {
         const std::string text = "D" + IntToOct(i, 3) + "N";
-        ComboDe_CDCSS->SetList(i, text);
-        ComboEn_CDCSS->SetList(i, text);
+        List(CellEditor::ComboDe_CDCSS)->SetList(i, text);
+        List(CellEditor::ComboEn_CDCSS)->SetList(i, text);
     }
     for (int16_t i = 0; i < 512; ++i) {
         const std::string text = "D" + IntToOct(i, 3) + "I";
-        ComboDe_CDCSS->SetList(512 + i, text);
-        ComboEn_CDCSS->SetList(512 + i, text);
+        List(CellEditor::ComboDe_CDCSS)->SetList(512 + i, text);
+        List(CellEditor::ComboEn_CDCSS)->SetList(512 + i, text);
     }
 
-    ComboOptSig->SetList(0, none);
+    List(CellEditor::ComboOptSig)->SetList(0, none);
     LoadHyperPanelLists();
 }
 
@@ -143,14 +145,13 @@ void frmMain::ReShowListByData() {
     ShowMainTxt();
     NotNumericOncePerRedraw oneMessage;
     RefreshCellLanguageTexts();
-    switch (static_cast<ListType>(CHListType)) {
+    switch (ShownList()) {
         case ListType::Normal: {
             const NormalRowMap rows = PlaceNormalRows();
             for (int16_t r = 1; r <= kMaxChannels; ++r) {
                 const int16_t index = rows[static_cast<std::size_t>(r)];
                 if (index >= 0) {
-                    ShowCHData = UFreList[static_cast<std::size_t>(index)];
-                    ShowCHInfoByList(r);
+                    ShowCHInfoByList(r, UFreList[static_cast<std::size_t>(index)]);
                 } else if (RowShowsText(r)) {
                     ClearGridRow(r);
                 }
@@ -162,9 +163,8 @@ void frmMain::ReShowListByData() {
         case ListType::Hyper2: {
             const auto count = static_cast<int16_t>(DataRows(CHListType));
             for (int16_t r = 1; r <= count; ++r) {
-                if (const auto record = RowRecord(CHListType, r)) {
-                    ShowCHData = *record;
-                    ShowCHInfoByList(r);
+                if (const auto record = RowRecord(ShownList(), r)) {
+                    ShowCHInfoByList(r, *record);
                 } else {
                     ClearGridRow(r);
                 }
@@ -183,8 +183,10 @@ bool frmMain::RowShowsText(int16_t row) const {
     return false;
 }
 
-void frmMain::ShowCHInfoByList(int16_t row) {
-    const RowTexts texts = ChannelRowText(ShowCHData, lookups_);
+void frmMain::ShowCHInfoByList(int16_t row) { ShowCHInfoByList(row, ShowCHData); }
+
+void frmMain::ShowCHInfoByList(int16_t row, const UFreData& ch) {
+    const RowTexts texts = ChannelRowText(ch, lookups_);
     for (const Col c : kRowDataColumns)
         MSFlexGrid1->SetTextMatrix(row, GetShowCol(c), platform::QText(texts[static_cast<std::size_t>(c)]));
 }
@@ -197,9 +199,8 @@ void frmMain::ReShowGrid(int16_t index, int16_t row, int16_t /*col*/) {
     if (index != 0 || DataRows(CHListType) == 0) return;
     NotNumericOncePerRedraw oneMessage;
     RefreshCellLanguageTexts();
-    if (const auto record = RowRecord(CHListType, row)) {
-        ShowCHData = *record;
-        ShowCHInfoByList(row);
+    if (const auto record = RowRecord(ShownList(), row)) {
+        ShowCHInfoByList(row, *record);
     } else {
         ClearGridRow(row);
     }

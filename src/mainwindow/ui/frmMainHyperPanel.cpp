@@ -124,7 +124,7 @@ constexpr int kRightBandOffset = 4;  // the right side's ranges are 5 and 6 of s
 void frmMain::CreateHyperPanel() {
     for (int i = 0; i < 14; ++i) {
         const Place& p = kComboPlaces[static_cast<std::size_t>(i)];
-        auto* box = new platform::ComboBox(Frame1, "Combo2", i);
+        auto* box = Keep(new platform::ComboBox(Frame1), "Combo2", i);
         box->setGeometry(PixelRect(p.left, p.top, p.width, kComboHeight));
         box->setVisible(p.shown);
         Combo2[static_cast<std::size_t>(i)] = box;
@@ -136,7 +136,7 @@ void frmMain::CreateHyperPanel() {
 
     for (int i = 0; i < 9; ++i) {
         const Place& p = kCheckPlaces[static_cast<std::size_t>(i)];
-        auto* box = platform::Named(new QCheckBox(Frame1), "Check1", i);
+        auto* box = Keep(new QCheckBox(Frame1), "Check1", i);
         box->setGeometry(PixelRect(p.left, p.top, p.width, kCheckHeight));
         box->setVisible(p.shown);
         Check1[static_cast<std::size_t>(i)] = box;
@@ -145,17 +145,16 @@ void frmMain::CreateHyperPanel() {
     }
 
     for (int i = 0; i < 8; ++i) {
-        auto* label = platform::Named(new QLabel(Frame1), "Label1", i);
+        auto* label = Keep(new QLabel(Frame1), "Label1", i);
         label->setVisible(kLabelShown[static_cast<std::size_t>(i)]);
         Label1[static_cast<std::size_t>(i)] = label;
     }
     for (int i = 0; i < 2; ++i) {
-        auto* head = platform::Named(new QLabel(i == 0 ? QStringLiteral("Left") : QStringLiteral("Right"), Frame1),
-                                     "Label2", i);
+        auto* head = Keep(new QLabel(i == 0 ? QStringLiteral("Left") : QStringLiteral("Right"), Frame1), "Label2", i);
         head->move(PixelsFromTwips(kHeadLeft[static_cast<std::size_t>(i)]), PixelsFromTwips(240));
         Label2[static_cast<std::size_t>(i)] = head;
     }
-    Label3 = platform::Named(new QLabel(Frame1), "Label3");
+    Label3 = Keep(new QLabel(Frame1), "Label3");
     Label3->move(PixelsFromTwips(4920), PixelsFromTwips(1920));
 }
 

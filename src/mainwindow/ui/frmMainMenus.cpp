@@ -15,7 +15,7 @@
 #include "core/SharedState.h"
 #include "link/ui/FrmPassWord.h"
 #include "link/Session.h"
-#include "mainwindow/ui/ChannelGrid.h"
+#include "platform/ui/Grid.h"
 #include "mainwindow/ChannelViews.h"
 #include "mainwindow/DialogLauncher.h"
 #include "mainwindow/ui/frmMain.h"

@@ -21,6 +21,7 @@
 #include "platform/Twips.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Controls.h"
+#include "platform/ui/Grid.h"
 #include "platform/ui/Lang.h"
 #include "platform/ui/TextBox.h"
 
@@ -121,11 +122,7 @@ QWidget* NewControl(QWidget& form, QWidget* parent, const ControlRow& row) {
         }
         case Kind::TabControl: return new QTabWidget(parent);
         case Kind::TabPage: return NewTabPage(form, row);
-        case Kind::Grid: {
-            auto* placeholder = new QFrame(parent);
-            placeholder->setFrameShape(QFrame::StyledPanel);
-            return placeholder;
-        }
+        case Kind::Grid: return new Grid(parent);
         case Kind::MultiLineText: {
             auto* text = new QTextEdit(parent);
             text->setReadOnly(true);

@@ -46,7 +46,7 @@ enum class Kind {
     BorderlessFrame,  // a container that draws nothing
     TabControl,       // its tabs are TabPage rows
     TabPage,          // tab `index` of the tab control named by In(); holds controls
-    Grid,             // an empty placeholder unless the row brings its own factory (Make)
+    Grid,             // platform::Grid (Grid.h); its dialog gives it rows, columns and sizes
     MultiLineText,    // read-only text of several lines
     ProgressBar,      // 0 to 100
     Picture,          // an image
@@ -59,7 +59,7 @@ struct Caption {
     std::string_view literal = {};
 };
 
-// Makes a control of a kind the kit does not have (a grid), child of `parent`.
+// Makes a control of a kind the kit does not have, child of `parent`.
 using ControlFactory = QWidget* (*)(QWidget* parent);
 
 struct ControlRow {

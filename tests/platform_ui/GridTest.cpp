@@ -1,0 +1,273 @@
+// The kit's grid: the current cell as the program and the user move it,
+// fixed rows and columns, the rectangle an editor is placed on, and all of
+// it on a dialog that is loaded but never shown.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include <QApplication>
+#include <QDialog>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+#include "KeyPresses.h"
+#include "platform/Twips.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/FormBuilder.h"
+#include "platform/ui/Grid.h"
+
+using platform::Ctl;
+using platform::Kind;
+using platform::PixelsFromTwips;
+using platform::Row;
+
+namespace {
+
+// A code list as the five-tone dialog has it: a header row, a number column
+// and a kind column that are fixed, four columns that scroll.
+constexpr platform::ControlRow kRows[] = {
+    Row(Kind::Grid, "MSHFlexGrid1").At(120, 120, 6000, 2400).Tab(0),
+    Row(Kind::TextBox, "Text2").At(120, 2600, 1000).Tab(1),
+};
+constexpr int kWidths[] = {400, 1200, 1800, 1600, 1800, 1050};
+// Twips as the screen keeps them: whole pixels.
+constexpr int Rounded(int twips) { return platform::TwipsFromPixels(PixelsFromTwips(twips)); }
+
+class GridTest : public testing::Test {
+protected:
+    void SetUp() override {
+        platform::BuildForm(dialog, platform::Form("Frm5Tone").Size(6300, 3000), kRows);
+        grid = Ctl<platform::Grid>(&dialog, "MSHFlexGrid1");
+        grid->SetCols(6);
+        grid->SetRows(21);
+        grid->SetFixedCols(2);
+        grid->SetRowHeightTwips(0, 500);
+        for (int c = 0; c < 6; ++c) grid->SetColWidthTwips(c, kWidths[c]);
+        for (int r = 1; r < 21; ++r) grid->SetTextMatrix(r, 0, QString::number(r - 1));
+        QObject::connect(grid, &platform::Grid::EnterCell, [this] { entered.emplace_back(grid->Row(), grid->Col()); });
+        QObject::connect(grid, &platform::Grid::Click, [this] { ++clicks; });
+        QObject::connect(grid, &platform::Grid::Scroll, [this] { ++scrolls; });
+    }
+    void Show() {
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        QApplication::processEvents();
+    }
+    // A click where a user would put the mouse: on a cell that scrolls, or on
+    // a fixed column beside row `row`.
+    void ClickCell(int row, int col) {
+        QWidget* on = grid->viewport();
+        QPoint at = grid->visualRect(grid->model()->index(row - 1, col - 2)).center();
+        if (col < 2) {
+            on = grid->verticalHeader()->viewport();
+            at = QPoint(PixelsFromTwips(col == 0 ? 200 : 1000),
+                        grid->verticalHeader()->sectionViewportPosition(row - 1) + 3);
+        }
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent e(type, QPointF(at), QPointF(on->mapToGlobal(at)), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(on, &e);
+        }
+    }
+    int GridLine() const { return grid->showGrid() ? 1 : 0; }
+    // Where Qt draws a cell that scrolls, in the grid's coordinates.
+    QRect DrawnAt(int row, int col) const {
+        return grid->visualRect(grid->model()->index(row - 1, col - 2)).translated(grid->viewport()->pos());
+    }
+
+    QDialog dialog;
+    platform::Grid* grid = nullptr;
+    std::vector<std::pair<int, int>> entered;
+    int clicks = 0;
+    int scrolls = 0;
+};
+
+TEST_F(GridTest, EveryProgrammaticMoveRaisesEnterCellOnce) {
+    // The first tone of a row the user leaves empty sends the cell back to
+    // column 2 from inside the handler, as the two-tone dialog does.
+    QObject::connect(grid, &platform::Grid::EnterCell, [this] {
+        if (grid->Col() == 5 && grid->TextMatrix(grid->Row(), 2).isEmpty()) grid->SetCol(2);
+    });
+    struct Step {
+        const char* name;
+        void (*move)(platform::Grid&);
+        std::vector<std::pair<int, int>> raised;
+    };
+    const Step steps[] = {
+        {"to a cell", [](platform::Grid& g) { g.SetCurrentCell(3, 4); }, {{3, 4}}},
+        {"to the cell it is", [](platform::Grid& g) { g.SetCurrentCell(3, 4); }, {}},
+        {"the row alone", [](platform::Grid& g) { g.SetRow(18); }, {{18, 4}}},
+        {"the column alone", [](platform::Grid& g) { g.SetCol(3); }, {{18, 3}}},
+        {"onto a fixed cell", [](platform::Grid& g) { g.SetCurrentCell(20, 0); }, {{20, 0}}},
+        {"outside the grid", [](platform::Grid& g) { g.SetCurrentCell(21, 2); }, {}},
+        {"a move inside the handler", [](platform::Grid& g) { g.SetCurrentCell(7, 5); }, {{7, 5}, {7, 2}}},
+    };
+    Show();
+    for (const Step& s : steps) {
+        entered.clear();
+        s.move(*grid);
+        EXPECT_EQ(entered, s.raised) << s.name;
+    }
+    EXPECT_EQ(std::make_pair(grid->Row(), grid->Col()), std::make_pair(7, 2));
+    EXPECT_EQ(grid->verticalScrollBar()->value(), 0) << "a move of the program never scrolls";
+    EXPECT_EQ(scrolls, 0);
+    EXPECT_EQ(clicks, 0);
+}
+
+TEST_F(GridTest, CellRectIsWhereTheCellIsDrawn) {
+    Show();
+    for (const auto& [row, col] : {std::pair{1, 2}, {7, 5}, {20, 3}}) {
+        EXPECT_EQ(grid->CellRect(row, col), DrawnAt(row, col)) << row << "," << col;
+        EXPECT_EQ(grid->CellRect(row, col).width() + GridLine(), PixelsFromTwips(kWidths[col]));
+    }
+    // Fixed cells: beside the row in the left band, above the column in the
+    // top band, where they meet in the corner.
+    QHeaderView* left = grid->verticalHeader();
+    QHeaderView* top = grid->horizontalHeader();
+    const int numberWidth = PixelsFromTwips(kWidths[0]);
+    const int bandTop = left->y() + left->sectionViewportPosition(4);
+    EXPECT_EQ(grid->CellRect(5, 1),
+              QRect(left->x() + numberWidth, bandTop, PixelsFromTwips(kWidths[1]), left->sectionSize(4)));
+    EXPECT_EQ(grid->CellRect(0, 3), QRect(top->x() + top->sectionViewportPosition(1), top->y(),
+                                          PixelsFromTwips(kWidths[3]), PixelsFromTwips(500)));
+    EXPECT_EQ(grid->CellRect(0, 1).topLeft(), QPoint(left->x() + numberWidth, top->y()));
+    EXPECT_EQ(left->width(), numberWidth + PixelsFromTwips(kWidths[1]));
+    EXPECT_EQ(top->height(), PixelsFromTwips(500));
+
+    // The current cell's rectangle, after the cells scrolled.
+    grid->SetCurrentCell(15, 4);
+    grid->verticalScrollBar()->setValue(grid->verticalScrollBar()->maximum());
+    EXPECT_GT(scrolls, 0);
+    EXPECT_EQ(grid->CellRect(), DrawnAt(15, 4));
+    EXPECT_EQ(grid->CellRect(0, 3).y(), top->y()) << "the fixed row stays in place";
+    EXPECT_EQ(grid->CellRect(), grid->CellRect(grid->Row(), grid->Col()));
+    EXPECT_TRUE(grid->CellRect(21, 0).isNull());
+
+    // A fixed row too low for a header of two lines grows to show both.
+    grid->SetRowHeightTwips(0, 150);
+    grid->SetTextMatrix(0, 4, QStringLiteral("CTCSS/DCS\r\nDecode"));
+    QApplication::processEvents();
+    EXPECT_GE(grid->CellRect(0, 4).height(), 2 * top->fontMetrics().lineSpacing());
+    EXPECT_EQ(top->height(), grid->CellRect(0, 4).height());
+    EXPECT_EQ(grid->CellRect(), DrawnAt(15, 4)) << "the cells below moved with it";
+}
+
+// Printing reads dialogs that were loaded and never shown: the grid answers
+// the same there as it does on screen.
+TEST_F(GridTest, AGridNeverShownWorksAsAShownOne) {
+    grid->SetTextMatrix(0, 2, QStringLiteral("Code"));
+    grid->SetTextMatrix(4, 1, QStringLiteral("ANI"));
+    grid->SetTextMatrix(4, 2, QStringLiteral("123"));
+    grid->SetCellForeColor(0, 2, QColor(0, 0, 155));
+    grid->SetCellBackColor(4, 3, QColor(250, 250, 240));
+    grid->SetCurrentCell(4, 3);
+    EXPECT_EQ(entered, (std::vector<std::pair<int, int>>{{4, 3}}));
+    EXPECT_EQ(grid->Text(), "");
+    grid->SetCol(2);
+    EXPECT_EQ(grid->Text(), "123");
+
+    ASSERT_FALSE(grid->isVisible());
+    const std::pair<int, int> cells[] = {{4, 2}, {12, 5}, {0, 3}, {9, 1}, {0, 0}};
+    std::vector<QRect> hidden;
+    for (const auto& [row, col] : cells) hidden.push_back(grid->CellRect(row, col));
+    EXPECT_EQ(hidden[0].width() + GridLine(), PixelsFromTwips(kWidths[2]));
+
+    Show();
+    for (std::size_t i = 0; i < std::size(cells); ++i) {
+        const auto [row, col] = cells[i];
+        EXPECT_EQ(hidden[i], grid->CellRect(row, col)) << row << "," << col;
+    }
+    EXPECT_EQ(hidden[0], DrawnAt(4, 2));
+    EXPECT_EQ(grid->TextMatrix(4, 1), "ANI");
+    EXPECT_EQ(grid->TextMatrix(0, 2), "Code");
+    EXPECT_EQ(grid->CellForeColor(0, 2), QColor(0, 0, 155));
+    EXPECT_EQ(grid->CellBackColor(4, 3), QColor(250, 250, 240));
+}
+
+TEST_F(GridTest, TheUserNeverMakesAFixedCellCurrent) {
+    Show();
+    grid->setFocus();
+    ClickCell(6, 3);
+    EXPECT_EQ(entered, (std::vector<std::pair<int, int>>{{6, 3}}));
+    EXPECT_EQ(clicks, 1);
+
+    entered.clear();
+    for (const int col : {0, 1}) ClickCell(9, col);
+    Key(grid, Qt::Key_Left);
+    Key(grid, Qt::Key_Left);
+    Key(grid, Qt::Key_Home);
+    EXPECT_EQ(entered, (std::vector<std::pair<int, int>>{{6, 2}})) << "only the first move left leaves a cell";
+    EXPECT_EQ(clicks, 1) << "a click on a fixed cell is no click on a cell";
+
+    // A fixed cell the program made current stays current when the grid
+    // gets the focus back.
+    grid->SetCurrentCell(20, 0);
+    Ctl<QWidget>(&dialog, "Text2")->setFocus();
+    entered.clear();
+    grid->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    ASSERT_TRUE(grid->hasFocus());
+    EXPECT_TRUE(entered.empty());
+    EXPECT_EQ(std::make_pair(grid->Row(), grid->Col()), std::make_pair(20, 0));
+}
+
+// A contact book just loaded: no cell was made current, and tabbing into the
+// grid makes none current either (the first click opens the first editor).
+TEST(FreshGrid, TabbingInMakesNoCellCurrent) {
+    constexpr platform::ControlRow rows[] = {
+        Row(Kind::Grid, "MSFlexGrid1").At(0, 0, 3330, 4695).Tab(0),
+        Row(Kind::CommandButton, "CommandOK").At(1440, 4920, 1095, 375).Tab(1),
+    };
+    QDialog dialog;
+    platform::BuildForm(dialog, platform::Form("FrmCommuBook").Size(5600, 5400), rows);
+    auto* grid = Ctl<platform::Grid>(&dialog, "MSFlexGrid1");
+    grid->SetCols(3);
+    grid->SetRows(101);
+    int entered = 0;
+    QObject::connect(grid, &platform::Grid::EnterCell, [&] { ++entered; });
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    Ctl<QWidget>(&dialog, "CommandOK")->setFocus();
+    grid->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    ASSERT_TRUE(grid->hasFocus());
+    EXPECT_EQ(entered, 0);
+    EXPECT_EQ(std::make_pair(grid->Row(), grid->Col()), std::make_pair(0, 0));
+}
+
+TEST_F(GridTest, FixedCountsAndAlignmentKeepEveryCell) {
+    grid->SetFixedCols(1);
+    grid->SetTextMatrix(0, 1, QStringLiteral("Kind"));
+    grid->SetTextMatrix(3, 1, QStringLiteral("PTTID"));
+    grid->SetCellForeColor(3, 1, QColor(0, 0, 255));
+    grid->SetTextMatrix(3, 4, QStringLiteral("70"));
+    grid->SetColAlignment(4, Qt::AlignLeft | Qt::AlignVCenter);
+    grid->SetCurrentCell(3, 1);
+
+    // Column 1 becomes fixed again, then the header row stops being fixed:
+    // texts, colours, widths and alignment stay with their cells.
+    grid->SetFixedCols(2);
+    grid->SetFixedRows(0);
+    EXPECT_EQ(grid->FixedCols(), 2);
+    EXPECT_EQ(grid->TextMatrix(0, 1), "Kind");
+    EXPECT_EQ(grid->TextMatrix(3, 1), "PTTID");
+    EXPECT_EQ(grid->TextMatrix(3, 0), "2");
+    EXPECT_EQ(grid->CellForeColor(3, 1), QColor(0, 0, 255));
+    EXPECT_EQ(grid->TextMatrix(3, 4), "70");
+    for (int c = 0; c < 6; ++c) EXPECT_EQ(grid->ColWidthTwips(c), Rounded(kWidths[c])) << c;
+    EXPECT_EQ(grid->RowHeightTwips(0), Rounded(500));
+    EXPECT_EQ(std::make_pair(grid->Row(), grid->Col()), std::make_pair(3, 1));
+    EXPECT_EQ(grid->CellRect(0, 2).y(), grid->frameWidth()) << "no fixed row above the cells";
+
+    EXPECT_EQ(grid->ColAlignment(4), Qt::AlignLeft | Qt::AlignVCenter);
+    EXPECT_EQ(grid->item(3, 2)->textAlignment(), int(Qt::AlignLeft | Qt::AlignVCenter));
+    grid->SetTextMatrix(9, 4, QStringLiteral("80"));
+    EXPECT_EQ(grid->item(9, 2)->textAlignment(), int(Qt::AlignLeft | Qt::AlignVCenter)) << "new cells too";
+    grid->SetTextMatrix(9, 3, QStringLiteral("CCIR1"));
+    EXPECT_EQ(grid->item(9, 1)->textAlignment(), int(Qt::AlignCenter));
+}
+
+}  // namespace
