@@ -10,7 +10,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QPageSize>
 #include <QPrinter>
 
 #include "app/ui/ProgramReportSources.h"
@@ -36,11 +35,7 @@ std::string BuildFolder() {
 // files.
 class PdfPrinter : public platform::Printer {
 public:
-    explicit PdfPrinter(const QString& path) {
-        printer_.setOutputFormat(QPrinter::PdfFormat);
-        printer_.setOutputFileName(path);
-        printer_.setPageSize(QPageSize(QPageSize::A4));
-    }
+    explicit PdfPrinter(const QString& path) { platform::SetPdfOutput(printer_, path); }
     bool ShowDialog(platform::PrinterDialogKind) override { return true; }
     std::unique_ptr<platform::ReportSurface> OpenDocument() override {
         return std::make_unique<platform::PrinterReportSurface>(printer_);

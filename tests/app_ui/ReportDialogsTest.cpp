@@ -5,11 +5,10 @@
 #include <QApplication>
 #include <QPointer>
 
+#include "ChannelTestRecords.h"
 #include "ProgramSandbox.h"
 #include "app/ui/ProgramReportSources.h"
-#include "core/BandPlan.h"
 #include "core/Defaults.h"
-#include "core/HyperRange.h"
 #include "core/LangText.h"
 #include "core/SharedState.h"
 #include "printing/ChannelPages.h"
@@ -21,9 +20,7 @@ namespace {
 class ReportDialogsTest : public testing::Test {
 protected:
     void SetUp() override {
-        SetBandByType(0);
-        InitHyperRange();
-        InitRadioData();
+        StartWithoutChannels();
         InitEmbedInfo();
         ModelName = "KQ-314";
     }

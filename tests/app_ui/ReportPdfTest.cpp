@@ -2,16 +2,13 @@
 // machine's own fonts, read back with pdftotext.
 #include <gtest/gtest.h>
 
-#include <QPageSize>
 #include <QPrinter>
 #include <QPushButton>
 
+#include "ChannelTestRecords.h"
 #include "PdfText.h"
 #include "ProgramSandbox.h"
 #include "app/ui/ProgramReportSources.h"
-#include "core/BandPlan.h"
-#include "core/Defaults.h"
-#include "core/HyperRange.h"
 #include "core/LangText.h"
 #include "core/SharedState.h"
 #include "platform/ui/Controls.h"
@@ -25,17 +22,12 @@ namespace {
 class ReportPdfTest : public testing::Test {
 protected:
     void SetUp() override {
-        SetBandByType(0);
-        InitHyperRange();
-        InitRadioData();
+        StartWithoutChannels();
         InitEmbedInfo();
         ModelName = "KQ-314";
         RadioModel = "314KTR";
         DataFileName = "new.dat";
-        CurData.CHCount = 0;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QString::fromStdString(pdf));
-        printer.setPageSize(QPageSize(QPageSize::A4));
+        platform::SetPdfOutput(printer, QString::fromStdString(pdf));
         sandbox.printer.makeDocumentsWith([this] { return std::make_unique<platform::PrinterReportSurface>(printer); });
     }
     void AddChannels(int count) {

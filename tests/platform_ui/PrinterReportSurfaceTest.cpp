@@ -13,15 +13,14 @@
 #include "PdfText.h"
 #include "TempDir.h"
 #include "platform/ui/PrinterReportSurface.h"
+#include "platform/ui/QtPrinter.h"
 
 namespace {
 
 class PrinterReportSurfaceTest : public testing::Test {
 protected:
     void SetUp() override {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QString::fromStdString(pdf));
-        printer.setPageSize(QPageSize(QPageSize::A4));
+        platform::SetPdfOutput(printer, QString::fromStdString(pdf));
     }
     // Layout units of the printer in points.
     double Points(double units) const { return units * 72.0 / printer.resolution(); }
@@ -96,6 +95,13 @@ TEST_F(PrinterReportSurfaceTest, AFileThatCannotBeWrittenFailsTheEndOfTheDocumen
     platform::PrinterReportSurface surface(printer);
     surface.Print("text");
     EXPECT_THROW(surface.EndDoc(), std::runtime_error);
+}
+
+TEST(QtPrinter, TheProgramsPrinterStartsOnAWholeA4Sheet) {
+    platform::QtPrinter printer;
+    const auto surface = printer.OpenDocument();
+    // A4 is 297 by 210 mm; Letter, the usual other default, is far squarer.
+    EXPECT_NEAR(surface->ScaleHeight() / surface->ScaleWidth(), 297.0 / 210.0, 0.005);
 }
 
 }  // namespace

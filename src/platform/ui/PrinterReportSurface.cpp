@@ -4,6 +4,7 @@
 #include <string>
 
 #include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
 
@@ -66,6 +67,12 @@ void PrinterReportSurface::Finish(int pages) {
         if (!printer_.newPage()) throw std::runtime_error("a new page failed on " + Destination(printer_));
     if (!painter.end()) throw std::runtime_error("the report could not be finished on " + Destination(printer_));
     lines_.clear();
+}
+
+void SetPdfOutput(QPrinter& printer, const QString& path) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageSize(QPageSize(QPageSize::A4));
 }
 
 }  // namespace platform

@@ -54,4 +54,7 @@ private:
     std::vector<Line> lines_;
 };
 
+// Sends what `printer` prints to the PDF file `path`, on A4.
+void SetPdfOutput(QPrinter& printer, const QString& path);
+
 }  // namespace platform
