@@ -20,18 +20,28 @@ constexpr int kHeaderValueAt = 25;
 constexpr int kCaptionAt = 5;
 constexpr std::string_view kNewLine = "\r\n";
 
-// The long time format names the time zone; the report's clock line never did.
+// The long time format names the time zone ("t", in some locales inside
+// brackets); the report's clock line never did. A day period written "B"
+// (which Qt does not know) becomes Qt's AM/PM text. Quoted literal text keeps
+// its letters.
 QString TimeFormatWithoutZone(const QLocale& locale) {
-    QString format = locale.timeFormat(QLocale::LongFormat);
-    format.remove(QLatin1Char('t'));
-    return format.trimmed();
+    const QString format = locale.timeFormat(QLocale::LongFormat);
+    QString out;
+    bool quoted = false;
+    for (const QChar c : format) {
+        if (c == QLatin1Char('\'')) quoted = !quoted;
+        if (quoted) out += c;
+        else if (c == QLatin1Char('B')) out += QStringLiteral("AP");
+        else if (c != QLatin1Char('t')) out += c;
+    }
+    out.remove(QStringLiteral("[]")).remove(QStringLiteral("()"));
+    return out.simplified();
 }
 
 }  // namespace
 
-std::string ReportDateTimeText() {
+std::string ReportDateTimeText(const QLocale& locale) {
     const platform::DateTime now = platform::Now();
-    const QLocale locale = QLocale::system();
     const QString date = locale.toString(QDate(now.year, now.month, now.day), QLocale::ShortFormat);
     const QString time = locale.toString(QTime(now.hour, now.minute, now.second), TimeFormatWithoutZone(locale));
     return (date + QStringLiteral("    ") + time).toStdString();
@@ -46,7 +56,7 @@ void Report::PrintTitle() {
     printer_.Print(title + std::string(kNewLine));
     printer_.SetFontSize(kReportPoints);
     printer_.SetCurrentX(X(kDateAt));
-    printer_.Print(ReportDateTimeText() + std::string(kNewLine));
+    printer_.Print(ReportDateTimeText(QLocale::system()) + std::string(kNewLine));
     PrintRow({{kHeaderLabelAt, ReportText().ModelLabel.shown()}, {kHeaderValueAt, GetModelName(RadioModel)}});
     PrintRow({{kHeaderLabelAt, ReportText().FileNameLabel.shown()},
               {kHeaderValueAt, DataFileName + std::string(kNewLine)}});

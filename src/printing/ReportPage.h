@@ -15,6 +15,8 @@
 
 #include "platform/ReportSurface.h"
 
+class QLocale;
+
 // One text of a row at a column, in percent of the sheet's width.
 struct RowItem {
     int at = 0;
@@ -66,6 +68,7 @@ private:
     platform::ReportSurface& printer_;
 };
 
-// The date and time of the header, each in the system's own format (short
-// date, long time without a time zone), joined by four blanks.
-std::string ReportDateTimeText();
+// The clock's date and time for the header, each in the locale's own format
+// (short date, long time without a time zone), joined by four blanks; the
+// report uses the system's locale.
+std::string ReportDateTimeText(const QLocale& locale);

@@ -116,6 +116,19 @@ TEST_F(ReportPageTest, ACaptionLeavesTwoEmptyLinesAndRowItemsShareTheirRowsLine)
     EXPECT_EQ(r.recording().lines.back().y, lines[4].y);
 }
 
+TEST_F(ReportPageTest, TheClockLineTakesTheLocalesFormatsWithoutATimeZone) {
+    const struct {
+        const char* locale;
+        const char* text;
+    } cases[] = {
+        {"en_US", "5/26/15    10:00:00 AM"},
+        {"de_DE", "26.05.15    10:00:00"},
+        {"zh_TW", "2015/5/26    上午10:00:00"},
+        {"fr_CA", "2015-05-26    10 h 00 min 00 s"},  // quoted letters stay
+    };
+    for (const auto& c : cases) EXPECT_EQ(ReportDateTimeText(QLocale(c.locale)), c.text) << c.locale;
+}
+
 TEST_F(ReportPageTest, AFileNameTooLongForTheLineRunsOffUncut) {
     DataFileName = std::string(300, 'x') + ".dat";
     r.report.PrintTitle();
