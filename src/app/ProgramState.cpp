@@ -7,6 +7,7 @@
 #include "link/SessionHooks.h"
 #include "link/TestData.h"
 #include "mainwindow/DialogLauncher.h"
+#include "printing/PrintData.h"
 
 void ResetProgramState() {
     ResetSharedState();
@@ -16,4 +17,5 @@ void ResetProgramState() {
     ResetFactorySteps();
     ResetTestDataLoad();
     ResetDialogOpeners();
+    ResetPrintState();
 }

@@ -34,31 +34,6 @@ std::string BandwidthText(int16_t bandwidth) {
     }
 }
 
-std::string ToneText(int16_t type, int16_t ctcss, int16_t dcsCode, int16_t dcsInvert, const RowLookups& lk) {
-    switch (type) {
-        case 1: {
-            if (ctcss < 0 || ctcss > CTCSSUserIndex) ctcss = 0;
-            return Item(lk.ctcss, ctcss);
-        }
-        case 2: {
-            if (dcsCode < 0 || dcsCode >= DCSCodeCount) dcsCode = 0;
-            std::string text = "D" + Item(lk.dcs, dcsCode);
-            if (dcsInvert > 0 && text.size() > 1) text.back() = 'I';
-            return text;
-        }
-        default: return lk.none;
-    }
-}
-
-std::string SignallingText(const UFreData& ch, const RowLookups& lk) {
-    switch (ch.OptSig) {
-        case 1: return "DTMF M" + std::to_string(ch.DTMFCodeNo + 1);
-        case 2: return "2tone " + std::to_string(ch.Tone2No);
-        case 3: return "5tone " + std::to_string(ch.Tone5No);
-        default: return lk.none;
-    }
-}
-
 // The transmit cell: only for a receive frequency in receive band 0 or 3.
 std::string TransmitText(const std::string& rxText, const UFreData& ch) {
     const auto rx = ReadFre(rxText);
@@ -94,8 +69,10 @@ RowTexts ChannelRowText(const UFreData& ch, const RowLookups& lk) {
     at(Col::Step) = Item(lk.steps, ch.StepIndex);
     at(Col::Bandwidth) = BandwidthText(ch.Bandwidth);
     at(Col::Power) = PowerText(ch.TxPower, lk);
-    at(Col::DecodeTone) = ToneText(ch.De_CTC_Type, ch.De_CTCSS, ch.De_DCSCode, ch.De_DCSInvert, lk);
-    at(Col::EncodeTone) = ToneText(ch.En_CTC_Type, ch.En_CTCSS, ch.En_DCSCode, ch.En_DCSInvert, lk);
-    at(Col::OptSig) = SignallingText(ch, lk);
+    at(Col::DecodeTone) =
+        ChannelToneText(ch.De_CTC_Type, ch.De_CTCSS, ch.De_DCSCode, ch.De_DCSInvert, lk.ctcss, lk.dcs, lk.none);
+    at(Col::EncodeTone) =
+        ChannelToneText(ch.En_CTC_Type, ch.En_CTCSS, ch.En_DCSCode, ch.En_DCSInvert, lk.ctcss, lk.dcs, lk.none);
+    at(Col::OptSig) = ChannelSignallingText(ch, lk.none);
     return t;
 }

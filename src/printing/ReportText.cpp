@@ -41,3 +41,8 @@ std::string OnOffText(int value) {
     if (value < 0 || value > 1) return {};
     return ReportText().OnOffText[static_cast<size_t>(value)].shown();
 }
+
+std::string SwitchText(int value) {
+    std::string text = OnOffText(value);
+    return text.empty() ? std::to_string(value) : text;
+}

@@ -32,3 +32,6 @@ void InitPrintText();
 
 // The shown text of a switch value: "OFF" for 0, "ON" for 1, empty otherwise.
 std::string OnOffText(int value);
+// What the report prints for a switch value: its on/off text, or the number
+// itself for a value that has none (a greyed check box, a stored 2).
+std::string SwitchText(int value);

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "ProgramSandbox.h"
+#include "app/ui/ProgramReportSources.h"
 #include "app/ui/ProgramServices.h"
 #include "app/ui/ShowMainWindow.h"
 #include "core/BandPlan.h"
@@ -24,12 +25,16 @@ TEST(ProgramServices, InstallTheProgramsOwnServicesForTheirLifetime) {
         platform::FileDialogs* dialogs = platform::SetFileDialogs(nullptr);
         EXPECT_NE(dynamic_cast<platform::QtFileDialogs*>(dialogs), nullptr);
         platform::SetFileDialogs(dialogs);
+        platform::Printer* printer = platform::SetPrinter(nullptr);
+        EXPECT_NE(dynamic_cast<platform::QtPrinter*>(printer), nullptr);
+        platform::SetPrinter(printer);
         const SessionHooks& session = Hooks();
         EXPECT_TRUE(session.makePort && session.makeTimer) << "the real port and timer";
         EXPECT_TRUE(session.makeProgress && session.askPassWord && session.showEmbedInfo) << "the session's dialogs";
         EXPECT_TRUE(session.saveData) << "the read's save-first answer";
     }
     EXPECT_EQ(platform::CurrentPromptService(), &sandbox.prompts);
+    EXPECT_EQ(platform::SetPrinter(&sandbox.printer), &sandbox.printer) << "the sandbox's printer is back";
     EXPECT_FALSE(Hooks().makePort);
 }
 
@@ -42,20 +47,23 @@ TEST(ShowMainWindow, ShowsTheLoadedWindowWithEveryBuiltDialogRegistered) {
     EXPECT_TRUE(window->FormLoaded);
     EXPECT_TRUE(window->isVisible());
     for (DialogId id : {DialogId::CHEdit, DialogId::CHBatch, DialogId::Model, DialogId::ComSet, DialogId::Language,
-                        DialogId::TestData, DialogId::About, DialogId::Option, DialogId::Note, DialogId::Scan})
+                        DialogId::TestData, DialogId::About, DialogId::Option, DialogId::Note, DialogId::Scan,
+                        DialogId::PrintList})
         EXPECT_TRUE(SetDialogOpener(id, {})) << "dialog " << static_cast<int>(id) << " has no opener";
     window->close();  // deletes itself
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-TEST(ShowMainWindow, SettingsDialogsOpenModalFromTheirOpeners) {
+TEST(ShowMainWindow, SettingsAndPrintDialogsOpenModalFromTheirOpeners) {
     ProgramSandbox sandbox;
     SetBandByType(0);
     InitHyperRange();
     InitRadioData();
     frmMain* window = ShowMainWindow();
-    const std::pair<DialogId, const char*> cases[] = {
-        {DialogId::Option, "FrmOption"}, {DialogId::Note, "FrmNote"}, {DialogId::Scan, "FrmScan"}};
+    const std::pair<DialogId, const char*> cases[] = {{DialogId::Option, "FrmOption"},
+                                                      {DialogId::Note, "FrmNote"},
+                                                      {DialogId::Scan, "FrmScan"},
+                                                      {DialogId::PrintList, "FrmPrintList"}};
     for (const auto& [id, form] : cases) {
         std::string shown;
         QTimer::singleShot(0, [&shown] {
@@ -67,6 +75,21 @@ TEST(ShowMainWindow, SettingsDialogsOpenModalFromTheirOpeners) {
         EXPECT_TRUE(OpenDialog(id)) << form;
         EXPECT_EQ(shown, form);
     }
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST(ShowMainWindow, TheReportPrintsTheMainWindowsToneLists) {
+    ProgramSandbox sandbox;
+    SetBandByType(0);
+    InitHyperRange();
+    InitRadioData();
+    sandbox.SetEnglishText(4031, "Own tone");
+    frmMain* window = ShowMainWindow();
+    const ReportSources sources = ProgramReportSources(window);
+    EXPECT_EQ(sources.ctcss, window->Lookups().ctcss);
+    EXPECT_EQ(sources.ctcss.at(51), "Own tone");
+    EXPECT_EQ(sources.dcs, window->Lookups().dcs);
     window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

@@ -40,6 +40,7 @@
 #include "link/ui/FrmTestData.h"
 #include "mainwindow/MainCommands.h"
 #include "mainwindow/ui/frmAbout.h"
+#include "printing/ui/FrmPrintList.h"
 #include "settings/ui/FrmEMG.h"
 #include "settings/ui/FrmNote.h"
 #include "settings/ui/FrmOption.h"
@@ -259,6 +260,14 @@ std::vector<DialogCase> Dialogs() {
           {"Check1", -1, -1, Check},
           {"CommandOK", -1, -1, Button},
           {"CommandCancel", -1, -1, Button}}},
+        {"FrmPrintList",
+         [] { return std::make_unique<FrmPrintList>(ReportSources{}); },
+         {{"Check1", 0, 9, Check},
+          {"CommandSelAll", -1, -1, Button},
+          {"CommandClrAll", -1, -1, Button},
+          {"CommandSet", -1, -1, Button},
+          {"Command1", -1, -1, Button},
+          {"Command2", -1, -1, Button}}},
     };
 }
 

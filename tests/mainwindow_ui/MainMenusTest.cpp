@@ -59,7 +59,7 @@ std::string S(const QString& q) { return q.toStdString(); }
 constexpr DialogId kLaunched[] = {
     DialogId::Model, DialogId::Option,   DialogId::DTMF,   DialogId::Tone2,   DialogId::Tone5,
     DialogId::Scan,  DialogId::Alert,    DialogId::CommuBook, DialogId::Note, DialogId::TestData,
-    DialogId::CHBatch, DialogId::ComSet, DialogId::Language, DialogId::About,
+    DialogId::CHBatch, DialogId::ComSet, DialogId::Language, DialogId::About, DialogId::PrintList,
 };
 
 class MainMenus : public testing::Test {
@@ -281,10 +281,16 @@ TEST_F(MainMenus, TreeNodesAndMenuItemsOpenTheSameDialogs) {
         Item(c.item)->trigger();
         EXPECT_EQ(opened[c.dialog], 2) << c.item;
     }
-    for (const char* item : {"MnuModelInfo", "MnuCHBatch", "MnuSetCom", "MnuSetLanguage", "MnuHelpAbout"})
+    // File > Print works although its item ships hidden.
+    for (const char* item :
+         {"MnuModelInfo", "MnuCHBatch", "MnuSetCom", "MnuSetLanguage", "MnuHelpAbout", "mnuFilePrint"})
         Item(item)->trigger();
-    for (DialogId id : {DialogId::Model, DialogId::CHBatch, DialogId::ComSet, DialogId::Language, DialogId::About})
+    for (DialogId id : {DialogId::Model, DialogId::CHBatch, DialogId::ComSet, DialogId::Language, DialogId::About,
+                        DialogId::PrintList})
         EXPECT_EQ(opened[id], 1);
+    window->mnuFilePrint_Click();
+    EXPECT_EQ(opened[DialogId::PrintList], 2);
+    EXPECT_EQ(opened[DialogId::About], 1) << "printing no longer falls through to the About box";
 }
 
 TEST_F(MainMenus, TreeSwitchesViewsAndTheRootAndChannelNodesChangeNothing) {

@@ -42,5 +42,6 @@ void ProgramSandbox::SetEnglishText(int id, std::string_view text) {
 ProgramSandbox::~ProgramSandbox() {
     EXPECT_TRUE(prompts.allAnswered()) << "an expected prompt never came";
     EXPECT_TRUE(fileDialogs.allAnswered()) << "an expected file dialog never came";
+    EXPECT_TRUE(printer.allAnswered()) << "an expected printer dialog never came";
     ResetProgramState();
 }

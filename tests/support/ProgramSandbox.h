@@ -2,12 +2,14 @@
 // A test's whole program environment, for the life of the object: the
 // program's state reset, a temporary program folder (this object) holding
 // both shipped language files, an in-memory per-user settings store, a fixed
-// clock, and prompts and file dialogs that answer only from their scripts (an
-// unexpected one, or an expected one that never came, fails the test).
+// clock, and prompts, file dialogs and a printer that answer only from their
+// scripts (an unexpected one, or an expected one that never came, fails the
+// test).
 // Everything is put back, and the state reset again, when it ends.
 #include <string_view>
 
 #include "ScriptedFileDialogs.h"
+#include "ScriptedPrinter.h"
 #include "ScriptedPrompts.h"
 #include "TempDir.h"
 #include "platform/Clock.h"
@@ -32,6 +34,7 @@ public:
 
     ScriptedPrompts prompts;
     ScriptedFileDialogs fileDialogs;
+    ScriptedPrinter printer;
     platform::MemoryUserSettings settings;
     platform::FixedClock clock{kFixedTime};
 

@@ -1,5 +1,7 @@
 #include "app/ui/DialogRegistration.h"
 
+#include "app/ui/ProgramReportSources.h"
+
 #include "channels/ui/FrmCHEdit.h"
 #include "channels/ui/FrmCHBatch.h"
 #include "core/ui/FrmLanguage.h"
@@ -8,6 +10,7 @@
 #include "link/ui/FrmTestData.h"
 #include "mainwindow/DialogLauncher.h"
 #include "mainwindow/ui/frmAbout.h"
+#include "printing/ui/FrmPrintList.h"
 #include "settings/ui/FrmNote.h"
 #include "settings/ui/FrmOption.h"
 #include "settings/ui/FrmScan.h"
@@ -33,6 +36,12 @@ void RegisterProgramDialogs(QWidget* mainWindow) {
     SetDialogOpener(DialogId::Note, &ShowModal<FrmNote>);
     // The main window offers it only while the scan feature is switched on.
     SetDialogOpener(DialogId::Scan, &ShowModal<FrmScan>);
+    // Without an owner, as the main window always showed it; the report
+    // reads the window's tone lists.
+    SetDialogOpener(DialogId::PrintList, [mainWindow] {
+        FrmPrintList dialog(ProgramReportSources(mainWindow));
+        dialog.exec();
+    });
     SetDialogOpener(DialogId::About, [mainWindow] {
         frmAbout box(mainWindow);
         box.exec();

@@ -69,6 +69,8 @@ public:
     void mnuFileSave_Click() { RunCommand(MainCommand::FileSave); }
     void mnuFileSaveAs_Click() { RunCommand(MainCommand::FileSaveAs); }
     void mnuFileExit_Click() { RunCommand(MainCommand::FileExit); }
+    // The print item dialog; its menu item ships hidden.
+    void mnuFilePrint_Click() { RunCommand(MainCommand::FilePrint); }
     void MnuModelInfo_Click() { RunCommand(MainCommand::ModelInfo); }
     void mnuEditCH_Normal_Click() { RunCommand(MainCommand::ViewNormal); }
     void mnuEditCH_Limit_Click() { RunCommand(MainCommand::ViewLimit); }

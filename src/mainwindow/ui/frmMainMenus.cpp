@@ -55,6 +55,7 @@ DialogId DialogOf(MainCommand command) {
         case MainCommand::CHBatch: return DialogId::CHBatch;
         case MainCommand::SetCom: return DialogId::ComSet;
         case MainCommand::SetLanguage: return DialogId::Language;
+        case MainCommand::FilePrint: return DialogId::PrintList;
         default: return DialogId::About;
     }
 }
@@ -131,7 +132,6 @@ void frmMain::RunCommand(MainCommand command) {
     using C = MainCommand;
     switch (command) {
         case C::None:
-        case C::FilePrint:
         case C::TVList: return;
         case C::ShowGrid: ShowGridView(0); return;
         case C::ViewToolBar: MnuViewToolBar_Click(); return;

@@ -148,6 +148,12 @@ struct FormDesign {
         f.caption = {id, {}};
         return f;
     }
+    // A fixed caption, the same in every language.
+    constexpr FormDesign Literal(std::string_view text) const {
+        FormDesign f = *this;
+        f.caption = {0, text};
+        return f;
+    }
     constexpr FormDesign Size(int w, int h) const {
         FormDesign f = *this;
         f.width = w, f.height = h;

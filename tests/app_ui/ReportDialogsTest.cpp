@@ -1,0 +1,137 @@
+// The program's dialogs as the report loads and reads them: hidden, whole,
+// in the current language, and gone once the report lets go of them.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPointer>
+
+#include "ChannelTestRecords.h"
+#include "ProgramSandbox.h"
+#include "app/ui/ProgramReportSources.h"
+#include "core/Defaults.h"
+#include "core/LangText.h"
+#include "core/SharedState.h"
+#include "printing/ChannelPages.h"
+#include "printing/SettingsPages.h"
+#include "printing/ui/HiddenForm.h"
+
+namespace {
+
+class ReportDialogsTest : public testing::Test {
+protected:
+    void SetUp() override {
+        StartWithoutChannels();
+        InitEmbedInfo();
+        ModelName = "KQ-314";
+    }
+    void UseChinese() {
+        LangIndex = 2;
+        LangFilePath = "language/Tchinese.ini";
+    }
+    // Loads `form` as the report does, checks it stays hidden and is
+    // destroyed with its owner, and hands its reading to `read`.
+    template <class Read>
+    void Load(ReportForm form, Read read) {
+        std::unique_ptr<ReportDialog> dialog = ProgramReportSources(nullptr).Load(form);
+        auto* hidden = dynamic_cast<HiddenForm*>(dialog.get());
+        ASSERT_NE(hidden, nullptr);
+        QPointer<const QWidget> widget(&hidden->Form());
+        EXPECT_TRUE(widget->isHidden()) << ReportFormName(form);
+        read(*dialog);
+        dialog.reset();
+        EXPECT_TRUE(widget.isNull()) << ReportFormName(form) << " is destroyed after use";
+    }
+    static std::string T(int id) { return GetLangText(id); }
+
+    ProgramSandbox sandbox;
+};
+
+TEST_F(ReportDialogsTest, TheChannelDialogGivesTheBlocksItsCaptionsAndListsInEitherLanguage) {
+    for (bool chinese : {false, true}) {
+        if (chinese) UseChinese();
+        Load(ReportForm::CHEdit, [&](const ReportDialog& d) {
+            const ChannelPageTexts t = ReadChannelPageTexts(d);
+            EXPECT_EQ(t.nameLabel, T(1103));
+            EXPECT_EQ(t.decodeToneLabel, T(1107) + " " + T(1112));
+            EXPECT_EQ(t.encodeToneLabel, T(1107) + " " + T(1113));
+            EXPECT_EQ(t.signallingLabel, T(1110));
+            EXPECT_EQ(t.squelchLabel, T(4020));
+            EXPECT_EQ(t.pttIdLabel, T(4021));
+            EXPECT_EQ(t.busyLockLabel, T(4024));
+            EXPECT_EQ(t.scramblerLabel, T(4023));
+            EXPECT_EQ(t.scanLabel, T(1111));
+            EXPECT_EQ(t.txInhibitLabel, T(1105));
+            EXPECT_EQ(t.companderLabel, T(4026));
+            EXPECT_EQ(t.reverseLabel, T(1207));
+            EXPECT_EQ(t.talkAroundLabel, T(1114));
+            EXPECT_EQ(t.shiftDirs, (std::vector<std::string>{T(1210), "-", "+"}));
+            EXPECT_EQ(t.steps, (std::vector<std::string>{"2.5K", "5K", "6.25K", "10K", "12.5K", "15K", "20K", "25K",
+                                                         "30K", "50K"}));
+            EXPECT_EQ(t.bandwidths, (std::vector<std::string>{"25KHz", "20KHz", "12.5KHz"}));
+            EXPECT_EQ(t.powers, (std::vector<std::string>{T(1204), T(1221) + "1", T(1221) + "2", T(1205)}));
+            ASSERT_EQ(t.scramblers.size(), 12U);
+            EXPECT_EQ(t.scramblers.front(), T(1755));
+            EXPECT_EQ(t.scramblers.back(), T(1115) + "2");
+            EXPECT_EQ(t.pttIds, (std::vector<std::string>{T(1755), T(4080), T(4081), T(4082)}));
+            EXPECT_EQ(t.squelchModes, (std::vector<std::string>{T(4075), T(4076), T(4077), T(4078), T(4079)}));
+            EXPECT_EQ(t.busyLocks, (std::vector<std::string>{T(1755), "Repeater", "Busy"}));
+            EXPECT_EQ(t.scans, (std::vector<std::string>{T(1755), "Skip", "P Scan"}));
+        });
+    }
+}
+
+TEST_F(ReportDialogsTest, TheOptionDialogGivesItsRowsAsItsLoadShowsTheWorkingData) {
+    CurData.FunSet.Option.DisplayMode = 1;
+    CurData.FunSet.Option.DisplayModeSub = 1;
+    CurData.FunSet.Option.PowerOnText = FixStr<14>::Of("Hi there");
+    CurData.FunSet.Option.ClearMemLock = 1;
+    CurData.FunSet.Option.SetupLock = 2;  // shown greyed: the row prints its number
+    const RadioData before = CurData;
+    Load(ReportForm::Option, [&](const ReportDialog& d) {
+        EXPECT_EQ(d.FormCaption(), T(1701));
+        const auto rows = OptionPageRows(d);
+        ASSERT_EQ(rows.size(), 22U);
+        EXPECT_EQ(rows[0], (ReportRow{{10, T(1742)}, {35, "Hi ther"}}));
+        EXPECT_EQ(rows[1], (ReportRow{{10, T(1702)}, {50, T(1751) + T(1774)}}));
+        EXPECT_EQ(rows[2][0].text, T(1703));
+        EXPECT_EQ(rows[19], (ReportRow{{10, T(1731)}, {55, "ON"}}));
+        EXPECT_EQ(rows[21], (ReportRow{{10, T(1733)}, {55, "2"}}));
+    });
+    EXPECT_EQ(CurData, before) << "loading it for the report changes no data";
+}
+
+TEST_F(ReportDialogsTest, TheEmbeddedInformationDialogGivesItsRowsInEitherLanguage) {
+    Load(ReportForm::EMG, [&](const ReportDialog& d) {
+        const auto rows = EmbedInfoPageRows(d);
+        std::vector<std::string> labels;
+        for (const auto& row : rows) labels.push_back(row[0].text);
+        EXPECT_EQ(labels, (std::vector<std::string>{"Area Code", "Manufacture Code", "User Code", "Radio Type",
+                                                    "Frequency", "Serial Number", "Producted Date",
+                                                    "Maintained Date", "Version", "Maintained Description",
+                                                    "Dealer Code", "Stock Date", "Sell Date", "Seller"}));
+        EXPECT_EQ(rows[3][1].text, "KQ-314");
+        EXPECT_EQ(rows[4][1].text, "Band 1");
+    });
+    UseChinese();
+    Load(ReportForm::EMG, [&](const ReportDialog& d) {
+        const auto rows = EmbedInfoPageRows(d);
+        EXPECT_EQ(rows[9][0].text, d.Caption("Label1", 6) + " ") << "the second label is empty in Chinese";
+        EXPECT_NE(rows[9][0].text, " ");
+    });
+}
+
+TEST_F(ReportDialogsTest, DialogsStillBeingBuiltCannotBeLoadedYet) {
+    for (ReportForm form : {ReportForm::DTMF, ReportForm::Alert, ReportForm::Tone2, ReportForm::Tone5})
+        EXPECT_THROW(ProgramReportSources(nullptr).Load(form), std::runtime_error) << ReportFormName(form);
+}
+
+TEST_F(ReportDialogsTest, WithoutAMainWindowTheToneListsAreTheOnesTheWindowBuilds) {
+    const ReportSources sources = ProgramReportSources(nullptr);
+    ASSERT_EQ(sources.ctcss.size(), 52U);
+    EXPECT_EQ(sources.ctcss[0], "62.5");
+    EXPECT_EQ(sources.ctcss[51], T(4031));
+    ASSERT_EQ(sources.dcs.size(), 512U);
+    EXPECT_EQ(sources.dcs[19], "023N");
+}
+
+}  // namespace
