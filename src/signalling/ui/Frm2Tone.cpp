@@ -112,6 +112,9 @@ bool IsEnter(const QKeyEvent& e) { return e.key() == Qt::Key_Return || e.key() =
 Frm2Tone::Frm2Tone(QWidget* parent) : QDialog(parent) {
     platform::BuildForm(*this, kForm, ControlRows());
     grid_ = Ctl<platform::Grid>(this, "MSHFlexGrid1");
+    // The grid's design shape, which the captions' header texts need.
+    grid_->SetRows(kTwoToneGridRows);
+    grid_->SetCols(kTwoToneGridCols);
     editors_ = new platform::CellEditorHost(*grid_);
     editors_->Add(kToneEditor, Box(this, "Text1"));
     editors_->Add(kNameEditor, Box(this, "Text3"));

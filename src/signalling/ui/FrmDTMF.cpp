@@ -298,11 +298,6 @@ void FrmDTMF::OKTimer_Timer() {
 
 void FrmDTMF::CommandCancel_Click() { reject(); }
 
-void FrmDTMF::done(int result) {
-    if (commitPending_ && result != QDialog::Accepted) return;
-    QDialog::done(result);
-}
-
 void FrmDTMF::DeleteAfterCommit() {
     if (commitPending_) deleteAfterCommit_ = true;
     else delete this;

@@ -46,10 +46,6 @@ public:
     // Deletes the dialog at once, or after the commit still pending.
     void DeleteAfterCommit();
 
-    // An accepted OK is never undone: the dialog cannot be rejected while
-    // its commit is pending.
-    void done(int result) override;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
