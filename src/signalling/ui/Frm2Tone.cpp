@@ -35,12 +35,12 @@ using platform::Row;
 // The window design in twips.
 constexpr int kLabelGap = 100;
 constexpr int kLabelDrop = 30;
-constexpr int kGridWidth = 4335;
+constexpr int kGridWidth = 4815;
 constexpr int kHeaderHeight = 500;
 constexpr int kNumberWidth = 500;
 constexpr int kGridMargin = 300;
-constexpr int kTimeListLeft = 6840;
-constexpr int kTimeListWidth = 1335;
+constexpr int kTimeListLeft = 7260;
+constexpr int kTimeListWidth = 1215;
 constexpr int kTimeRowPitch = 480;
 constexpr int kDecodeLeft = 2640;
 constexpr int kToneBoxWidth = 1335;
@@ -53,8 +53,8 @@ constexpr int kNameEditor = 1;
 
 std::vector<platform::ControlRow> ControlRows() {
     std::vector<platform::ControlRow> rows;
-    rows.push_back(Row(Kind::Picture, "Picture1").At(0, 0, 8655, 6255));
-    rows.push_back(Row(Kind::TabControl, "SSTab1").At(120, 120, 8415, 5295));
+    rows.push_back(Row(Kind::Picture, "Picture1").At(0, 0, 8895, 6255));
+    rows.push_back(Row(Kind::TabControl, "SSTab1").At(120, 120, 8655, 5295));
     rows.push_back(Row(Kind::TabPage, "SSTab1Page", 0).In("SSTab1"));
     rows.push_back(Row(Kind::TabPage, "SSTab1Page", 1).In("SSTab1"));
     rows.push_back(Row(Kind::Grid, "MSHFlexGrid1").At(120, 120, kGridWidth, 4695).In("SSTab1Page", 0).Tab(0));
@@ -80,12 +80,12 @@ std::vector<platform::ControlRow> ControlRows() {
         rows.push_back(Row(Kind::Label, "Label3", j).At(0, top + kLabelDrop).In("SSTab1Page", 1).Before("Text2", j, kLabelGap));
         rows.push_back(Row(Kind::TextBox, "Text2", j).At(kDecodeLeft, top, kToneBoxWidth).In("SSTab1Page", 1).Limit(kToneTextLength).Tab(tab++));
     }
-    rows.push_back(Row(Kind::CommandButton, "CommandOK").At(5760, kButtonTop, kButtonWidth).Tab(tab++));
-    rows.push_back(Row(Kind::CommandButton, "CommandCancel").At(7200, kButtonTop, kButtonWidth).Tab(tab++));
+    rows.push_back(Row(Kind::CommandButton, "CommandOK").At(6000, kButtonTop, kButtonWidth).Tab(tab++));
+    rows.push_back(Row(Kind::CommandButton, "CommandCancel").At(7440, kButtonTop, kButtonWidth).Tab(tab++));
     return rows;
 }
 
-constexpr auto kForm = platform::Form("Frm2Tone").Size(8655, 6255);
+constexpr auto kForm = platform::Form("Frm2Tone").Size(8895, 6255);
 
 platform::ComboBox* Combo1(const QObject* f, int index) { return Ctl<platform::ComboBox>(f, "Combo1", index); }
 platform::ComboBox* Combo2(const QObject* f, int index) { return Ctl<platform::ComboBox>(f, "Combo2", index); }

@@ -51,6 +51,9 @@ constexpr int kParkedTop = 8400;  // below the client area
 constexpr int kParkedLeft = 9600; // beyond its right edge
 constexpr int kCommitMs = 50;
 
+constexpr std::string_view kMemoryNames[kDTMFMemories] = {"M1", "M2",  "M3",  "M4",  "M5",  "M6",  "M7",  "M8",
+                                                          "M9", "M10", "M11", "M12", "M13", "M14", "M15", "M16"};
+
 // The rows of the settings column, top to bottom (Combo1(4) stands for Text3).
 constexpr int kSettingsRows[] = {kSendTimeList, kOwnIDRow, 5, 6, 7, 8, 9, 10, 11, 12};
 // Lists the dialog keeps out of sight below the client area.
@@ -70,7 +73,7 @@ std::vector<platform::ControlRow> ControlRows() {
     rows.push_back(Row(Kind::Frame, "Frame1").At(120, 120, 4095, 7080).Text(1602));
     for (int i = 0; i < kDTMFMemories; ++i) {
         const int top = kMemoryTop + i * kRowPitch;
-        rows.push_back(Row(Kind::Label, "Label1", i).At(180, top + kLabelDrop).In("Frame1"));
+        rows.push_back(Row(Kind::Label, "Label1", i).At(180, top + kLabelDrop).In("Frame1").Literal(kMemoryNames[i]));
         rows.push_back(Row(Kind::TextBox, "Text2", i)
                            .At(kMemoryBoxLeft, top, kMemoryBoxWidth)
                            .In("Frame1")
@@ -204,8 +207,6 @@ void FrmDTMF::InitDTMFShow() {
     for (int i = 0; i < kDTMFLists; ++i) Ctl<QLabel>(this, "Label3", i)->setText(platform::Lang(DTMFListCaptionId(i)));
     Ctl<QCheckBox>(this, "Check1")->setText(platform::Lang(1612));
     Ctl<QPushButton>(this, "CommandSpecial")->setText(platform::Lang(3003));
-    for (int i = 0; i < kDTMFMemories; ++i)
-        Ctl<QLabel>(this, "Label1", i)->setText(QStringLiteral("M%1").arg(i + 1));
     for (auto [box, key] : {std::pair{kKillCodeBox, 60069}, {kStunCodeBox, 60093}, {kBeginCodeBox, 60302},
                             {kEndCodeBox, 60303}})
         Ctl<QLabel>(this, "Label1", box)->setText(platform::QText(GetOptionText(key)));
