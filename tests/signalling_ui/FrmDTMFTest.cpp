@@ -145,6 +145,7 @@ TEST_F(FrmDTMFTest, LoadCorrectionsStayWhenTheDialogIsCancelled) {
 TEST_F(FrmDTMFTest, BoxesTakeOnlyTheirCharactersTypedOrPasted) {
     Open();
     Show();
+    EXPECT_TRUE(Combo(kSendTimeList)->hasFocus()) << "the first control of the tab order";
     FocusOn(Code(3));
     EXPECT_EQ(dialog->CurDTMFEditID(), 3);
     Code(3)->clear();
@@ -179,6 +180,10 @@ TEST_F(FrmDTMFTest, BoxesTakeOnlyTheirCharactersTypedOrPasted) {
     EXPECT_TRUE(Box("Text3")->hasFocus());
     Key(Box("Text3"), Qt::Key_Return);
     EXPECT_TRUE(Combo(kSeparatorList)->hasFocus());
+    FocusOn(Code(kStunCodeBox));
+    Key(Code(kStunCodeBox), Qt::Key_Enter);
+    EXPECT_TRUE(Code(0)->hasFocus()) << "the stun code, then M1";
+    EXPECT_EQ(dialog->CurDTMFEditID(), 0);
     EXPECT_EQ(Text(Box("Text3")), "450") << "leaving the box pads it";
 }
 

@@ -25,6 +25,7 @@
 #include "platform/ui/TextBox.h"
 #include "signalling/TwoToneEdit.h"
 #include "signalling/TwoToneWords.h"
+#include "signalling/ui/RuledBox.h"
 
 namespace {
 
@@ -98,13 +99,6 @@ void Fill(platform::ComboBox* combo, const std::vector<std::string>& items) {
     for (const std::string& item : items) combo->AddItem(item);
 }
 
-platform::TextBox::CharRule RuleOf(std::optional<char16_t> (*rule)(char16_t)) {
-    return [rule](QChar c) -> std::optional<QChar> {
-        if (const auto kept = rule(c.unicode())) return QChar(*kept);
-        return std::nullopt;
-    };
-}
-
 bool IsEnter(const QKeyEvent& e) { return e.key() == Qt::Key_Return || e.key() == Qt::Key_Enter; }
 
 }  // namespace
@@ -125,14 +119,9 @@ Frm2Tone::Frm2Tone(QWidget* parent) : QDialog(parent) {
 }
 
 void Frm2Tone::SetUpBoxes() {
-    const auto setUp = [](platform::TextBox* box, std::optional<char16_t> (*rule)(char16_t)) {
-        box->SetCharRule(RuleOf(rule));
-        box->SetSwallowClipboardKeys(true);
-        box->SetSelectAllOnFocus(true);
-    };
-    for (int i = 0; i < kToneBoxes; ++i) setUp(ToneBox(this, i), &ToneChar);
-    setUp(Box(this, "Text1"), &ToneChar);
-    setUp(Box(this, "Text3"), &CallNameChar);
+    for (int i = 0; i < kToneBoxes; ++i) SetUpRuledBox(ToneBox(this, i), &ToneChar);
+    SetUpRuledBox(Box(this, "Text1"), &ToneChar);
+    SetUpRuledBox(Box(this, "Text3"), &CallNameChar);
 }
 
 void Frm2Tone::ConnectRules() {

@@ -23,6 +23,7 @@
 #include "platform/ui/Lang.h"
 #include "platform/ui/TextBox.h"
 #include "signalling/ui/FrmDTMFSpecial.h"
+#include "signalling/ui/RuledBox.h"
 
 namespace {
 
@@ -130,15 +131,6 @@ std::string BytesOf(const platform::TextBox* box) { return platform::TextBytes(b
 // reopened dialog shows what the last OK accepted.
 FrmDTMF* g_pendingCommit = nullptr;
 
-void SetUpCodeBox(platform::TextBox* box, std::optional<char16_t> (*rule)(char16_t)) {
-    box->SetCharRule([rule](QChar c) -> std::optional<QChar> {
-        if (const auto kept = rule(c.unicode())) return QChar(*kept);
-        return std::nullopt;
-    });
-    box->SetSwallowClipboardKeys(true);
-    box->SetSelectAllOnFocus(true);
-}
-
 }  // namespace
 
 FrmDTMF::FrmDTMF(QWidget* parent, std::unique_ptr<platform::ReplyTimer> okTimer)
@@ -159,11 +151,11 @@ FrmDTMF::~FrmDTMF() {
 
 void FrmDTMF::SetUpBoxes() {
     for (int i = 0; i < kDTMFCodeBoxes; ++i) {
-        SetUpCodeBox(Code(this, i), &DTMFCodeChar);
+        SetUpRuledBox(Code(this, i), &DTMFCodeChar);
         Code(this, i)->installEventFilter(this);
     }
-    SetUpCodeBox(Ctl<platform::TextBox>(this, "Text1"), &DTMFCodeChar);
-    SetUpCodeBox(OwnID(this), &OwnIDChar);
+    SetUpRuledBox(Ctl<platform::TextBox>(this, "Text1"), &DTMFCodeChar);
+    SetUpRuledBox(OwnID(this), &OwnIDChar);
 }
 
 void FrmDTMF::ConnectRules() {

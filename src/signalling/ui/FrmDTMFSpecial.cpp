@@ -17,6 +17,7 @@
 #include "platform/ui/TextBox.h"
 #include "signalling/DTMFEdit.h"
 #include "signalling/ui/FrmDTMF.h"
+#include "signalling/ui/RuledBox.h"
 
 namespace {
 
@@ -47,12 +48,7 @@ FrmDTMFSpecial::FrmDTMFSpecial(FrmDTMF& owner) : QDialog(&owner), owner_(owner) 
     for (const char* item : {"ANI", "PTTID"}) CallKind(this)->AddItem(item);
     auto* box = CalledID(this);
     box->setText(QStringLiteral("000"));
-    box->SetCharRule([](QChar c) -> std::optional<QChar> {
-        if (const auto kept = OwnIDChar(c.unicode())) return QChar(*kept);
-        return std::nullopt;
-    });
-    box->SetSwallowClipboardKeys(true);
-    box->SetSelectAllOnFocus(true);
+    SetUpRuledBox(box, &OwnIDChar);
 
     using platform::OnEvent;
     OnEvent(CallKind(this), &QComboBox::currentIndexChanged, this, "Combo1_Click", [this] { Combo1_Click(); });
