@@ -48,7 +48,7 @@ TEST(ShowMainWindow, ShowsTheLoadedWindowWithEveryBuiltDialogRegistered) {
     EXPECT_TRUE(window->isVisible());
     for (DialogId id : {DialogId::CHEdit, DialogId::CHBatch, DialogId::Model, DialogId::ComSet, DialogId::Language,
                         DialogId::TestData, DialogId::About, DialogId::Option, DialogId::Note, DialogId::Scan,
-                        DialogId::PrintList})
+                        DialogId::PrintList, DialogId::DTMF, DialogId::Tone2})
         EXPECT_TRUE(SetDialogOpener(id, {})) << "dialog " << static_cast<int>(id) << " has no opener";
     window->close();  // deletes itself
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -120,8 +120,70 @@ TEST_F(ReportDialogsTest, TheEmbeddedInformationDialogGivesItsRowsInEitherLangua
     });
 }
 
+TEST_F(ReportDialogsTest, TheDTMFDialogGivesWhatItsPageReadsInEitherLanguage) {
+    DTMFData& dtmf = CurData.FunSet.DTMF;
+    dtmf.DTMFCode[15] = {FixStr<24>::Of("12E4F"), 5};
+    dtmf.DTMFStunCode = {FixStr<14>::Of("987"), 3};
+    dtmf.DTMFGroupCode = 20;
+    dtmf.DTMFANI = 1;
+    for (bool chinese : {false, true}) {
+        if (chinese) UseChinese();
+        Load(ReportForm::DTMF, [&](const ReportDialog& d) {
+            EXPECT_EQ(d.FormCaption(), "DTMF");
+            EXPECT_EQ(d.Caption("Label3", 1), T(1620));
+            EXPECT_EQ(d.Text("Combo1", 1), T(1756)) << "the hidden ANI row is read too";
+            EXPECT_EQ(d.Caption("Label3", 4), T(3002));
+            EXPECT_EQ(d.Text("Text3"), "000");
+            EXPECT_EQ(d.Caption("Label3", 6), T(1605));
+            EXPECT_EQ(d.Text("Combo1", 6), T(1755));
+            EXPECT_EQ(d.Text("Combo1", 12), "10");
+            EXPECT_EQ(d.Caption("Check1"), T(1612));
+            EXPECT_EQ(d.CheckValue("Check1"), 0);
+            EXPECT_EQ(d.Caption("Label1", 15), "M16");
+            EXPECT_EQ(d.Text("Text2", 15), "12*4#");
+            EXPECT_EQ(d.Caption("Label1", 18), GetOptionText(60069));
+            EXPECT_EQ(d.Text("Text2", 19), "987");
+            EXPECT_EQ(d.ListCount("Combo1", 11), 250);
+        });
+    }
+    EXPECT_EQ(dtmf.DTMFGroupCode, 255) << "loading it for the report corrects as opening it does";
+}
+
+TEST_F(ReportDialogsTest, TheTwoToneDialogGivesWhatItsPageReads) {
+    CurData.FunSet.Tone2.Tone2List[3].EmptyFlag = 0;
+    CurData.FunSet.Tone2.Tone2List[3].Div1.set(1865);
+    CurData.FunSet.Tone2.Tone2List[3].Tone1.set(3217);
+    CurData.FunSet.Tone2.Tone2List[3].Name = "GATE";
+    CurData.FunSet.Tone2.Tone2Set.ToneD.set(0);
+    const RadioData before = CurData;
+    for (bool chinese : {false, true}) {
+        if (chinese) UseChinese();
+        Load(ReportForm::Tone2, [&](const ReportDialog& d) {
+            EXPECT_EQ(d.FormCaption(), GetOptionText(60051));
+            EXPECT_EQ(d.TabCaption("SSTab1", 0), GetOptionText(60043));
+            EXPECT_EQ(d.TabCaption("SSTab1", 1), GetOptionText(60044));
+            EXPECT_EQ(d.Caption("Label2", 0), GetOptionText(60049));
+            EXPECT_EQ(d.Text("Combo2", 0), "A-B");
+            EXPECT_EQ(d.Text("Combo2", 1), GetOptionText(60057));
+            EXPECT_EQ(d.Caption("Label3", 3), "D" + GetOptionText(60056));
+            EXPECT_EQ(d.Text("Text2", 3), "2043.8");
+            EXPECT_EQ(d.Caption("Label1", 4), GetOptionText(60307));
+            EXPECT_EQ(d.Text("Combo1", 2), "1.0");
+            EXPECT_EQ(d.Caption("Check1"), GetOptionText(60312));
+            EXPECT_EQ(d.CheckValue("Check1"), 0);
+            ASSERT_EQ(d.GridRows("MSHFlexGrid1"), 25);
+            EXPECT_EQ(d.GridText("MSHFlexGrid1", 3, 0), "2");
+            EXPECT_EQ(d.GridText("MSHFlexGrid1", 3, 1), "321.7");
+            EXPECT_EQ(d.GridText("MSHFlexGrid1", 3, 2), "");
+            EXPECT_EQ(d.GridText("MSHFlexGrid1", 3, 3), "GATE");
+            EXPECT_EQ(d.GridText("MSHFlexGrid1", 2, 1), "") << "a call not in use";
+        });
+    }
+    EXPECT_EQ(CurData, before) << "the defaults go into the working copy only";
+}
+
 TEST_F(ReportDialogsTest, DialogsStillBeingBuiltCannotBeLoadedYet) {
-    for (ReportForm form : {ReportForm::DTMF, ReportForm::Alert, ReportForm::Tone2, ReportForm::Tone5})
+    for (ReportForm form : {ReportForm::Alert, ReportForm::Tone5})
         EXPECT_THROW(ProgramReportSources(nullptr).Load(form), std::runtime_error) << ReportFormName(form);
 }
 

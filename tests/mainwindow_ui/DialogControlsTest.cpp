@@ -22,6 +22,7 @@
 #include <QRadioButton>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
@@ -45,6 +46,8 @@
 #include "settings/ui/FrmNote.h"
 #include "settings/ui/FrmOption.h"
 #include "settings/ui/FrmScan.h"
+#include "signalling/ui/Frm2Tone.h"
+#include "signalling/ui/FrmDTMF.h"
 #include "mainwindow/ui/frmMain.h"
 #include "platform/SerialDevices.h"
 #include "platform/ui/ComboBox.h"
@@ -258,6 +261,40 @@ std::vector<DialogCase> Dialogs() {
           {"Combo1", 0, 12, List},
           {"Combo2", -1, -1, List},
           {"Check1", -1, -1, Check},
+          {"CommandOK", -1, -1, Button},
+          {"CommandCancel", -1, -1, Button}}},
+        {"FrmDTMF",
+         Make<FrmDTMF>(),
+         {{"Frame1", -1, -1, &QGroupBox::staticMetaObject},
+          {"Label1", 0, 19, Label},
+          {"Text2", 0, 19, Box},
+          {"Label2", -1, -1, Label},
+          {"CommandSpecial", -1, -1, Button},
+          {"Label3", 0, 12, Label},
+          {"Combo1", 0, 12, List},
+          {"Text3", -1, -1, Box},
+          {"Check1", -1, -1, Check},
+          {"CommandOK", -1, -1, Button},
+          {"CommandCancel", -1, -1, Button},
+          {"Frame2", -1, -1, &QGroupBox::staticMetaObject},
+          {"Text1", -1, -1, Box},
+          {"SSTab1", -1, -1, &QTabWidget::staticMetaObject},
+          {"SSTab1Page", 0, 2, &QWidget::staticMetaObject}}},
+        {"Frm2Tone",
+         Make<Frm2Tone>(),
+         {{"Picture1", -1, -1, Label},
+          {"SSTab1", -1, -1, &QTabWidget::staticMetaObject},
+          {"SSTab1Page", 0, 1, &QWidget::staticMetaObject},
+          {"MSHFlexGrid1", -1, -1, &platform::Grid::staticMetaObject},
+          {"Text1", -1, -1, Box},
+          {"Text3", -1, -1, Box},
+          {"Label1", 0, 4, Label},
+          {"Combo1", 0, 4, List},
+          {"Check1", -1, -1, Check},
+          {"Label2", 0, 1, Label},
+          {"Combo2", 0, 1, List},
+          {"Label3", 0, 3, Label},
+          {"Text2", 0, 3, Box},
           {"CommandOK", -1, -1, Button},
           {"CommandCancel", -1, -1, Button}}},
         {"FrmPrintList",

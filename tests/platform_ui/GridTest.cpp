@@ -155,6 +155,40 @@ TEST_F(GridTest, CellRectIsWhereTheCellIsDrawn) {
     EXPECT_EQ(grid->CellRect(), DrawnAt(15, 4)) << "the cells below moved with it";
 }
 
+// A dialog that moves the current cell itself brings it into view before it
+// lays an editor over it; only the axes on which the cell scrolls move.
+TEST_F(GridTest, ScrollToCellBringsACellIntoView) {
+    Show();
+    const auto inView = [this](int row, int col) {
+        return grid->viewport()->rect().contains(grid->visualRect(grid->model()->index(row - 1, col - 2)));
+    };
+    QScrollBar* v = grid->verticalScrollBar();
+    QScrollBar* h = grid->horizontalScrollBar();
+    ASSERT_FALSE(inView(20, 5));
+
+    grid->ScrollToCell(20, 5);
+    EXPECT_TRUE(inView(20, 5));
+    EXPECT_GT(scrolls, 0);
+    EXPECT_GT(v->value(), 0);
+    EXPECT_TRUE(entered.empty()) << "scrolling moves no current cell";
+
+    scrolls = 0;
+    grid->ScrollToCell(19, 5);
+    EXPECT_EQ(scrolls, 0) << "a cell in view needs no scroll";
+
+    const int down = v->value();
+    grid->ScrollToCell(20, 1);  // a fixed column: only the rows move
+    EXPECT_EQ(v->value(), down);
+    grid->ScrollToCell(0, 2);   // the header row: only the columns move
+    EXPECT_EQ(v->value(), down);
+    EXPECT_EQ(h->value(), 0);
+    grid->ScrollToCell(1, 2);
+    EXPECT_EQ(v->value(), 0);
+    grid->ScrollToCell(0, 0);
+    grid->ScrollToCell(21, 2);  // outside the grid
+    EXPECT_EQ(v->value(), 0);
+}
+
 // Printing reads dialogs that were loaded and never shown: the grid answers
 // the same there as it does on screen.
 TEST_F(GridTest, AGridNeverShownWorksAsAShownOne) {

@@ -14,6 +14,8 @@
 #include "settings/ui/FrmNote.h"
 #include "settings/ui/FrmOption.h"
 #include "settings/ui/FrmScan.h"
+#include "signalling/ui/Frm2Tone.h"
+#include "signalling/ui/FrmDTMF.h"
 
 namespace {
 
@@ -34,6 +36,8 @@ void RegisterProgramDialogs(QWidget* mainWindow) {
     SetDialogOpener(DialogId::TestData, &ShowModal<FrmTestData>);
     SetDialogOpener(DialogId::Option, &ShowModal<FrmOption>);
     SetDialogOpener(DialogId::Note, &ShowModal<FrmNote>);
+    SetDialogOpener(DialogId::DTMF, &ShowFrmDTMF);
+    SetDialogOpener(DialogId::Tone2, &ShowModal<Frm2Tone>);
     // The main window offers it only while the scan feature is switched on.
     SetDialogOpener(DialogId::Scan, &ShowModal<FrmScan>);
     // Without an owner, as the main window always showed it; the report

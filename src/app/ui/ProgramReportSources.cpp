@@ -7,6 +7,8 @@
 #include "printing/ui/HiddenForm.h"
 #include "settings/ui/FrmEMG.h"
 #include "settings/ui/FrmOption.h"
+#include "signalling/ui/Frm2Tone.h"
+#include "signalling/ui/FrmDTMF.h"
 
 namespace {
 
@@ -17,6 +19,8 @@ std::unique_ptr<ReportDialog> LoadReportDialog(ReportForm form) {
         case ReportForm::CHEdit: return LoadHiddenForm<FrmCHEdit>();
         case ReportForm::Option: return LoadHiddenForm<FrmOption>();
         case ReportForm::EMG: return LoadHiddenForm<FrmEMG>();
+        case ReportForm::DTMF: return LoadHiddenForm<FrmDTMF>();
+        case ReportForm::Tone2: return LoadHiddenForm<Frm2Tone>();
         default: return nullptr;
     }
 }

@@ -482,6 +482,15 @@ void Grid::ShowTopLeft() {
     verticalScrollBar()->setValue(0);
 }
 
+void Grid::ScrollToCell(int row, int col) {
+    if (!Inside(row, col) || rows_ <= fixedRows_ || cols_ <= fixedCols_) return;
+    const int h = horizontalScrollBar()->value();
+    const int v = verticalScrollBar()->value();
+    scrollTo(model()->index(std::max(row - fixedRows_, 0), std::max(col - fixedCols_, 0)), EnsureVisible);
+    if (col < fixedCols_) horizontalScrollBar()->setValue(h);
+    if (row < fixedRows_) verticalScrollBar()->setValue(v);
+}
+
 void Grid::FitColumnTo(int col, const QString& sample) {
     if (col < fixedCols_ || col >= cols_) return;
     constexpr int kCellPadding = 12;

@@ -81,6 +81,10 @@ public:
 
     // Scrolls to the first row and column.
     void ShowTopLeft();
+    // Scrolls the least that brings cell (row, col) wholly into view, along
+    // the axes on which it scrolls (a fixed row or column is always in
+    // view); raises Scroll when the cells move.
+    void ScrollToCell(int row, int col);
     // Widens column `col` (never narrows it) so that its fixed cells' texts
     // and `sample`, the widest text its cells show, fit.
     void FitColumnTo(int col, const QString& sample);

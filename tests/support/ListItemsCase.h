@@ -1,6 +1,6 @@
 #pragma once
 // A list told by the number of its items, its first and its last: the rows
-// of the list tables in the tests of the settings dialogs' rules.
+// of the list tables in the tests of the dialogs' rules.
 #include <gtest/gtest.h>
 
 #include <string>
