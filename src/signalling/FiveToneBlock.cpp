@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "core/NumericText.h"
 #include "core/TextCodec.h"
+#include "core/TextNumbers.h"
 #include "core/ToneCodec.h"
 #include "platform/TextConvert.h"
 #include "signalling/FiveToneCodes.h"
@@ -41,7 +41,7 @@ std::vector<std::string> PeriodItems() { return CountItems(kFirstPeriod, kLastPe
 
 std::vector<std::string> TenthItems() {
     std::vector<std::string> items;
-    for (int k = 0; k <= 250; ++k) items.push_back(std::to_string(k / 10) + "." + std::to_string(k % 10));
+    for (int k = 0; k <= 250; ++k) items.push_back(TenthsText(k));
     return items;
 }
 
@@ -56,9 +56,8 @@ int PeriodIndex(int period) {
 }
 
 int PeriodOfCell(std::string_view text) {
-    if (!IsNumericText(text)) return kDefaultTonePeriod;
-    const auto value = ReadRounded(text, 0);
-    if (!value || !Within(static_cast<int>(*value), kFirstPeriod, kLastPeriod)) return kDefaultTonePeriod;
+    const auto value = WholeNumberOf(text);
+    if (!value || *value < kFirstPeriod || *value > kLastPeriod) return kDefaultTonePeriod;
     return static_cast<int>(*value);
 }
 

@@ -1,6 +1,6 @@
 #include "signalling/FiveToneStandards.h"
 
-#include <cstdlib>
+#include "core/TextNumbers.h"
 
 namespace {
 
@@ -74,16 +74,6 @@ std::string DefaultPeriodOf(std::string_view name) {
     return std::string(StandardToneTable[static_cast<std::size_t>(index)].period);
 }
 
-std::string UserToneText(int16_t tenthsOfHz) {
-    const int value = tenthsOfHz;
-    const int magnitude = std::abs(value);
-    std::string text = value < 0 ? "-" : "";
-    if (magnitude >= 10) text += std::to_string(magnitude / 10);
-    text += '.';
-    text += static_cast<char>('0' + magnitude % 10);
-    return text;
-}
-
 std::string StandardToneView(std::string_view name, const std::array<int16_t, 16>& userTones,
                              const ToneViewLabels& labels) {
     const int index = StandardIndexOfName(name);
@@ -96,7 +86,7 @@ std::string StandardToneView(std::string_view name, const std::array<int16_t, 16
     line(labels.frequency + "(Hz)");
     for (std::size_t d = 0; d < kDigitChars.size(); ++d) {
         const std::string tone = index == kUserStandard
-                                     ? UserToneText(userTones[d])
+                                     ? TenthsTextNoLeadingZero(userTones[d])
                                      : std::string(StandardToneTable[static_cast<std::size_t>(index)].tones[d]);
         line(std::string(1, kDigitChars[d]) + " " + tone);
     }

@@ -36,10 +36,6 @@ int StandardIndexOfName(std::string_view name);
 // The default tone period of the standard of that name.
 std::string DefaultPeriodOf(std::string_view name);
 
-// A user-defined tone in 0.1 Hz as the view shows it: one decimal and no
-// leading zero (24000 "2400.0", 8850 "885.0", 0 ".0", -5 "-.5").
-std::string UserToneText(int16_t tenthsOfHz);
-
 // Language texts of the view's labels (section "OPTION").
 struct ToneViewLabels {
     std::string frequency;  // 60085
@@ -53,6 +49,7 @@ inline constexpr int32_t kToneViewGroupText = 60087;
 inline constexpr int32_t kToneViewRepeatText = 60088;
 
 // The tone-table view of the standard named `name`: 21 lines, each ended by
-// CR LF. A name outside the fixed fifteen shows the user-defined tones.
+// CR LF. A name outside the fixed fifteen shows the user-defined tones
+// (0.1 Hz each), with one decimal and no zero before the point.
 std::string StandardToneView(std::string_view name, const std::array<int16_t, 16>& userTones,
                              const ToneViewLabels& labels);

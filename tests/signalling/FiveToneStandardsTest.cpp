@@ -78,13 +78,6 @@ TEST(FiveToneStandards, AnyOtherNameShowsTheUserDefinedTones) {
     }
 }
 
-TEST(FiveToneStandards, UserTonesHaveOneDecimalAndNoLeadingZero) {
-    struct Case { int16_t tenths; const char* text; };
-    const Case cases[] = {{24000, "2400.0"}, {8850, "885.0"}, {0, ".0"},          {5, ".5"},
-                          {31060, "3106.0"}, {-5, "-.5"},     {-32768, "-3276.8"}, {32767, "3276.7"}};
-    for (const auto& c : cases) EXPECT_EQ(UserToneText(c.tenths), c.text) << c.tenths;
-}
-
 TEST(FiveToneStandards, EachStandardProposesItsDefaultPeriod) {
     struct Case { const char* name; const char* period; };
     const Case cases[] = {
