@@ -14,6 +14,7 @@
 #include "settings/ui/FrmNote.h"
 #include "settings/ui/FrmOption.h"
 #include "settings/ui/FrmScan.h"
+#include "signalling/ui/Frm5Tone.h"
 
 namespace {
 
@@ -36,6 +37,7 @@ void RegisterProgramDialogs(QWidget* mainWindow) {
     SetDialogOpener(DialogId::Note, &ShowModal<FrmNote>);
     // The main window offers it only while the scan feature is switched on.
     SetDialogOpener(DialogId::Scan, &ShowModal<FrmScan>);
+    SetDialogOpener(DialogId::Tone5, &ShowModal<Frm5Tone>);
     // Without an owner, as the main window always showed it; the report
     // reads the window's tone lists.
     SetDialogOpener(DialogId::PrintList, [mainWindow] {
