@@ -1,5 +1,6 @@
 // The five-tone block in the dialog's controls and back, the standards'
 // tone table and the lists whose choice proposes a period.
+#include <algorithm>
 #include <vector>
 
 #include <QCheckBox>
