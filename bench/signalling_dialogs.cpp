@@ -1,6 +1,8 @@
 // The signalling dialogs loaded hidden, as the printed report loads them:
-// the DTMF dialog with its thirteen lists (about a thousand items) and the
-// two-tone dialog with its lists and its 25 x 4 call grid, every call in use.
+// the DTMF dialog with its thirteen lists (about a thousand items), the
+// two-tone dialog with its lists and its 25 x 4 call grid, every call in use,
+// and the five-tone dialog with all 100 codes of its list in use (its 2,200
+// list items, the 101 x 6 grid and the tone-table view).
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -15,6 +17,7 @@
 #include "core/SharedState.h"
 #include "platform/ProgramFolder.h"
 #include "signalling/ui/Frm2Tone.h"
+#include "signalling/ui/Frm5Tone.h"
 #include "signalling/ui/FrmDTMF.h"
 
 namespace {
@@ -56,6 +59,28 @@ void BM_TwoToneDialogLoadedHidden(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TwoToneDialogLoadedHidden)->Unit(benchmark::kMillisecond);
+
+void BM_FiveToneDialogWith100CodesLoadedHidden(benchmark::State& state) {
+    DefaultData();
+    Tone5Data& t5 = CurData.FunSet.Tone5;
+    t5.SelfID = "12345";
+    for (int n = 1; n <= 100; ++n) {
+        Tone5Code& code = t5.Tone5List[n];
+        code.EmptyFlag = 0;
+        // Plain codes, data calls and ANI codes in turn.
+        const std::string id = std::to_string(10000 + n);
+        code.Code = n % 3 == 0 ? "E1" + id + "E414243" : n % 3 == 1 ? id + "12345" : id + "1E1E1";
+        code.CodeLen = static_cast<uint8_t>(code.Code.value().size());
+        code.Standard = static_cast<uint8_t>(n % 16);
+        code.TonePeriod = static_cast<uint8_t>(30 + n % 71);
+        code.Name = "Unit" + std::to_string(n);
+    }
+    for (auto _ : state) {
+        Frm5Tone dialog;
+        benchmark::DoNotOptimize(&dialog);
+    }
+}
+BENCHMARK(BM_FiveToneDialogWith100CodesLoadedHidden)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

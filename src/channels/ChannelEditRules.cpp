@@ -90,12 +90,7 @@ FixStr<7> NameOfBoxes(const NameBoxes& boxes) {
     return FixStr<7>::Of(joined);
 }
 
-std::string UserToneText(int16_t tenths) {
-    const int magnitude = std::abs(static_cast<int>(tenths));
-    const int whole = magnitude / 10;
-    return (tenths < 0 ? "-" : "") + (whole == 0 ? std::string() : std::to_string(whole)) + "." +
-           std::to_string(magnitude % 10);
-}
+std::string UserToneText(int16_t tenths) { return TenthsTextNoLeadingZero(tenths); }
 
 int16_t UserToneTenths(std::string_view checkedText) {
     const auto tenths = ReadRounded(checkedText, 1);

@@ -17,6 +17,7 @@ RadioData OldData{};
 std::array<UFreData, kMaxChannels> UFreList{};
 std::array<UFreData, kMaxChannels> OldUFreList{};
 FunSetData TempFunSetData{};
+SpecialTarget SpecialCallTarget = SpecialTarget::ListEntry;
 EmbedInfoData EmbedInfo{};
 std::string ModelName;
 int16_t ScanEnable = 0;
@@ -124,6 +125,7 @@ void ResetSharedState() {
     UFreList = {};
     OldUFreList = {};
     TempFunSetData = {};
+    SpecialCallTarget = SpecialTarget::ListEntry;
     EmbedInfo = {};
     ModelName.clear();
     ScanEnable = 0;

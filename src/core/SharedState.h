@@ -42,6 +42,10 @@ extern std::array<UFreData, kMaxChannels> OldUFreList;
 // The working copy of CurData.FunSet while the two-tone or five-tone dialog
 // (or one opened from them) is open.
 extern FunSetData TempFunSetData;
+// Where the five-tone special-call composer puts its code: the list entry of
+// the five-tone grid's selected row, or the PTT-ID begin or end code.
+enum class SpecialTarget : int16_t { ListEntry = 0, PTTIDBegin = 1, PTTIDEnd = 2 };
+extern SpecialTarget SpecialCallTarget;
 // The radio's embedded information: start-up defaults until a radio is read.
 extern EmbedInfoData EmbedInfo;
 // The display name of the model (RadioModel, under link state).

@@ -42,3 +42,10 @@ std::string TenthsText(int64_t tenths) {
     const uint64_t magnitude = tenths < 0 ? 0 - uint64_t(tenths) : uint64_t(tenths);
     return (tenths < 0 ? "-" : "") + std::to_string(magnitude / 10) + "." + std::to_string(magnitude % 10);
 }
+
+std::string TenthsTextNoLeadingZero(int64_t tenths) {
+    std::string text = TenthsText(tenths);
+    const std::size_t point = text.find('.');
+    if (point > 0 && text[point - 1] == '0' && (point == 1 || text[point - 2] == '-')) text.erase(point - 1, 1);
+    return text;
+}

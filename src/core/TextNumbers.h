@@ -17,3 +17,6 @@ int32_t StrToLngDef(std::string_view text, int32_t def);
 
 // A number of tenths with one decimal: 5 "0.5", 120 "12.0", -15 "-1.5".
 std::string TenthsText(int64_t tenths);
+// The same without a zero before the point: 5 ".5", 0 ".0", -5 "-.5",
+// 24000 "2400.0".
+std::string TenthsTextNoLeadingZero(int64_t tenths);

@@ -48,7 +48,7 @@ TEST(ShowMainWindow, ShowsTheLoadedWindowWithEveryBuiltDialogRegistered) {
     EXPECT_TRUE(window->isVisible());
     for (DialogId id : {DialogId::CHEdit, DialogId::CHBatch, DialogId::Model, DialogId::ComSet, DialogId::Language,
                         DialogId::TestData, DialogId::About, DialogId::Option, DialogId::Note, DialogId::Scan,
-                        DialogId::PrintList, DialogId::DTMF, DialogId::Tone2})
+                        DialogId::PrintList, DialogId::DTMF, DialogId::Tone2, DialogId::Tone5})
         EXPECT_TRUE(SetDialogOpener(id, {})) << "dialog " << static_cast<int>(id) << " has no opener";
     window->close();  // deletes itself
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -63,7 +63,8 @@ TEST(ShowMainWindow, SettingsAndPrintDialogsOpenModalFromTheirOpeners) {
     const std::pair<DialogId, const char*> cases[] = {{DialogId::Option, "FrmOption"},
                                                       {DialogId::Note, "FrmNote"},
                                                       {DialogId::Scan, "FrmScan"},
-                                                      {DialogId::PrintList, "FrmPrintList"}};
+                                                      {DialogId::PrintList, "FrmPrintList"},
+                                                      {DialogId::Tone5, "Frm5Tone"}};
     for (const auto& [id, form] : cases) {
         std::string shown;
         QTimer::singleShot(0, [&shown] {

@@ -91,7 +91,9 @@ TEST(SharedState, FreshRecordsHoldNulTextsAndZeros) {
     CurData.Note[3] = "AB";
     UFreList[10].RxFre = "043000000";
     CHClipBoard.UsedFlag = 1;
+    SpecialCallTarget = SpecialTarget::PTTIDEnd;
     ResetSharedState();
+    EXPECT_EQ(SpecialCallTarget, SpecialTarget::ListEntry);
     EXPECT_EQ(CurData, RadioData{});
     EXPECT_EQ(UFreList[10], UFreData{});
     EXPECT_EQ(CHClipBoard, UFreData{});

@@ -28,3 +28,10 @@ TEST(TenthsText, OneDecimal) {
     const std::pair<int64_t, const char*> cases[] = {{0, "0.0"}, {5, "0.5"}, {10, "1.0"}, {120, "12.0"}, {2541, "254.1"}, {-15, "-1.5"}};
     for (const auto& [tenths, text] : cases) EXPECT_EQ(TenthsText(tenths), text) << tenths;
 }
+
+TEST(TenthsText, NoLeadingZero) {
+    const std::pair<int64_t, const char*> cases[] = {{0, ".0"},          {5, ".5"},          {-5, "-.5"},
+                                                     {10, "1.0"},        {100, "10.0"},      {8850, "885.0"},
+                                                     {24000, "2400.0"},  {-105, "-10.5"},    {-32768, "-3276.8"}};
+    for (const auto& [tenths, text] : cases) EXPECT_EQ(TenthsTextNoLeadingZero(tenths), text) << tenths;
+}

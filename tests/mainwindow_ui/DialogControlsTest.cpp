@@ -48,6 +48,7 @@
 #include "settings/ui/FrmScan.h"
 #include "signalling/ui/Frm2Tone.h"
 #include "signalling/ui/FrmDTMF.h"
+#include "signalling/ui/Frm5Tone.h"
 #include "mainwindow/ui/frmMain.h"
 #include "platform/SerialDevices.h"
 #include "platform/ui/ComboBox.h"
@@ -297,6 +298,37 @@ std::vector<DialogCase> Dialogs() {
           {"Text2", 0, 3, Box},
           {"CommandOK", -1, -1, Button},
           {"CommandCancel", -1, -1, Button}}},
+        {"Frm5Tone",
+         Make<Frm5Tone>(),
+         {{"Text1", -1, -1, &QTextEdit::staticMetaObject},
+          {"MSHFlexGrid1", -1, -1, &platform::Grid::staticMetaObject},
+          {"Text3", -1, -1, Box},
+          {"Combo2", -1, -1, List},
+          {"Combo3", -1, -1, List},
+          {"Text6", -1, -1, Box},
+          {"Command1", -1, -1, Button},
+          {"Command2", -1, -1, Button},
+          {"Command3", -1, -1, Button},
+          {"Command4", -1, -1, Button},
+          {"CommandOK", -1, -1, Button},
+          {"CommandCancel", -1, -1, Button},
+          {"Frame1", 0, 1, &QGroupBox::staticMetaObject},
+          {"Label2", 0, 1, Label},
+          {"Text4", 0, 1, Box},
+          {"Combo4", 0, 1, List},
+          {"Combo5", 0, 1, List},
+          {"Label1", 0, 12, Label},
+          {"Text2", -1, -1, Box},
+          {"Combo1", 1, 12, List},
+          {"Check1", -1, -1, Check},
+          {"Frame2", -1, -1, &QGroupBox::staticMetaObject},
+          {"Label3", -1, -1, Label},
+          {"Combo6", -1, -1, List},
+          {"Frame3", -1, -1, &QGroupBox::staticMetaObject},
+          {"Label4", 0, 3, Label},
+          {"Combo7", 0, 1, List},
+          {"Text5", -1, -1, Box},
+          {"Text7", -1, -1, Box}}},
         {"FrmPrintList",
          [] { return std::make_unique<FrmPrintList>(ReportSources{}); },
          {{"Check1", 0, 9, Check},

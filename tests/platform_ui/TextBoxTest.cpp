@@ -17,6 +17,7 @@
 #include "KeyPresses.h"
 #include "WaitFor.h"
 #include "platform/ui/Controls.h"
+#include "platform/ui/FormBuilder.h"
 #include "platform/ui/TextBox.h"
 
 using platform::TextBox;
@@ -114,6 +115,29 @@ TEST(TextBox, EnterMovesFocusAndDialogButtonsStayPut) {
     Key(second, Qt::Key_Return);
     EXPECT_FALSE(pressed) << "Return in a text box presses no button";
     EXPECT_TRUE(dialog.isVisible());
+}
+
+TEST(TextBox, EnterKeptByTheBoxDoesNothingInAFormThatMovesOnEnter) {
+    QDialog dialog;
+    const platform::ControlRow rows[] = {
+        platform::Row(platform::Kind::TextBox, "Text1", 0).At(0, 0, 900).Tab(0),
+        platform::Row(platform::Kind::TextBox, "Text1", 1).At(0, 400, 900).Tab(1),
+    };
+    platform::BuildForm(dialog, platform::Form("FrmKeep"), rows);
+    auto* first = platform::Ctl<TextBox>(&dialog, "Text1", 0);
+    auto* second = platform::Ctl<TextBox>(&dialog, "Text1", 1);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    first->setFocus();
+    ASSERT_TRUE(WaitFor([&] { return first->hasFocus(); }));
+    Key(first, Qt::Key_Return);
+    ASSERT_TRUE(second->hasFocus()) << "the form moves the focus on Enter";
+
+    second->SetEnterKept(true);
+    Key(second, Qt::Key_Return);
+    Key(second, Qt::Key_Enter);
+    EXPECT_TRUE(second->hasFocus());
+    EXPECT_EQ(second->text(), "");
 }
 
 TEST(TextBox, SelectsAllOnEntry) {

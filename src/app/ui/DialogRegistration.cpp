@@ -16,6 +16,7 @@
 #include "settings/ui/FrmScan.h"
 #include "signalling/ui/Frm2Tone.h"
 #include "signalling/ui/FrmDTMF.h"
+#include "signalling/ui/Frm5Tone.h"
 
 namespace {
 
@@ -40,6 +41,7 @@ void RegisterProgramDialogs(QWidget* mainWindow) {
     SetDialogOpener(DialogId::Tone2, &ShowModal<Frm2Tone>);
     // The main window offers it only while the scan feature is switched on.
     SetDialogOpener(DialogId::Scan, &ShowModal<FrmScan>);
+    SetDialogOpener(DialogId::Tone5, &ShowModal<Frm5Tone>);
     // Without an owner, as the main window always showed it; the report
     // reads the window's tone lists.
     SetDialogOpener(DialogId::PrintList, [mainWindow] {

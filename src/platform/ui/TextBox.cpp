@@ -56,8 +56,8 @@ void TextBox::PasteFiltered() { InsertAdmitted(QApplication::clipboard()->text()
 
 void TextBox::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
-    if (enterMovesFocus_ && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
-        FocusNextControl(this);
+    if ((enterMovesFocus_ || enterKept_) && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        if (enterMovesFocus_) FocusNextControl(this);
         event->accept();
         return;
     }

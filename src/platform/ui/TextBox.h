@@ -8,8 +8,9 @@
 //   limit, while the program's setText is never cut;
 // - optionally: Ctrl+X, Ctrl+C and Ctrl+V swallowed, the whole text selected
 //   when the box gets the focus, Enter (Return or keypad Enter) moving the
-//   focus to the next control, the focus moving on by itself once a
-//   character was accepted (the one-character boxes);
+//   focus to the next control, or Enter kept by the box and doing nothing
+//   (so that a form's Enter-as-Tab passes it over), the focus moving on by
+//   itself once a character was accepted (the one-character boxes);
 // - LostFocus, raised when the focus leaves the box for another control of
 //   its window, not when a message box or another window takes it (a rule
 //   that shows a message when the box is left would otherwise loop).
@@ -38,6 +39,7 @@ public:
     void SetSwallowClipboardKeys(bool on) { swallowClipboardKeys_ = on; }
     void SetSelectAllOnFocus(bool on) { selectAllOnFocus_ = on; }
     void SetEnterMovesFocus(bool on) { enterMovesFocus_ = on; }
+    void SetEnterKept(bool on) { enterKept_ = on; }
     void SetMoveOnAfterChar(bool on) { moveOnAfterChar_ = on; }
 
     // What of `incoming` the box would take at the cursor now: each character
@@ -73,6 +75,7 @@ private:
     bool swallowClipboardKeys_ = false;
     bool selectAllOnFocus_ = false;
     bool enterMovesFocus_ = false;
+    bool enterKept_ = false;
     bool moveOnAfterChar_ = false;
 };
 
