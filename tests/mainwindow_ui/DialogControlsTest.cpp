@@ -3,7 +3,6 @@
 // control is left unlisted.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <functional>
 #include <memory>
 #include <set>
@@ -48,6 +47,7 @@
 #include "settings/ui/FrmScan.h"
 #include "signalling/ui/Frm2Tone.h"
 #include "signalling/ui/FrmDTMF.h"
+#include "signalling/ui/FrmDTMFSpecial.h"
 #include "signalling/ui/Frm5Tone.h"
 #include "mainwindow/ui/frmMain.h"
 #include "platform/SerialDevices.h"
@@ -68,7 +68,7 @@ struct Expected {
 
 struct DialogCase {
     const char* form;
-    std::function<std::unique_ptr<QWidget>()> make;
+    std::function<std::shared_ptr<QWidget>()> make;
     std::vector<Expected> controls;
 };
 
@@ -80,7 +80,7 @@ const QMetaObject* Check = &QCheckBox::staticMetaObject;
 const QMetaObject* Option = &QRadioButton::staticMetaObject;
 
 template <class T>
-std::function<std::unique_ptr<QWidget>()> Make() {
+std::function<std::shared_ptr<QWidget>()> Make() {
     return [] { return std::make_unique<T>(); };
 }
 
@@ -281,6 +281,20 @@ std::vector<DialogCase> Dialogs() {
           {"Text1", -1, -1, Box},
           {"SSTab1", -1, -1, &QTabWidget::staticMetaObject},
           {"SSTab1Page", 0, 2, &QWidget::staticMetaObject}}},
+        {"FrmDTMFSpecial",
+         [] {
+             // The composer is a child of the DTMF dialog it writes to; the
+             // pointer keeps that dialog, and with it the composer, alive.
+             const auto owner = std::make_shared<FrmDTMF>();
+             return std::shared_ptr<QWidget>(owner, new FrmDTMFSpecial(*owner));
+         },
+         {{"Label1", -1, -1, Label},
+          {"Combo1", 0, 0, List},
+          {"Frame1", -1, -1, &QGroupBox::staticMetaObject},
+          {"Label2", -1, -1, Label},
+          {"Text1", -1, -1, Box},
+          {"CommandOK", -1, -1, Button},
+          {"CommandCancel", -1, -1, Button}}},
         {"Frm2Tone",
          Make<Frm2Tone>(),
          {{"Picture1", -1, -1, Label},
@@ -343,10 +357,6 @@ std::vector<DialogCase> Dialogs() {
 class DialogControls : public testing::Test {
 protected:
     void SetUp() override {
-        for (const char* f : {"english.ini", "Tchinese.ini"})
-            std::filesystem::copy_file(std::string(KQ_SOURCE_DIR) + "/data/language/" + f,
-                                       folder_.write(std::string("language/") + f, ""),
-                                       std::filesystem::copy_options::overwrite_existing);
         platform::SetSerialScanOptions({devices_.path(), false});
         CommMode = SessionMode::Write;
     }
@@ -358,7 +368,7 @@ protected:
 
 TEST_F(DialogControls, EveryControlIsFoundByNameAndIndex) {
     for (const DialogCase& d : Dialogs()) {
-        const std::unique_ptr<QWidget> dialog = d.make();
+        const std::shared_ptr<QWidget> dialog = d.make();
         EXPECT_EQ(platform::ControlName(dialog.get()), d.form);
         std::set<std::pair<std::string, int>> listed;
         for (const Expected& e : d.controls) {
