@@ -10,7 +10,9 @@
 #include "platform/Prompts.h"
 #include "printing/ChannelPages.h"
 #include "printing/CommBookPage.h"
+#include "printing/FiveTonePages.h"
 #include "printing/SettingsPages.h"
+#include "printing/TwoTonePage.h"
 
 PrintTicks PrintSelect{};
 bool PrintOK = false;
@@ -27,8 +29,6 @@ using Section = void (*)(Report&, const ReportSources&);
 void CommBookSection(Report& report, const ReportSources&) { Prt_CommBook(report); }
 
 // The sections in the order they print, each with the item that ticks it.
-// A section whose dialog is not built yet has no routine: its box still
-// ticks, and it prints nothing until the routine takes its place here.
 struct SectionEntry {
     int item;
     Section print;
@@ -36,12 +36,12 @@ struct SectionEntry {
 constexpr std::array<SectionEntry, 8> kSections = {{
     {0, &Prt_UHFChannel},
     {3, &Prt_Option},
-    {4, nullptr},  // DTMF
-    {5, nullptr},  // two-tone
-    {6, nullptr},  // five-tone
+    {4, &Prt_DTMF},
+    {5, &Prt_2Tone},
+    {6, &Prt_5Tone},
     {7, &CommBookSection},
     {8, &Prt_EMG},
-    {9, nullptr},  // alert
+    {9, &Prt_Alert},
 }};
 
 // Takes every message a loaded dialog raises while the report runs: none
@@ -83,7 +83,7 @@ bool NoPrintItemTicked(const PrintTicks& ticks) {
 
 void PrintSections(Report& report, const ReportSources& sources) {
     for (const SectionEntry& s : kSections)
-        if (s.print && PrintSelect[static_cast<std::size_t>(s.item)] != 0) s.print(report, sources);
+        if (PrintSelect[static_cast<std::size_t>(s.item)] != 0) s.print(report, sources);
 }
 
 PrintResult PrintData(const ReportSources& sources, platform::PrinterDialogKind dialogKind) {

@@ -1,6 +1,7 @@
 #include "printing/ReportPage.h"
 
 #include <cmath>
+#include <utility>
 
 #include <QDate>
 #include <QLocale>
@@ -19,6 +20,11 @@ constexpr int kHeaderLabelAt = 8;
 constexpr int kHeaderValueAt = 25;
 constexpr int kCaptionAt = 5;
 constexpr std::string_view kNewLine = "\r\n";
+// The columns of a double row: label, value, label, value.
+constexpr int kLeftLabelAt = 10;
+constexpr int kLeftValueAt = 35;
+constexpr int kRightLabelAt = 55;
+constexpr int kRightValueAt = 75;
 
 // The long time format names the time zone ("t", in some locales inside
 // brackets); the report's clock line never did. A day period written "B"
@@ -74,6 +80,15 @@ void Report::PrintCaption(std::string_view caption) {
     printer_.SetCurrentX(X(kCaptionAt));
     printer_.Print(std::string(caption) + std::string(kNewLine) + std::string(kNewLine));
 }
+
+ReportRow DoubleRow(std::string leftLabel, std::string leftValue, std::string rightLabel, std::string rightValue) {
+    return {{kLeftLabelAt, std::move(leftLabel)},
+            {kLeftValueAt, std::move(leftValue)},
+            {kRightLabelAt, std::move(rightLabel)},
+            {kRightValueAt, std::move(rightValue)}};
+}
+
+void Report::PrintGap() { printer_.Print(kNewLine); }
 
 void Report::PrintSubHeading(int at, std::string_view text) { PrintRow({{at, std::string(text)}}); }
 

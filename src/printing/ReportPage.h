@@ -25,6 +25,10 @@ struct RowItem {
 };
 using ReportRow = std::vector<RowItem>;
 
+// Two label/value pairs on one line: labels at 10% and 55%, values at 35%
+// and 75%, as the signalling pages set their settings side by side.
+ReportRow DoubleRow(std::string leftLabel, std::string leftValue, std::string rightLabel, std::string rightValue);
+
 // The texts' font: 25 points bold for the title, 10 points bold for the rest
 // of the header, 10 points everywhere else.
 inline constexpr double kReportTitlePoints = 25;
@@ -52,6 +56,8 @@ public:
     void PrintSubHeading(int at, std::string_view text);
     // A row: PrintY takes the current y, then the items are printed from it.
     void PrintRow(const ReportRow& row);
+    // One print line of nothing but CR LF: two empty lines of space.
+    void PrintGap();
     // The items on the row that PrintY still holds (the right half of a line
     // whose left half was printed before).
     void PrintOnSameRow(const ReportRow& row);

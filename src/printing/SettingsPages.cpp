@@ -1,6 +1,8 @@
 #include "printing/SettingsPages.h"
 
 #include <array>
+#include <memory>
+#include <string_view>
 #include <string>
 #include <utility>
 
@@ -50,8 +52,32 @@ constexpr std::array<EmbedRow, 4> kEmbedRowsAfter = {{
     {"Label1", 13, "Text1", 11},
 }};
 
-ReportRow Pair(std::string label, int valueAt, std::string value) {
-    return ReportRow{{kLabelAt, std::move(label)}, {valueAt, std::move(value)}};
+// The DTMF page: the lists before and after the own ID, and the code boxes.
+constexpr int kDTMFValueAt = 50;
+constexpr int kDTMFCodeAt = 35;
+constexpr std::array kDTMFListsBeforeOwnID = {1, 2};
+constexpr int kDTMFOwnIDLabel = 4;
+constexpr int kDTMFFirstListAfter = 5;
+constexpr int kDTMFLastListAfter = 12;
+constexpr int kDTMFCodeBoxes = 20;
+
+// The alert page: the alarm lists but the hidden group list, and the
+// lone-worker frame's rows indented under its caption.
+constexpr int kAlarmValueAt = 45;
+constexpr int kLoneWorkerLabelAt = 15;
+constexpr int kLoneWorkerValueAt = 50;
+constexpr int kAlarmLists = 10;
+constexpr int kUnprintedAlarmList = 7;
+constexpr int kLoneWorkerLists = 2;
+
+ReportRow Pair(std::string label, int valueAt, std::string value, int labelAt = kLabelAt) {
+    return ReportRow{{labelAt, std::move(label)}, {valueAt, std::move(value)}};
+}
+
+// The label and list of the same index.
+ReportRow ListPair(const ReportDialog& d, std::string_view label, std::string_view list, int i, int valueAt,
+                   int labelAt = kLabelAt) {
+    return Pair(d.Caption(label, i), valueAt, d.Text(list, i), labelAt);
 }
 
 }  // namespace
@@ -76,6 +102,28 @@ std::vector<ReportRow> OptionPageRows(const ReportDialog& d) {
     return rows;
 }
 
+std::vector<ReportRow> DTMFPageRows(const ReportDialog& d) {
+    std::vector<ReportRow> rows;
+    for (int i : kDTMFListsBeforeOwnID) rows.push_back(ListPair(d, "Label3", "Combo1", i, kDTMFValueAt));
+    rows.push_back(Pair(d.Caption("Label3", kDTMFOwnIDLabel), kDTMFValueAt, d.Text("Text3")));
+    for (int i = kDTMFFirstListAfter; i <= kDTMFLastListAfter; ++i)
+        rows.push_back(ListPair(d, "Label3", "Combo1", i, kDTMFValueAt));
+    rows.push_back(Pair(d.Caption("Check1"), kDTMFValueAt, SwitchText(d.CheckValue("Check1"))));
+    for (int i = 0; i < kDTMFCodeBoxes; ++i) rows.push_back(ListPair(d, "Label1", "Text2", i, kDTMFCodeAt));
+    return rows;
+}
+
+std::vector<ReportRow> AlertPageRows(const ReportDialog& d) {
+    std::vector<ReportRow> rows;
+    for (int i = 0; i < kAlarmLists; ++i)
+        if (i != kUnprintedAlarmList) rows.push_back(ListPair(d, "Label1", "Combo1", i, kAlarmValueAt));
+    rows.push_back(ReportRow{{kLabelAt, d.Caption("Frame1")}});
+    rows.push_back(Pair(d.Caption("Check1"), kLoneWorkerValueAt, SwitchText(d.CheckValue("Check1")), kLoneWorkerLabelAt));
+    for (int i = 0; i < kLoneWorkerLists; ++i)
+        rows.push_back(ListPair(d, "Label2", "Combo2", i, kLoneWorkerValueAt, kLoneWorkerLabelAt));
+    return rows;
+}
+
 std::vector<ReportRow> EmbedInfoPageRows(const ReportDialog& d) {
     std::vector<ReportRow> rows;
     const auto add = [&](const EmbedRow& r) {
@@ -91,6 +139,16 @@ std::vector<ReportRow> EmbedInfoPageRows(const ReportDialog& d) {
 void Prt_Option(Report& report, const ReportSources& sources) {
     const std::unique_ptr<ReportDialog> option = sources.Load(ReportForm::Option);
     report.PrintSectionPage(option->FormCaption(), OptionPageRows(*option));
+}
+
+void Prt_DTMF(Report& report, const ReportSources& sources) {
+    const std::unique_ptr<ReportDialog> dtmf = sources.Load(ReportForm::DTMF);
+    report.PrintSectionPage(dtmf->FormCaption(), DTMFPageRows(*dtmf));
+}
+
+void Prt_Alert(Report& report, const ReportSources& sources) {
+    const std::unique_ptr<ReportDialog> alert = sources.Load(ReportForm::Alert);
+    report.PrintSectionPage(alert->FormCaption(), AlertPageRows(*alert));
 }
 
 void Prt_EMG(Report& report, const ReportSources& sources) {

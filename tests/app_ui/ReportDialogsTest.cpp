@@ -182,9 +182,42 @@ TEST_F(ReportDialogsTest, TheTwoToneDialogGivesWhatItsPageReads) {
     EXPECT_EQ(CurData, before) << "the defaults go into the working copy only";
 }
 
-TEST_F(ReportDialogsTest, DialogsStillBeingBuiltCannotBeLoadedYet) {
-    for (ReportForm form : {ReportForm::Alert, ReportForm::Tone5})
-        EXPECT_THROW(ProgramReportSources(nullptr).Load(form), std::runtime_error) << ReportFormName(form);
+TEST_F(ReportDialogsTest, TheFiveToneDialogGivesWhatItsPagesReadInEitherLanguage) {
+    Tone5Data& tone5 = CurData.FunSet.Tone5;
+    tone5.InfoCode[1].Func = 1;  // its response list then holds two items
+    tone5.PTTIDBegin.Code = FixStr<40>::Of("123");
+    tone5.PTTIDBegin.CodeLen = 3;
+    tone5.PTTIDBegin.TonePeriod = 20;
+    tone5.SideTone = 1;
+    const RadioData before = CurData;
+    for (bool chinese : {false, true}) {
+        if (chinese) UseChinese();
+        Load(ReportForm::Tone5, [&](const ReportDialog& d) {
+            EXPECT_EQ(d.FormCaption(), GetOptionText(60052));
+            EXPECT_EQ(d.Caption("Label1", 0), GetOptionText(60072));
+            EXPECT_EQ(d.Caption("Label1", 1), T(3004));
+            EXPECT_EQ(d.Caption("Label1", 9), GetOptionText(60311));
+            EXPECT_EQ(d.Caption("Check1"), GetOptionText(60312));
+            EXPECT_EQ(d.CheckValue("Check1"), 1);
+            EXPECT_EQ(d.Caption("Label3"), GetOptionText(60095));
+            EXPECT_EQ(d.Caption("Label4", 3), GetOptionText(60306));
+            EXPECT_EQ(d.ListItems("Combo7", 0).size(), 8U);
+            EXPECT_EQ(d.ListItems("Combo7", 1), (std::vector<std::string>{GetOptionText(60057), GetOptionText(60058)}));
+            ASSERT_EQ(d.ListCount("Combo2"), 16);
+            EXPECT_EQ(d.ListItem("Combo2", -1, 0), "ZVEI1");
+            EXPECT_EQ(d.ListItem("Combo2", -1, 15), T(3102));
+            EXPECT_EQ(d.Caption("Frame1", 1), GetOptionText(60303));
+            EXPECT_EQ(d.Text("Text4", 0), "123");
+            EXPECT_EQ(d.Text("Combo5", 0), "70") << "the load's correction of the period shows";
+            for (auto [column, text] : {std::pair{0, 60053}, {2, 60079}, {3, 60061}, {4, 60080}, {5, 60305}})
+                EXPECT_EQ(d.GridText("MSHFlexGrid1", 0, column), GetOptionText(text)) << column;
+        });
+    }
+    EXPECT_EQ(CurData, before) << "the load corrects the working copy only";
+}
+
+TEST_F(ReportDialogsTest, TheAlertDialogCannotBeLoadedUntilItIsBuilt) {
+    EXPECT_THROW(ProgramReportSources(nullptr).Load(ReportForm::Alert), std::runtime_error);
 }
 
 TEST_F(ReportDialogsTest, WithoutAMainWindowTheToneListsAreTheOnesTheWindowBuilds) {

@@ -17,8 +17,20 @@ using platform::PrinterDialogKind;
 
 // Dialogs whose captions say which section printed.
 std::unique_ptr<FakeReportDialog> FakeDialog(ReportForm form, int* alive) {
-    if (form == ReportForm::CHEdit) return FakeChannelDialog(alive);
-    auto d = std::make_unique<FakeReportDialog>(alive);
+    std::unique_ptr<FakeReportDialog> d;
+    switch (form) {
+        case ReportForm::CHEdit: return FakeChannelDialog(alive);
+        case ReportForm::DTMF: d = FakeDTMFDialog(alive); break;
+        case ReportForm::Tone2: d = FakeTwoToneDialog(alive); break;
+        case ReportForm::Tone5: d = FakeFiveToneDialog(alive); break;
+        case ReportForm::Alert: d = FakeAlertDialog(alive); break;
+        default: break;
+    }
+    if (d) {
+        d->caption = std::string(ReportFormName(form));
+        return d;
+    }
+    d = std::make_unique<FakeReportDialog>(alive);
     d->caption = std::string(ReportFormName(form));
     for (int i = 0; i <= 28; ++i) d->captions[{"Label1", i}] = d->texts[{"Combo1", i}] = "";
     for (int i = 0; i <= 13; ++i) d->texts[{"Text1", i}] = "";
@@ -71,13 +83,14 @@ TEST_F(PrintDataTest, EveryTickedSectionPrintsInTheFixedOrderAndHiddenItemsAddNo
     EXPECT_TRUE(PrintOK);
     const auto& doc = sandbox.printer.lastDocument();
     ASSERT_TRUE(doc.ended());
-    // Sections still without a routine (DTMF, two-tone, five-tone, alert)
-    // print nothing for now.
-    EXPECT_EQ(Captions(doc),
-              (std::vector<std::string>{GetLangText(3009), "FrmOption", "Communication Book", "Embedded Message"}));
-    EXPECT_EQ(doc.pagesSent, 4);
-    for (int page = 1; page <= 4; ++page) EXPECT_EQ(doc.Page(page).back().text, "- " + std::to_string(page) + " -");
-    EXPECT_EQ(loaded, (std::vector<ReportForm>{ReportForm::CHEdit, ReportForm::Option, ReportForm::EMG}));
+    EXPECT_EQ(Captions(doc), (std::vector<std::string>{GetLangText(3009), "FrmOption", "FrmDTMF", "Frm2Tone",
+                                                       "Frm5Tone", "Communication Book", "Embedded Message",
+                                                       "FrmAlert"}));
+    EXPECT_EQ(doc.pagesSent, 8);
+    for (int page = 1; page <= 8; ++page) EXPECT_EQ(doc.Page(page).back().text, "- " + std::to_string(page) + " -");
+    EXPECT_EQ(loaded, (std::vector<ReportForm>{ReportForm::CHEdit, ReportForm::Option, ReportForm::DTMF,
+                                               ReportForm::Tone2, ReportForm::Tone5, ReportForm::EMG,
+                                               ReportForm::Alert}));
     EXPECT_EQ(alive, 0) << "every dialog the report loaded is gone";
 }
 

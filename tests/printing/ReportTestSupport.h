@@ -80,3 +80,101 @@ inline UFreData PrintChannel(int16_t no) {
     ch.CHName = FixStr<7>::NulText();
     return ch;
 }
+
+// FrmDTMF as its load leaves it: every caption and value named after its
+// control, "Label3(5)" beside "Combo1(5)".
+inline std::unique_ptr<FakeReportDialog> FakeDTMFDialog(int* alive = nullptr) {
+    auto d = std::make_unique<FakeReportDialog>(alive);
+    d->caption = "DTMF";
+    for (int i = 0; i <= 12; ++i) {
+        d->captions[{"Label3", i}] = "Label3(" + std::to_string(i) + ")";
+        d->texts[{"Combo1", i}] = "Combo1(" + std::to_string(i) + ")";
+    }
+    for (int i = 0; i <= 19; ++i) {
+        d->captions[{"Label1", i}] = i < 16 ? "M" + std::to_string(i + 1) : "Label1(" + std::to_string(i) + ")";
+        d->texts[{"Text2", i}] = "Text2(" + std::to_string(i) + ")";
+    }
+    d->texts[{"Text3", -1}] = "123";
+    d->captions[{"Check1", -1}] = "Side Tone";
+    d->checks[{"Check1", -1}] = 1;
+    return d;
+}
+
+// FrmAlert as its load leaves it.
+inline std::unique_ptr<FakeReportDialog> FakeAlertDialog(int* alive = nullptr) {
+    auto d = std::make_unique<FakeReportDialog>(alive);
+    d->caption = "Alert";
+    for (int i = 0; i <= 9; ++i) {
+        d->captions[{"Label1", i}] = "Label1(" + std::to_string(i) + ")";
+        d->texts[{"Combo1", i}] = "Combo1(" + std::to_string(i) + ")";
+    }
+    d->captions[{"Frame1", -1}] = "Lone Worker";
+    d->captions[{"Check1", -1}] = "Auto Detect";
+    d->checks[{"Check1", -1}] = 0;
+    for (int j = 0; j <= 1; ++j) {
+        d->captions[{"Label2", j}] = "Label2(" + std::to_string(j) + ")";
+        d->texts[{"Combo2", j}] = "Combo2(" + std::to_string(j) + ")";
+    }
+    return d;
+}
+
+// Frm2Tone as its load leaves it, with no call in use; UseTwoToneCall puts
+// call `number` (0..23) into its grid.
+inline std::unique_ptr<FakeReportDialog> FakeTwoToneDialog(int* alive = nullptr) {
+    auto d = std::make_unique<FakeReportDialog>(alive);
+    d->caption = "2Tone";
+    d->captions[{"SSTab1", 0}] = "Encode";
+    d->captions[{"SSTab1", 1}] = "Decode";
+    for (int i = 0; i <= 4; ++i) {
+        d->captions[{"Label1", i}] = "Label1(" + std::to_string(i) + ")";
+        d->texts[{"Combo1", i}] = "Combo1(" + std::to_string(i) + ")";
+    }
+    for (int j = 0; j <= 1; ++j) {
+        d->captions[{"Label2", j}] = "Label2(" + std::to_string(j) + ")";
+        d->texts[{"Combo2", j}] = "Combo2(" + std::to_string(j) + ")";
+    }
+    for (int j = 0; j <= 3; ++j) {
+        d->captions[{"Label3", j}] = std::string(1, static_cast<char>('A' + j)) + " Tone";
+        d->texts[{"Text2", j}] = "Text2(" + std::to_string(j) + ")";
+    }
+    d->captions[{"Check1", -1}] = "Side Tone";
+    d->checks[{"Check1", -1}] = 0;
+    auto& grid = d->grids["MSHFlexGrid1"];
+    grid.push_back({"No.", "Tone 1", "Tone 2", "Name"});
+    for (int r = 1; r <= 24; ++r) grid.push_back({std::to_string(r - 1), "", "", ""});
+    return d;
+}
+inline void UseTwoToneCall(FakeReportDialog& d, int number, std::string tone2 = "928.1") {
+    d.grids["MSHFlexGrid1"][static_cast<std::size_t>(number + 1)] = {std::to_string(number), "321.7", std::move(tone2),
+                                                                      "C" + std::to_string(number)};
+}
+
+// Frm5Tone as its load leaves it: the title row of its grid, the 8 functions,
+// the two-item response list a first decode code of function 1 leaves, and
+// the 16 standards.
+inline std::unique_ptr<FakeReportDialog> FakeFiveToneDialog(int* alive = nullptr) {
+    auto d = std::make_unique<FakeReportDialog>(alive);
+    d->caption = "5Tone Settings";
+    for (int i = 0; i <= 12; ++i) {
+        d->captions[{"Label1", i}] = "Label1(" + std::to_string(i) + ")";
+        d->texts[{"Combo1", i}] = "Combo1(" + std::to_string(i) + ")";
+    }
+    d->texts[{"Text2", -1}] = "12345";
+    d->captions[{"Check1", -1}] = "Side Tone";
+    d->checks[{"Check1", -1}] = 1;
+    d->captions[{"Label3", -1}] = "Decode Code";
+    for (int i = 0; i <= 3; ++i) d->captions[{"Label4", i}] = "Label4(" + std::to_string(i) + ")";
+    d->lists[{"Combo7", 0}] = {"F0", "F1", "F2", "F3", "F4", "F5", "F6", "F7"};
+    d->lists[{"Combo7", 1}] = {"R0", "R1"};
+    std::vector<std::string> standards;
+    for (int i = 0; i < 16; ++i) standards.push_back("S" + std::to_string(i));
+    d->lists[{"Combo2", -1}] = standards;
+    for (int k = 0; k <= 1; ++k) {
+        d->captions[{"Frame1", k}] = k == 0 ? "PTT-ID Begin" : "PTT-ID End";
+        d->texts[{"Text4", k}] = "Text4(" + std::to_string(k) + ")";
+        d->texts[{"Combo4", k}] = "Combo4(" + std::to_string(k) + ")";
+        d->texts[{"Combo5", k}] = "Combo5(" + std::to_string(k) + ")";
+    }
+    d->grids["MSHFlexGrid1"] = {{"No.", "Kind", "Code", "Standard", "Period", "Name"}};
+    return d;
+}

@@ -114,12 +114,43 @@ TEST(EmbedInfoPage, FourteenRowsPairTheCaptionsWithTheBoxesTheyName) {
         EXPECT_EQ(rows[i], (ReportRow{{10, expected[i].first}, {35, expected[i].second}})) << "row " << i + 1;
 }
 
+TEST(DTMFPage, ListsOwnIDSideToneAndTwentyCodeBoxesInTheirOrderAndColumns) {
+    auto d = FakeDTMFDialog();
+    d->checks[{"Check1", -1}] = 2;  // greyed: its number prints
+    const auto rows = DTMFPageRows(*d);
+    std::vector<ReportRow> expected;
+    for (int i : {1, 2}) expected.push_back({{10, "Label3(" + std::to_string(i) + ")"}, {50, "Combo1(" + std::to_string(i) + ")"}});
+    expected.push_back({{10, "Label3(4)"}, {50, "123"}});
+    for (int i = 5; i <= 12; ++i)
+        expected.push_back({{10, "Label3(" + std::to_string(i) + ")"}, {50, "Combo1(" + std::to_string(i) + ")"}});
+    expected.push_back({{10, "Side Tone"}, {50, "2"}});
+    for (int i = 0; i <= 19; ++i) {
+        const std::string label = i < 16 ? "M" + std::to_string(i + 1) : "Label1(" + std::to_string(i) + ")";
+        expected.push_back({{10, label}, {35, "Text2(" + std::to_string(i) + ")"}});
+    }
+    EXPECT_EQ(rows, expected);
+}
+
+TEST(AlertPage, AlarmRowsLeaveOutTheGroupListAndTheLoneWorkerRowsStandIndentedUnderTheFrame) {
+    const auto rows = AlertPageRows(*FakeAlertDialog());
+    std::vector<ReportRow> expected;
+    for (int i : {0, 1, 2, 3, 4, 5, 6, 8, 9})
+        expected.push_back({{10, "Label1(" + std::to_string(i) + ")"}, {45, "Combo1(" + std::to_string(i) + ")"}});
+    expected.push_back({{10, "Lone Worker"}});
+    expected.push_back({{15, "Auto Detect"}, {50, "OFF"}});
+    expected.push_back({{15, "Label2(0)"}, {50, "Combo2(0)"}});
+    expected.push_back({{15, "Label2(1)"}, {50, "Combo2(1)"}});
+    EXPECT_EQ(rows, expected);
+}
+
 class SettingsSectionTest : public testing::Test {
 protected:
     void SetUp() override {
         sources.loadDialog = [this](ReportForm form) -> std::unique_ptr<ReportDialog> {
             if (form == ReportForm::Option) return FakeOptionDialog(&alive);
             if (form == ReportForm::EMG) return FakeEmbedDialog();
+            if (form == ReportForm::DTMF) return FakeDTMFDialog(&alive);
+            if (form == ReportForm::Alert) return FakeAlertDialog(&alive);
             return nullptr;
         };
     }
@@ -142,6 +173,28 @@ TEST_F(SettingsSectionTest, OptionPageIsHeadedByTheDialogAndEmbedPageByTheReport
     EXPECT_EQ(r.Texts(1).back(), "- 1 -");
     EXPECT_NE(std::find(r.Texts(2).begin(), r.Texts(2).end(), "Embedded Message"), r.Texts(2).end());
     EXPECT_EQ(r.Texts(2).back(), "- 2 -");
+}
+
+TEST_F(SettingsSectionTest, DTMFAndAlertPagesAreHeadedByTheirDialogsCaptionsOneAPage) {
+    Prt_DTMF(r.report, sources);
+    Prt_Alert(r.report, sources);
+    r.surface.EndDoc();
+    EXPECT_EQ(alive, 0);
+    ASSERT_EQ(r.recording().pagesSent, 2);
+    for (int page : {1, 2}) {
+        const auto lines = r.recording().Page(page);
+        // The caption at 5%, then the first row two empty lines below it.
+        const auto caption = std::find_if(lines.begin(), lines.end(), [&](auto& l) { return l.x == r.X(5); });
+        ASSERT_NE(caption, lines.end());
+        EXPECT_EQ(caption->text, page == 1 ? "DTMF" : "Alert");
+        EXPECT_DOUBLE_EQ(std::next(caption)->y, caption->y + 3 * r.surface.LineHeightOf({10, false}));
+        EXPECT_EQ(lines.back().text, "- " + std::to_string(page) + " -");
+    }
+    const auto alert = r.recording().Page(2);
+    const auto frame = std::find_if(alert.begin(), alert.end(), [](auto& l) { return l.text == "Lone Worker"; });
+    ASSERT_NE(frame, alert.end());
+    EXPECT_EQ(std::next(frame)->text, "Auto Detect");
+    EXPECT_DOUBLE_EQ(std::next(frame)->y, frame->y + r.surface.LineHeightOf({10, false})) << "the sub-heading takes its own line";
 }
 
 TEST_F(SettingsSectionTest, AControlTheDialogLacksStopsThePageAndStillReleasesTheDialog) {

@@ -29,6 +29,8 @@ public:
     std::map<Key, int> checks;
     std::map<Key, std::vector<std::string>> lists;
     std::map<Key, int> listIndexes;
+    // Grids by name: rows of cells.
+    std::map<std::string, std::vector<std::vector<std::string>>> grids;
 
     std::string FormCaption() const override { return caption; }
     std::string Caption(std::string_view name, int index) const override { return At(captions, name, index); }
@@ -43,8 +45,13 @@ public:
         return item >= 0 && item < static_cast<int>(list.size()) ? list[static_cast<std::size_t>(item)] : "";
     }
     std::string TabCaption(std::string_view name, int tab) const override { return At(captions, name, tab); }
-    int GridRows(std::string_view) const override { return 0; }
-    std::string GridText(std::string_view, int, int) const override { return {}; }
+    int GridRows(std::string_view name) const override { return static_cast<int>(Grid(name).size()); }
+    std::string GridText(std::string_view name, int row, int col) const override {
+        const auto& grid = Grid(name);
+        if (row < 0 || col < 0 || row >= static_cast<int>(grid.size())) return {};
+        const auto& cells = grid[static_cast<std::size_t>(row)];
+        return col < static_cast<int>(cells.size()) ? cells[static_cast<std::size_t>(col)] : "";
+    }
 
 private:
     template <class T>
@@ -52,6 +59,12 @@ private:
         const auto it = map.find(Key(std::string(name), index));
         if (it == map.end())
             throw std::out_of_range("no control " + std::string(name) + "(" + std::to_string(index) + ")");
+        return it->second;
+    }
+
+    const std::vector<std::vector<std::string>>& Grid(std::string_view name) const {
+        const auto it = grids.find(std::string(name));
+        if (it == grids.end()) throw std::out_of_range("no grid " + std::string(name));
         return it->second;
     }
 

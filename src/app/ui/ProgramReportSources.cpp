@@ -8,6 +8,7 @@
 #include "settings/ui/FrmEMG.h"
 #include "settings/ui/FrmOption.h"
 #include "signalling/ui/Frm2Tone.h"
+#include "signalling/ui/Frm5Tone.h"
 #include "signalling/ui/FrmDTMF.h"
 
 namespace {
@@ -21,6 +22,7 @@ std::unique_ptr<ReportDialog> LoadReportDialog(ReportForm form) {
         case ReportForm::EMG: return LoadHiddenForm<FrmEMG>();
         case ReportForm::DTMF: return LoadHiddenForm<FrmDTMF>();
         case ReportForm::Tone2: return LoadHiddenForm<Frm2Tone>();
+        case ReportForm::Tone5: return LoadHiddenForm<Frm5Tone>();
         default: return nullptr;
     }
 }
