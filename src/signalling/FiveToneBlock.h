@@ -54,6 +54,11 @@ int PeriodOfCell(std::string_view text);
 
 // ---- the system settings -----------------------------------------------
 
+// The own ID: the dialog accepts it with this many digits, and refuses
+// shorter ones with this message (section "MSG").
+inline constexpr std::size_t kTone5OwnIDLength = 5;
+inline constexpr std::string_view kShortOwnIDMessage = "900C";
+
 struct Tone5Settings {
     std::string selfID;               // Text2 (record bytes)
     BasedArray<int, kSettingLists> list{};  // item of Combo1(1..12)

@@ -15,6 +15,7 @@
 #include <QTextEdit>
 
 #include "ChannelTestRecords.h"
+#include "FiveToneTestCodes.h"
 #include "KeyPresses.h"
 #include "ProgramSandbox.h"
 #include "WaitFor.h"
@@ -61,14 +62,7 @@ protected:
     }
     static Tone5Data& Tone5() { return CurData.FunSet.Tone5; }
     static Tone5Code UsedCode(std::string_view code, int standard = 0, int period = 70) {
-        Tone5Code c;
-        c.EmptyFlag = 0;
-        c.Code = code;
-        c.CodeLen = static_cast<uint8_t>(code.size());
-        c.Standard = static_cast<uint8_t>(standard);
-        c.TonePeriod = static_cast<uint8_t>(period);
-        c.Name = "N";
-        return c;
+        return UsedTone5Code(code, standard, period);
     }
     static platform::ComboBox* Combo(const QWidget& f, const char* name, int i = -1) {
         return Ctl<platform::ComboBox>(&f, name, i);
@@ -363,8 +357,8 @@ TEST_F(Frm5ToneTest, OKRefusesAnOwnIDOfOtherThanFiveDigits) {
     Frm5Tone f;
     Show(f);
     Combo(f, "Combo1", 11)->SetListIndex(7);
-    Box(f, "Text2")->setText("1234");
     Combo(f, "Combo6")->setFocus();
+    Box(f, "Text2")->setText("1234");
     const FunSetData before = CurData.FunSet;
     const int16_t time = CurData.Tone5DecodeTime;
     sandbox.prompts.expect(GetMsgText("900C"), platform::Buttons::Ok, platform::Answer::Ok);

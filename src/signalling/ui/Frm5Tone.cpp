@@ -23,7 +23,10 @@
 #include "signalling/FiveToneBlock.h"
 #include "signalling/FiveToneCodes.h"
 #include "signalling/FiveToneInfoCodes.h"
+#include "signalling/FiveToneGrid.h"
 #include "signalling/FiveToneStandards.h"
+#include "signalling/ui/Frm5ToneDefTS.h"
+#include "signalling/ui/FrmSpecial.h"
 
 namespace {
 
@@ -136,8 +139,6 @@ constexpr std::array<int32_t, 11> kSettingTexts = {60070, 60071, 60081, 60307, 6
 constexpr std::array<int32_t, 2> kPTTIDFrameTexts = {60302, 60303};
 constexpr int32_t kSideToneText = 60312;
 constexpr std::array<int32_t, 4> kDecodeLabelTexts = {60096, 60070, 60097, 60306};
-constexpr std::string_view kOwnIDMessage = "900C";  // MSG
-constexpr int kOwnIDLength = 5;
 
 QString Option(int32_t id) { return platform::QText(GetOptionText(id)); }
 
@@ -191,8 +192,30 @@ void Frm5Tone::SetUpBoxes() {
     });
     name->SetEnterKept(true);
     name->SetSelectAllOnFocus(true);
-    // The floating editors take the focus only when placed over a cell.
-    for (const char* editor : {"Text3", "Text6"}) Box(editor)->setFocusPolicy(Qt::ClickFocus);
+    // The own ID and the PTT-ID codes: Enter moves on, as Tab does.
+    const auto codeBox = [](platform::TextBox* box, platform::TextBox::CharRule rule) {
+        box->SetCharRule(std::move(rule));
+        box->SetSwallowClipboardKeys(true);
+        box->SetEnterMovesFocus(true);
+        box->SetSelectAllOnFocus(true);
+    };
+    codeBox(Box("Text2"), platform::rules::Digit);
+    for (int i : {0, 1}) codeBox(Box("Text4", i), platform::rules::HexDigit);
+    // The floating editors take the focus only when placed over a cell; the
+    // grid hands them Enter.
+    platform::TextBox* codeEditor = Box("Text3");
+    codeEditor->SetCharRule(platform::rules::HexDigit);
+    platform::TextBox* nameEditor = Box("Text6");
+    nameEditor->SetCharRule([](QChar c) -> std::optional<QChar> {
+        if (const auto kept = Tone5NameChar(c.unicode())) return QChar(*kept);
+        return std::nullopt;
+    });
+    for (platform::TextBox* editor : {codeEditor, nameEditor}) {
+        editor->SetSwallowClipboardKeys(true);
+        editor->SetSelectAllOnFocus(true);
+        editor->setFocusPolicy(Qt::ClickFocus);
+    }
+    SetUpCellEditors();
 }
 
 void Frm5Tone::ConnectRules() {
@@ -219,6 +242,12 @@ void Frm5Tone::ConnectRules() {
     OnEvent(Combo("Combo6"), &QComboBox::currentIndexChanged, this, "Combo6_Click", [this] { Combo6_Click(); });
     OnEvent(Grid(), &platform::Grid::EnterCell, this, "MSHFlexGrid1_EnterCell", [this] { MSHFlexGrid1_EnterCell(); });
     OnEvent(Grid(), &platform::Grid::Click, this, "MSHFlexGrid1_Click", [this] { MSHFlexGrid1_Click(); });
+    OnEvent(Grid(), &platform::Grid::DblClick, this, "MSHFlexGrid1_DblClick", [this] { MSHFlexGrid1_DblClick(); });
+    OnEvent(Grid(), &platform::Grid::Scroll, this, "MSHFlexGrid1_Scroll", [this] { MSHFlexGrid1_Scroll(); });
+    OnEvent(Box("Text2"), &platform::TextBox::LostFocus, this, "Text2_LostFocus", [this] { Text2_LostFocus(); });
+    for (int i : {0, 1})
+        OnEvent(Box("Text4", i), &platform::TextBox::LostFocus, this, "Text4_LostFocus",
+                [this, i] { Text4_LostFocus(i); });
 }
 
 // ---- load and unload --------------------------------------------------------
@@ -338,13 +367,18 @@ void Frm5Tone::OpenSpecialCall(SpecialTarget target) {
     ShowSpecialCall();
 }
 
+void Frm5Tone::ShowSpecialCall() {
+    FrmSpecial composer(*this);
+    composer.exec();
+}
+
+void Frm5Tone::ShowUserStandard() {
+    Frm5ToneDefTS tones(this);
+    tones.exec();
+}
+
 void Frm5Tone::Command1_Click() {
-    platform::TextBox* codeEditor = Box("Text3");
-    if (platform::IsShown(codeEditor)) {
-        Save5ToneCell(CurTone5Row, CurTone5Col);
-        codeEditor->hide();
-        CurTone5Row = 0;
-    }
+    EndCodeEditing();
     OpenSpecialCall(SpecialTarget::ListEntry);
 }
 
@@ -358,8 +392,8 @@ void Frm5Tone::Command4_Click() {
 }
 
 void Frm5Tone::CommandOK_Click() {
-    if (OwnID().size() != kOwnIDLength) {
-        platform::MsgBox(GetMsgText(kOwnIDMessage), platform::Buttons::Ok);
+    if (OwnID().size() != kTone5OwnIDLength) {
+        platform::MsgBox(GetMsgText(kShortOwnIDMessage), platform::Buttons::Ok);
         Box("Text2")->setFocus();
         return;
     }
@@ -374,16 +408,3 @@ void Frm5Tone::CommandOK_Click() {
 }
 
 void Frm5Tone::CommandCancel_Click() { reject(); }
-
-// ---- the code list's cell events ----------------------------------------------
-
-void Frm5Tone::MSHFlexGrid1_EnterCell() {
-    // The load moves the current cell while it lays out and fills the grid.
-    if (!IsFormReady) return;
-    // The code list's cell editors open from here.
-}
-
-void Frm5Tone::MSHFlexGrid1_Click() {
-    if (!IsFormReady) return;
-    MSHFlexGrid1_EnterCell();
-}

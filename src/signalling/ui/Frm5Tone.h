@@ -16,12 +16,16 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <QDialog>
 
 enum class SpecialTarget : int16_t;
 
+class QKeyEvent;
+
 namespace platform {
+class CellEditorHost;
 class ComboBox;
 class Grid;
 class TextBox;
@@ -74,12 +78,16 @@ public:
     void Combo7_Click(int index);
     void MSHFlexGrid1_EnterCell();
     void MSHFlexGrid1_Click();
+    void MSHFlexGrid1_DblClick();
+    void MSHFlexGrid1_Scroll();
+    void Text2_LostFocus();
+    void Text4_LostFocus(int index);
 
 protected:
     // The special-call composer, for SpecialCallTarget, and the user-defined
     // standard dialog, both modal over this one.
-    virtual void ShowSpecialCall() {}
-    virtual void ShowUserStandard() {}
+    virtual void ShowSpecialCall();
+    virtual void ShowUserStandard();
     // The former own ID, as the own-ID box keeps it.
     std::string OldSelfID;
 
@@ -98,14 +106,29 @@ private:
     void OpenSpecialCall(SpecialTarget target);
     void ConnectRules();
     void SetUpBoxes();
+    void SetUpCellEditors();
+    // Places the editor of the current cell's column over it.
+    void PlaceCellEditor();
+    // Enter in a floating editor; true when it was used.
+    bool CellEditorKey(int editor, const QKeyEvent& key);
+    // Ends an open code cell: commits a shown code editor, hides it and
+    // clears the open cell, so nothing stale is committed later.
+    void EndCodeEditing();
+    // Whether the focus left for Cancel, which must always work.
+    bool FocusWentToCancel() const;
 
     platform::ComboBox* Combo(std::string_view name, int index = -1) const;
     platform::TextBox* Box(std::string_view name, int index = -1) const;
     platform::Grid* Grid() const;
     // The own ID as the box holds it (record bytes).
     std::string OwnID() const;
+    // The items of the standard editor, in order.
+    std::vector<std::string> StandardItems() const;
 
     bool IsFormReady = false;
+    platform::CellEditorHost* editors_ = nullptr;
+    // The grid scrolls a cell into view while its editor is placed.
+    bool placing_ = false;
     // The standard each grid row was last given (rows 1..100).
     std::array<int, 101> rowStandard_{};
     bool unloaded_ = false;

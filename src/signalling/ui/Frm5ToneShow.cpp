@@ -37,12 +37,6 @@ void SelectQuietly(platform::ComboBox* list, int index) {
     SelectComboItem(*list, index);
 }
 
-std::vector<std::string> ItemsOf(const platform::ComboBox* list) {
-    std::vector<std::string> items;
-    for (int i = 0; i < list->ListCount(); ++i) items.push_back(list->List(i));
-    return items;
-}
-
 }  // namespace
 
 // ---- show ---------------------------------------------------------------------
@@ -90,6 +84,13 @@ void Frm5Tone::ShowPTTIDCodes() {
     }
 }
 
+std::vector<std::string> Frm5Tone::StandardItems() const {
+    const platform::ComboBox* list = Combo("Combo2");
+    std::vector<std::string> items;
+    for (int i = 0; i < list->ListCount(); ++i) items.push_back(list->List(i));
+    return items;
+}
+
 void Frm5Tone::SetStandardCell(int row, int standard) {
     if (row < kFirstRow || row > kLastRow) return;
     rowStandard_[static_cast<std::size_t>(row)] = standard;
@@ -112,7 +113,7 @@ void Frm5Tone::Save5ToneData() {
 }
 
 void Frm5Tone::SaveRows() {
-    const std::vector<std::string> standards = ItemsOf(Combo("Combo2"));
+    const std::vector<std::string> standards = StandardItems();
     const std::string ownID = OwnID();
     const platform::Grid* grid = Grid();
     for (int r = kFirstRow; r <= kLastRow; ++r) {
