@@ -68,7 +68,8 @@ constexpr int32_t kCancelText = 60025;
 constexpr int kSlots = 100;
 constexpr int kSeparatorLetters = 6;
 
-constexpr std::string_view kTooLongForPTTID = "The code has more than 24 digits and does not fit a PTT-ID code.";
+// Our own text: the refusal of a call too long for a PTT-ID box.
+constexpr int32_t kTooLongForPTTID = 60320;
 
 QString Option(int32_t id) { return platform::QText(GetOptionText(id)); }
 platform::ComboBox* List(const QObject* f, const char* name, int index = -1) {
@@ -221,7 +222,7 @@ void FrmSpecial::CommandOK_Click() {
         const std::string code = ComposeBoxCall(in, ownID);
         // The radio's PTT-ID slot holds no more.
         if (code.size() > kPTTIDBoxDigits) {
-            platform::MsgBox(kTooLongForPTTID, platform::Buttons::Ok);
+            platform::MsgBox(GetOptionText(kTooLongForPTTID), platform::Buttons::Ok);
             return;
         }
         const int box = SpecialCallTarget == SpecialTarget::PTTIDBegin ? 0 : 1;
