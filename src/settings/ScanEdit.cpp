@@ -44,16 +44,6 @@ std::vector<std::string> ScanListItems(int list) {
     }
 }
 
-std::vector<std::string> PriorityChannelItems(std::span<const UFreData> used) {
-    std::vector<int> numbers;
-    for (const UFreData& ch : used) numbers.push_back(ch.CHNo);
-    std::sort(numbers.begin(), numbers.end());
-    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
-    std::vector<std::string> items;
-    for (int n : numbers) items.push_back(std::to_string(n));
-    return items;
-}
-
 RevertOffer RevertOfferOf(int priorityMode) {
     switch (priorityMode) {
         case 0: return {{0, 1, 4, 5}, {}};

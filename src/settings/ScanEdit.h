@@ -35,9 +35,6 @@ std::array<std::string, kRevertTemplateItems> RevertTemplateItems();
 // revert list and the two unused lists.
 std::vector<std::string> ScanListItems(int list);
 
-// The numbers of the used channels as list items, each once, in rising order.
-std::vector<std::string> PriorityChannelItems(std::span<const UFreData> used);
-
 // What the revert-list rule does for a priority-mode index (-1: none chosen):
 // the template indexes the revert list offers, in order, and which of the
 // lists Combo1(2..5) it enables.

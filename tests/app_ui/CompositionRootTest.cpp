@@ -48,7 +48,8 @@ TEST(ShowMainWindow, ShowsTheLoadedWindowWithEveryBuiltDialogRegistered) {
     EXPECT_TRUE(window->isVisible());
     for (DialogId id : {DialogId::CHEdit, DialogId::CHBatch, DialogId::Model, DialogId::ComSet, DialogId::Language,
                         DialogId::TestData, DialogId::About, DialogId::Option, DialogId::Note, DialogId::Scan,
-                        DialogId::PrintList, DialogId::DTMF, DialogId::Tone2, DialogId::Tone5})
+                        DialogId::PrintList, DialogId::DTMF, DialogId::Tone2, DialogId::Tone5,
+                        DialogId::CommuBook, DialogId::Alert})
         EXPECT_TRUE(SetDialogOpener(id, {})) << "dialog " << static_cast<int>(id) << " has no opener";
     window->close();  // deletes itself
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -63,6 +64,8 @@ TEST(ShowMainWindow, SettingsAndPrintDialogsOpenModalFromTheirOpeners) {
     const std::pair<DialogId, const char*> cases[] = {{DialogId::Option, "FrmOption"},
                                                       {DialogId::Note, "FrmNote"},
                                                       {DialogId::Scan, "FrmScan"},
+                                                      {DialogId::CommuBook, "FrmCommuBook"},
+                                                      {DialogId::Alert, "FrmAlert"},
                                                       {DialogId::PrintList, "FrmPrintList"},
                                                       {DialogId::Tone5, "Frm5Tone"}};
     for (const auto& [id, form] : cases) {

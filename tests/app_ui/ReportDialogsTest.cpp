@@ -216,8 +216,41 @@ TEST_F(ReportDialogsTest, TheFiveToneDialogGivesWhatItsPagesReadInEitherLanguage
     EXPECT_EQ(CurData, before) << "the load corrects the working copy only";
 }
 
-TEST_F(ReportDialogsTest, TheAlertDialogCannotBeLoadedUntilItIsBuilt) {
-    EXPECT_THROW(ProgramReportSources(nullptr).Load(ReportForm::Alert), std::runtime_error);
+TEST_F(ReportDialogsTest, TheAlertDialogGivesEveryControlItsLoadFills) {
+    UFreList[0].CHNo = 12;
+    UFreList[1].CHNo = 3;
+    CurData.CHCount = 2;
+    AlertData& alert = CurData.FunSet.Alert;
+    alert.AlarmType = 1;
+    alert.IDCodeType = 1;
+    alert.IDCodeGroup = 4;
+    CurData.FunSet.DTMF.DTMFCode[4].CodeLen = 3;
+    alert.AlarmTime = 30;
+    alert.RxTime = 0;
+    alert.EmgCHNo = 11;
+    alert.Period = 0;
+    alert.AutoDetect = 1;
+    alert.PreAlertTime = 20;
+    alert.LoneWorkTime = 255;
+    const RadioData before = CurData;
+    for (bool chinese : {false, true}) {
+        if (chinese) UseChinese();
+        Load(ReportForm::Alert, [&](const ReportDialog& d) {
+            EXPECT_EQ(d.FormCaption(), T(2600));
+            for (int i = 0; i <= 9; ++i) EXPECT_EQ(d.Caption("Label1", i), T(2602 + i)) << i;
+            const std::string shown[] = {T(2631), "DTMF", "M5", "30", "1", "1", T(2634), "", "12", T(2636)};
+            for (int i = 0; i <= 9; ++i) EXPECT_EQ(d.Text("Combo1", i), shown[i]) << "Combo1(" << i << ")";
+            EXPECT_EQ(d.ListItems("Combo1", 8), (std::vector<std::string>{"3", "12"}));
+            EXPECT_EQ(d.Caption("Frame1"), T(2612));
+            EXPECT_EQ(d.Caption("Check1"), T(2613));
+            EXPECT_EQ(d.CheckValue("Check1"), 1);
+            EXPECT_EQ(d.Caption("Label2", 0), T(2614));
+            EXPECT_EQ(d.Text("Combo2", 0), "20");
+            EXPECT_EQ(d.Caption("Label2", 1), T(2615));
+            EXPECT_EQ(d.Text("Combo2", 1), "255");
+        });
+    }
+    EXPECT_EQ(CurData, before) << "loading it for the report stores nothing";
 }
 
 TEST_F(ReportDialogsTest, WithoutAMainWindowTheToneListsAreTheOnesTheWindowBuilds) {

@@ -66,8 +66,7 @@ protected:
     QPrinter printer{QPrinter::HighResolution};
 };
 
-// Every section but the alert page, whose dialog the program cannot load yet.
-TEST_F(ReportPdfTest, EveryBuiltSectionPrintsOnItsOwnNumberedPages) {
+TEST_F(ReportPdfTest, EverySectionPrintsOnItsOwnNumberedPages) {
     AddChannels(7);
     CurData.FunSet.Tone2.Tone2List[1].EmptyFlag = 0;
     CurData.FunSet.Tone2.Tone2List[1].Div1.set(1865);
@@ -80,11 +79,11 @@ TEST_F(ReportPdfTest, EveryBuiltSectionPrintsOnItsOwnNumberedPages) {
         code.TonePeriod = 70;
         code.Name = FixStr<7>::Of("FT" + std::to_string(n - 1));
     }
-    PrintFromTheDialog({0, 1, 2, 3, 4, 5, 6, 7, 8});
+    PrintFromTheDialog({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
     const PdfContent content = ReadPdf(pdf);
     // Two channel pages, options, DTMF, two-tone, three five-tone pages,
-    // contact book, embedded information.
-    ASSERT_EQ(content.pages.size(), 10U);
+    // contact book, embedded information, alert.
+    ASSERT_EQ(content.pages.size(), 11U);
     EXPECT_NEAR(content.pageWidth, 595.3, 0.5);
     EXPECT_NEAR(content.pageHeight, 841.9, 0.5);
     for (std::size_t p = 0; p < content.pages.size(); ++p) {
@@ -124,6 +123,9 @@ TEST_F(ReportPdfTest, EveryBuiltSectionPrintsOnItsOwnNumberedPages) {
     EXPECT_TRUE(Has(content.pages[8], "Call ID"));
     EXPECT_TRUE(Has(content.pages[9], "Embedded Message"));
     EXPECT_TRUE(Has(content.pages[9], "Serial Number"));
+    EXPECT_TRUE(Has(content.pages[10], GetLangText(2600)));
+    EXPECT_TRUE(Has(content.pages[10], GetLangText(2612))) << "the hidden lone-worker frame's sub-heading";
+    EXPECT_TRUE(Has(content.pages[10], GetLangText(2615)));
 }
 
 TEST_F(ReportPdfTest, ChineseLabelsReachThePdfAndTheReportsOwnTextsStayEnglish) {

@@ -42,6 +42,8 @@
 #include "mainwindow/ui/frmAbout.h"
 #include "printing/ui/FrmPrintList.h"
 #include "settings/ui/FrmEMG.h"
+#include "settings/ui/FrmAlert.h"
+#include "settings/ui/FrmCommuBook.h"
 #include "settings/ui/FrmNote.h"
 #include "settings/ui/FrmOption.h"
 #include "settings/ui/FrmScan.h"
@@ -254,6 +256,24 @@ std::vector<DialogCase> Dialogs() {
          Make<FrmNote>(),
          {{"List1", -1, -1, &QListWidget::staticMetaObject},
           {"CommandDel", -1, -1, Button},
+          {"CommandOK", -1, -1, Button},
+          {"CommandCancel", -1, -1, Button}}},
+        {"FrmCommuBook",
+         Make<FrmCommuBook>(),
+         {{"MSFlexGrid1", -1, -1, &platform::Grid::staticMetaObject},
+          {"Text1", -1, -1, Box},
+          {"CommandInput", -1, -1, Button},
+          {"CommandOutput", -1, -1, Button},
+          {"CommandOK", -1, -1, Button},
+          {"CommandCancel", -1, -1, Button}}},
+        {"FrmAlert",
+         Make<FrmAlert>(),
+         {{"Label1", 0, 9, Label},
+          {"Combo1", 0, 9, List},
+          {"Frame1", -1, -1, &QGroupBox::staticMetaObject},
+          {"Check1", -1, -1, Check},
+          {"Label2", 0, 1, Label},
+          {"Combo2", 0, 1, List},
           {"CommandOK", -1, -1, Button},
           {"CommandCancel", -1, -1, Button}}},
         {"FrmScan",

@@ -10,6 +10,7 @@
 #include "ProgramSandbox.h"
 #include "core/LangText.h"
 #include "settings/ScanEdit.h"
+#include "settings/UsedChannelItems.h"
 
 namespace {
 
@@ -107,8 +108,8 @@ TEST(ScanEdit, PriorityChannelsOnceEachInRisingOrder) {
     std::vector<UFreData> used(5);
     const int numbers[] = {10, 1, 3, 1, 758};
     for (std::size_t i = 0; i < used.size(); ++i) used[i].CHNo = static_cast<int16_t>(numbers[i]);
-    EXPECT_EQ(PriorityChannelItems(used), (std::vector<std::string>{"1", "3", "10", "758"}));
-    EXPECT_TRUE(PriorityChannelItems({}).empty());
+    EXPECT_EQ(UsedChannelItems(used), (std::vector<std::string>{"1", "3", "10", "758"}));
+    EXPECT_TRUE(UsedChannelItems({}).empty());
 }
 
 }  // namespace

@@ -11,6 +11,8 @@
 #include "mainwindow/DialogLauncher.h"
 #include "mainwindow/ui/frmAbout.h"
 #include "printing/ui/FrmPrintList.h"
+#include "settings/ui/FrmAlert.h"
+#include "settings/ui/FrmCommuBook.h"
 #include "settings/ui/FrmNote.h"
 #include "settings/ui/FrmOption.h"
 #include "settings/ui/FrmScan.h"
@@ -37,6 +39,9 @@ void RegisterProgramDialogs(QWidget* mainWindow) {
     SetDialogOpener(DialogId::TestData, &ShowModal<FrmTestData>);
     SetDialogOpener(DialogId::Option, &ShowModal<FrmOption>);
     SetDialogOpener(DialogId::Note, &ShowModal<FrmNote>);
+    SetDialogOpener(DialogId::CommuBook, &ShowModal<FrmCommuBook>);
+    // The main window offers it only while the alert feature is switched on.
+    SetDialogOpener(DialogId::Alert, &ShowModal<FrmAlert>);
     SetDialogOpener(DialogId::DTMF, &ShowFrmDTMF);
     SetDialogOpener(DialogId::Tone2, &ShowModal<Frm2Tone>);
     // The main window offers it only while the scan feature is switched on.

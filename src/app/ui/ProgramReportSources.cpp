@@ -5,6 +5,7 @@
 #include "mainwindow/ChannelRowText.h"
 #include "mainwindow/ui/frmMain.h"
 #include "printing/ui/HiddenForm.h"
+#include "settings/ui/FrmAlert.h"
 #include "settings/ui/FrmEMG.h"
 #include "settings/ui/FrmOption.h"
 #include "signalling/ui/Frm2Tone.h"
@@ -20,6 +21,7 @@ std::unique_ptr<ReportDialog> LoadReportDialog(ReportForm form) {
         case ReportForm::CHEdit: return LoadHiddenForm<FrmCHEdit>();
         case ReportForm::Option: return LoadHiddenForm<FrmOption>();
         case ReportForm::EMG: return LoadHiddenForm<FrmEMG>();
+        case ReportForm::Alert: return LoadHiddenForm<FrmAlert>();
         case ReportForm::DTMF: return LoadHiddenForm<FrmDTMF>();
         case ReportForm::Tone2: return LoadHiddenForm<Frm2Tone>();
         case ReportForm::Tone5: return LoadHiddenForm<Frm5Tone>();

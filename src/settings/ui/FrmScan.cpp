@@ -13,6 +13,7 @@
 #include "core/SharedState.h"
 #include "core/TextNumbers.h"
 #include "settings/ScanEdit.h"
+#include "settings/UsedChannelItems.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/DialogHelpers.h"
@@ -126,9 +127,7 @@ void FrmScan::ChangShowByLanguage() {
 void FrmScan::InitShowList() {
     for (int list : {kScanModeList, kPriorityModeList, 7, 8, 9, 10, 11, kWaitTimeList})
         Fill(Combo(this, list), ScanListItems(list));
-    const auto channels =
-        PriorityChannelItems(std::span<const UFreData>(UFreList.data(), static_cast<std::size_t>(
-                                                                          std::clamp<int>(CurData.CHCount, 0, kMaxChannels))));
+    const auto channels = UsedChannelItems(UsedChannels());
     Fill(Combo(this, kPriorityCH1List), channels);
     Fill(Combo(this, kPriorityCH2List), channels);
     const auto revertTemplate = RevertTemplateItems();
