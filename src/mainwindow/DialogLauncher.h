@@ -2,8 +2,8 @@
 // How the main window opens the program's modal dialogs without knowing
 // their classes: each dialog registers an opener under its id, and the grid,
 // the menus, the toolbar and the tree call OpenDialog. An id with no opener
-// does nothing, so the window works while a dialog is not built yet, and a
-// test can put its own opener in place of a real dialog.
+// does nothing, so the window works without the composition root, and a test
+// can put its own opener in place of a real dialog.
 #include <functional>
 #include <utility>
 
