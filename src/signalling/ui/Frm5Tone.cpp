@@ -291,6 +291,8 @@ void Frm5Tone::SetLoadTexts() {
     grid->SetTextMatrix(0, 3, Option(kHeaderTexts[3]));
     label("Label1", 2, Option(kSettingTexts[0]));
     label("Label1", 3, Option(kSettingTexts[1]));
+    // Filled from item 0, so a second load never adds an item twice.
+    for (auto [name, index] : {std::pair{"Combo1", 2}, {"Combo7", 1}, {"Combo7", 0}}) Combo(name, index)->Clear();
     for (int32_t id : kResponseTexts) {
         Combo("Combo1", 2)->AddItem(GetOptionText(id));
         Combo("Combo7", 1)->AddItem(GetOptionText(id));
