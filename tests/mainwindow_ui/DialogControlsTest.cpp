@@ -49,7 +49,7 @@
 #include "settings/ui/FrmScan.h"
 #include "signalling/ui/Frm2Tone.h"
 #include "signalling/ui/FrmDTMF.h"
-#include "signalling/ui/FrmDTMFSpecial.h"
+#include "signalling/ui/DTMFCallDialog.h"
 #include "signalling/ui/Frm5Tone.h"
 #include "mainwindow/ui/frmMain.h"
 #include "platform/SerialDevices.h"

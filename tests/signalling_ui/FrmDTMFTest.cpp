@@ -26,7 +26,7 @@
 #include "platform/ui/Controls.h"
 #include "platform/ui/TextBox.h"
 #include "signalling/ui/FrmDTMF.h"
-#include "signalling/ui/FrmDTMFSpecial.h"
+#include "signalling/ui/DTMFCallDialog.h"
 
 using platform::Ctl;
 

@@ -6,15 +6,21 @@
 //   platform::OnEvent(ok, &QPushButton::clicked, this, "CommandOK_Click",
 //                     [this] { CommandOK_Click(); });
 //
-// The body takes either nothing or the signal's arguments.
+// The body takes either nothing or the signal's arguments. A command button
+// found by its name has a shorter form, which names its procedure
+// "<button>_Click":
+//
+//   platform::OnClick(this, "CommandOK", [this] { CommandOK_Click(); });
 #include <string>
 #include <string_view>
 #include <type_traits>
 #include <utility>
 
+#include <QAbstractButton>
 #include <QObject>
 
 #include "platform/Guard.h"
+#include "platform/ui/Controls.h"
 
 namespace platform {
 
@@ -32,6 +38,12 @@ QMetaObject::Connection OnEvent(const Sender* sender, Signal signal, const QObje
                                         body();
                                 });
                             });
+}
+
+template <class Body>
+QMetaObject::Connection OnClick(const QObject* form, std::string_view button, Body body) {
+    return OnEvent(Ctl<QAbstractButton>(form, button), &QAbstractButton::clicked, form,
+                   std::string(button) + "_Click", std::move(body));
 }
 
 }  // namespace platform

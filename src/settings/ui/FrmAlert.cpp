@@ -8,7 +8,6 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 
 #include "core/SharedState.h"
 #include "core/TextNumbers.h"
@@ -109,10 +108,8 @@ FrmAlert::FrmAlert(QWidget* parent) : QDialog(parent) {
                           "Combo1_Click", [this, i] { Combo1_Click(i); });
     platform::OnEvent(Ctl<QCheckBox>(this, "Check1"), &QCheckBox::toggled, this, "Check1_Click",
                       [this] { Check1_Click(); });
-    platform::OnEvent(Ctl<QPushButton>(this, "CommandOK"), &QPushButton::clicked, this, "CommandOK_Click",
-                      [this] { CommandOK_Click(); });
-    platform::OnEvent(Ctl<QPushButton>(this, "CommandCancel"), &QPushButton::clicked, this, "CommandCancel_Click",
-                      [this] { CommandCancel_Click(); });
+    platform::OnClick(this, "CommandOK", [this] { CommandOK_Click(); });
+    platform::OnClick(this, "CommandCancel", [this] { CommandCancel_Click(); });
     Form_Load();
 }
 

@@ -82,13 +82,11 @@ FrmCommuBook::FrmCommuBook(QWidget* parent) : QDialog(parent) {
     editors_->Add(kEditor, box);
 
     using platform::OnEvent;
-    const auto button = [this](std::string_view name, const char* handler, auto body) {
-        OnEvent(Ctl<QPushButton>(this, name), &QPushButton::clicked, this, handler, body);
-    };
-    button("CommandOK", "CommandOK_Click", [this] { CommandOK_Click(); });
-    button("CommandCancel", "CommandCancel_Click", [this] { CommandCancel_Click(); });
-    button("CommandInput", "CommandInput_Click", [this] { CommandInput_Click(); });
-    button("CommandOutput", "CommandOutput_Click", [this] { CommandOutput_Click(); });
+    using platform::OnClick;
+    OnClick(this, "CommandOK", [this] { CommandOK_Click(); });
+    OnClick(this, "CommandCancel", [this] { CommandCancel_Click(); });
+    OnClick(this, "CommandInput", [this] { CommandInput_Click(); });
+    OnClick(this, "CommandOutput", [this] { CommandOutput_Click(); });
     OnEvent(grid_, &platform::Grid::EnterCell, this, "MSFlexGrid1_EnterCell", [this] { MSFlexGrid1_EnterCell(); });
     OnEvent(grid_, &platform::Grid::Click, this, "MSFlexGrid1_Click", [this] { MSFlexGrid1_Click(); });
     OnEvent(grid_, &platform::Grid::Scroll, this, "MSFlexGrid1_Scroll", [this] { MSFlexGrid1_Scroll(); });

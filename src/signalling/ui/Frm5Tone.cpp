@@ -26,7 +26,7 @@
 #include "signalling/FiveToneGrid.h"
 #include "signalling/FiveToneStandards.h"
 #include "signalling/ui/Frm5ToneDefTS.h"
-#include "signalling/ui/FrmSpecial.h"
+#include "signalling/ui/FiveToneCallDialog.h"
 
 namespace {
 
@@ -220,15 +220,13 @@ void Frm5Tone::SetUpBoxes() {
 
 void Frm5Tone::ConnectRules() {
     using platform::OnEvent;
-    const auto button = [this](std::string_view name, const char* handler, auto body) {
-        OnEvent(platform::Ctl<QPushButton>(this, name), &QPushButton::clicked, this, handler, body);
-    };
-    button("Command1", "Command1_Click", [this] { Command1_Click(); });
-    button("Command2", "Command2_Click", [this] { Command2_Click(); });
-    button("Command3", "Command3_Click", [this] { Command3_Click(); });
-    button("Command4", "Command4_Click", [this] { Command4_Click(); });
-    button("CommandOK", "CommandOK_Click", [this] { CommandOK_Click(); });
-    button("CommandCancel", "CommandCancel_Click", [this] { CommandCancel_Click(); });
+    using platform::OnClick;
+    OnClick(this, "Command1", [this] { Command1_Click(); });
+    OnClick(this, "Command2", [this] { Command2_Click(); });
+    OnClick(this, "Command3", [this] { Command3_Click(); });
+    OnClick(this, "Command4", [this] { Command4_Click(); });
+    OnClick(this, "CommandOK", [this] { CommandOK_Click(); });
+    OnClick(this, "CommandCancel", [this] { CommandCancel_Click(); });
     for (int i = 1; i <= kSettingLists; ++i)
         OnEvent(Combo("Combo1", i), &QComboBox::currentIndexChanged, this, "Combo1_Click",
                 [this, i] { Combo1_Click(i); });

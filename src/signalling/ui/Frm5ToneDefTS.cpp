@@ -67,10 +67,8 @@ Frm5ToneDefTS::Frm5ToneDefTS(QWidget* parent) : QDialog(parent) {
         platform::OnEvent(box, &platform::TextBox::LostFocus, this, "Text1_LostFocus",
                           [this, i] { Text1_LostFocus(i); });
     }
-    platform::OnEvent(platform::Ctl<QPushButton>(this, "CommandOK"), &QPushButton::clicked, this, "CommandOK_Click",
-                      [this] { CommandOK_Click(); });
-    platform::OnEvent(platform::Ctl<QPushButton>(this, "CommandCancel"), &QPushButton::clicked, this,
-                      "CommandCancel_Click", [this] { CommandCancel_Click(); });
+    platform::OnClick(this, "CommandOK", [this] { CommandOK_Click(); });
+    platform::OnClick(this, "CommandCancel", [this] { CommandCancel_Click(); });
     Form_Load();
     platform::Ctl<QPushButton>(this, "CommandOK")->setFocus();
 }

@@ -22,7 +22,7 @@
 #include "platform/ui/GuardedSlots.h"
 #include "platform/ui/Lang.h"
 #include "platform/ui/TextBox.h"
-#include "signalling/ui/FrmDTMFSpecial.h"
+#include "signalling/ui/DTMFCallDialog.h"
 #include "signalling/ui/RuledBox.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "signalling/FiveToneSpecial.h"
+#include "signalling/FiveToneComposedCall.h"
 
 #include <cstdio>
 
@@ -15,8 +15,8 @@ constexpr std::string_view kRepeatTone = "E";
 // AddRepeatToneEx: no tone before the code.
 constexpr std::string_view kNoPreviousTone = "X";
 
-// The code without its cell text or its own ID: a data call and the parts
-// before the own ID of the other two.
+// A data call: its prefix, the called ID, a repeat tone, then the message
+// as hex pairs.
 std::string DataCallCode(const SpecialCallInput& in) {
     return std::string(kDataCallPrefix) + in.calledID + std::string(kRepeatTone) + MessageHex(in.message);
 }

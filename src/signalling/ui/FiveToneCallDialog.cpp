@@ -1,4 +1,4 @@
-#include "signalling/ui/FrmSpecial.h"
+#include "signalling/ui/FiveToneCallDialog.h"
 
 #include <string>
 
@@ -20,7 +20,7 @@
 #include "platform/ui/TextBox.h"
 #include "signalling/FiveToneBlock.h"
 #include "signalling/FiveToneGrid.h"
-#include "signalling/FiveToneSpecial.h"
+#include "signalling/FiveToneComposedCall.h"
 #include "signalling/ui/Frm5Tone.h"
 #include "signalling/ui/RuledBox.h"
 
@@ -100,10 +100,8 @@ FrmSpecial::FrmSpecial(Frm5Tone& owner) : QDialog(&owner), owner_(owner) {
     for (int i : {0, 1})
         OnEvent(Box(this, "Text1", i), &platform::TextBox::LostFocus, this, "Text1_LostFocus",
                 [this, i] { Text1_LostFocus(i); });
-    OnEvent(Ctl<QPushButton>(this, "CommandOK"), &QPushButton::clicked, this, "CommandOK_Click",
-            [this] { CommandOK_Click(); });
-    OnEvent(Ctl<QPushButton>(this, "CommandCancel"), &QPushButton::clicked, this, "CommandCancel_Click",
-            [this] { CommandCancel_Click(); });
+    platform::OnClick(this, "CommandOK", [this] { CommandOK_Click(); });
+    platform::OnClick(this, "CommandCancel", [this] { CommandCancel_Click(); });
     Form_Load();
 }
 

@@ -18,13 +18,13 @@
 #include "platform/ui/Grid.h"
 #include "platform/ui/TextBox.h"
 #include "signalling/ui/Frm5Tone.h"
-#include "signalling/ui/FrmSpecial.h"
+#include "signalling/ui/FiveToneCallDialog.h"
 
 namespace {
 
 using platform::Ctl;
 
-class FiveToneSpecialCallRoad : public testing::Test {
+class FiveToneComposedCallRoad : public testing::Test {
 protected:
     void SetUp() override {
         StartWithoutChannels();
@@ -50,7 +50,7 @@ protected:
     ProgramSandbox sandbox;
 };
 
-TEST_F(FiveToneSpecialCallRoad, AComposedANICodeIsSavedAndEncoded) {
+TEST_F(FiveToneComposedCallRoad, AComposedANICodeIsSavedAndEncoded) {
     Frm5Tone f;
     f.show();
     Ctl<platform::Grid>(&f, "MSHFlexGrid1")->SetCurrentCell(5, 0);
@@ -78,7 +78,7 @@ TEST_F(FiveToneSpecialCallRoad, AComposedANICodeIsSavedAndEncoded) {
     EXPECT_EQ(Bytes(0x0331, 1), std::vector<int>{11}) << "the separator";
 }
 
-TEST_F(FiveToneSpecialCallRoad, APTTIDCodeLongerThanItsSlotIsNamedByTheEncoder) {
+TEST_F(FiveToneComposedCallRoad, APTTIDCodeLongerThanItsSlotIsNamedByTheEncoder) {
     // A file may hold one: it is shown whole and never cut.
     const std::string longCode = "E1E2345E4142434445464748494A";
     CurData.FunSet.Tone5.PTTIDEnd.Code = longCode;

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/SignallingRecords.h"
-#include "signalling/FiveToneSpecial.h"
+#include "signalling/FiveToneComposedCall.h"
 
 namespace {
 
@@ -17,14 +17,14 @@ std::string Kept(std::optional<char16_t> (*rule)(char16_t), std::u16string_view 
 
 }  // namespace
 
-TEST(FiveToneSpecial, BoxesKeepTheirCharacters) {
+TEST(FiveToneComposedCall, BoxesKeepTheirCharacters) {
     EXPECT_EQ(Kept(&CalledIDChar, u"0a9AbB-Z\u00e9 "), "0A9A");
     EXPECT_EQ(Kept(&MessageChar, u"aZ09 -.\u00e9~"), "AZ09");
     EXPECT_TRUE(IsCalledIDComplete("12345"));
     EXPECT_FALSE(IsCalledIDComplete("1234"));
 }
 
-TEST(FiveToneSpecial, SeparatorListFollowsTheStoredSeparator) {
+TEST(FiveToneComposedCall, SeparatorListFollowsTheStoredSeparator) {
     struct Case { int16_t stored; int item; };
     const Case cases[] = {{10, 1}, {13, 4}, {15, 6}, {0, 0}, {9, 0}, {16, 0}, {-1, 0}};
     for (const auto& c : cases) EXPECT_EQ(SeparatorItemOf(c.stored), c.item) << c.stored;
@@ -36,7 +36,7 @@ TEST(FiveToneSpecial, SeparatorListFollowsTheStoredSeparator) {
     EXPECT_EQ(SeparatorLetterOf(0), "");
 }
 
-TEST(FiveToneSpecial, ListCallsKeepThePlaceholderAndShowAReadableCell) {
+TEST(FiveToneComposedCall, ListCallsKeepThePlaceholderAndShowAReadableCell) {
     struct Case {
         const char* name;
         SpecialCallInput in;
@@ -73,7 +73,7 @@ TEST(FiveToneSpecial, ListCallsKeepThePlaceholderAndShowAReadableCell) {
     }
 }
 
-TEST(FiveToneSpecial, ALongestMessageFillsTheCodeField) {
+TEST(FiveToneComposedCall, ALongestMessageFillsTheCodeField) {
     const SpecialCallInput in{SpecialCallType::DataCall, "12345", "", "ABCDEFGHIJKLMNOP"};
     const ComposedListCall call = ComposeListCall(in, "MSG:");
     ASSERT_EQ(call.code.size(), 40u);
@@ -83,7 +83,7 @@ TEST(FiveToneSpecial, ALongestMessageFillsTheCodeField) {
     EXPECT_EQ(entry.Code.value(), "E1E2345E4142434445464748494A4B4C4D4E4F50");
 }
 
-TEST(FiveToneSpecial, BoxCallsCarryTheOwnIDInTheirStoredForm) {
+TEST(FiveToneComposedCall, BoxCallsCarryTheOwnIDInTheirStoredForm) {
     struct Case { const char* name; SpecialCallInput in; const char* own; const char* box; };
     const Case cases[] = {
         {"ANI, nothing repeats", {SpecialCallType::ANI, "12345", "", ""}, "67890", "1234567890"},

@@ -25,7 +25,7 @@
 #include "platform/ui/Grid.h"
 #include "platform/ui/TextBox.h"
 #include "signalling/ui/Frm5Tone.h"
-#include "signalling/ui/FrmSpecial.h"
+#include "signalling/ui/FiveToneCallDialog.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "signalling/ui/FrmDTMFSpecial.h"
+#include "signalling/ui/DTMFCallDialog.h"
 
 #include <optional>
 #include <string>
