@@ -281,13 +281,9 @@ void SetCommDataByFrequency() {
             for (int16_t bank : {0, 1})
                 for (int16_t row = firstRow; row < firstRow + 6; ++row, ++slot) {
                     UFreData ch = GetHyperChannel(row, bank);
-                    if (ch.UsedFlag != 1) {
-                        // Hyper rows have no flag nibble: an unused row is told by a
-                        // receive field of no frequency, which a read takes as unused
-                        // again (a blank slot would read as a used row at 0 MHz).
-                        ImageView(CommData).fill(ChannelSlotAddr(slot) + kRx, ChannelSlotAddr(slot) + kRx + 3, 0xFF);
-                        continue;
-                    }
+                    // An unused row keeps the blank slot, the only one the radio
+                    // has ever been given; a read takes it as unused again.
+                    if (ch.UsedFlag != 1) continue;
                     SetCommDataByChannel(slot, ch);
                     SetHyperChannel(row, bank, ch);
                 }
@@ -344,8 +340,12 @@ void GetChannelByCommData(int number, int scanSkip, int list) {
 
     const ImageView img(CommData);
     const auto s = img.span(addr, kSlotSize);
-    const auto rx = UnpackFreCode(s.subspan<kRx, 4>());
-    if (!rx) {
+    const auto rxField = s.subspan<kRx, 4>();
+    const auto rx = UnpackFreCode(rxField);
+    // Hyper rows have no flag nibble: an unused one is the blank slot, whose
+    // receive field of 0 MHz lies in no band and no box accepts.
+    const bool blankHyperRow = list >= 2 && std::ranges::all_of(rxField, [](uint8_t b) { return b == 0x00; });
+    if (!rx || blankHyperRow) {
         rec.UsedFlag = 0;
         store(false);
         return;

@@ -34,6 +34,9 @@ void SetCommDataByChannel(int slot, UFreData& ch);
 
 // Unpacks one slot into its list: list 0 normal (number 1..758, appended to
 // UFreList), 1 limit (number 759..768), 2 / 3 hyper bank 1 / 2 (number = row).
+// A receive field that is not decimal, and a hyper row's field of 00 00 00 00
+// (the blank slot an unused row is written as), read as unused: only the
+// used flag changes.
 void GetChannelByCommData(int number, int scanSkip, int list);
 
 // The four BCD bytes of a frequency or offset code (the field's value): the

@@ -1,8 +1,35 @@
 #include "platform/ReportSurface.h"
 
 #include <stdexcept>
+#include <string>
 
 namespace platform {
+
+namespace {
+
+// Names and texts come from the radio byte for byte, and a byte below 0x20
+// or from 0x7F to 0x9F is a control character to the printer: each one is
+// drawn as a blank, everything else as it stands.
+std::string ControlsAsBlanks(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
+        if (b < 0x20 || b == 0x7F) {
+            out += ' ';
+        } else if (b == 0xC2 && next >= 0x80 && next <= 0x9F) {
+            // U+0080..U+009F, two bytes in UTF-8.
+            out += ' ';
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+}  // namespace
 
 void ReportSurface::CheckOpen() const {
     if (ended_) throw std::logic_error("the report document has already ended");
@@ -28,7 +55,7 @@ void ReportSurface::Print(std::string_view text) {
         const auto end = text.find("\r\n");
         const std::string_view line = text.substr(0, end);
         if (!line.empty()) {
-            DrawLine(page_, x_, y_, line, font_);
+            DrawLine(page_, x_, y_, ControlsAsBlanks(line), font_);
             lastPageWithText_ = page_;
         }
         x_ = 0;

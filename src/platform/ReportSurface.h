@@ -7,7 +7,7 @@
 // draws it with its top left corner at the position; then x goes back to 0
 // and y moves down one line height of the current font. A CR LF pair inside
 // the text ends a line in the same way, so "t\r\n" leaves one empty line
-// after t.
+// after t. Any other control character (C0, DEL or C1) is drawn as a blank.
 //
 // New pages are taken lazily: a new page that no text follows (the one a
 // section ends with, just before the end of the document) adds no empty

@@ -5,7 +5,6 @@
 #include "core/ChannelTexts.h"
 #include "core/FreCodec.h"
 #include "core/LangText.h"
-#include "core/NumericText.h"
 #include "core/SharedState.h"
 #include "platform/TextConvert.h"
 #include "printing/ReportText.h"
@@ -37,17 +36,6 @@ std::string ItemOf(const std::vector<std::string>& items, int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= items.size()) return {};
     return items[static_cast<std::size_t>(index)];
 }
-
-bool IsReadableCode(std::string_view code) { return code.empty() || code == NoFreCode || IsNumericText(code); }
-
-// A report never stops on a damaged frequency code with a message box: the
-// receive frequency of such a code prints as an empty value, its offset as no
-// offset.
-std::string ReceiveValue(std::string_view code) {
-    if (!IsReadableCode(code)) return {};
-    return CodeToFre(code) + " MHz";
-}
-std::string OffsetText(std::string_view code) { return CodeToOffset(IsReadableCode(code) ? code : NoFreCode); }
 
 int32_t UsedChannels() { return std::clamp<int32_t>(CurData.CHCount, 0, kMaxChannels); }
 
@@ -125,8 +113,8 @@ std::vector<ReportRow> ChannelBlockRows(const UFreData& ch, const ChannelPageTex
                          {kValueRight, std::move(value2)}};
     };
     return {
-        pairs(t.rxLabel, ReceiveValue(ch.RxFre.value()), t.offsetLabel,
-              ItemOf(t.shiftDirs, ch.ShiftDir) + " " + OffsetText(ch.OffsetFre.value()) + " MHz"),
+        pairs(t.rxLabel, CodeToFre(ch.RxFre.value()) + " MHz", t.offsetLabel,
+              ItemOf(t.shiftDirs, ch.ShiftDir) + " " + CodeToOffset(ch.OffsetFre.value()) + " MHz"),
         pairs(t.nameLabel, platform::BytesToUtf8(ch.CHName.value()), t.stepLabel,
               ItemOf(t.steps, ch.StepIndex)),
         pairs(t.bandwidthLabel, ItemOf(t.bandwidths, ch.Bandwidth), t.powerLabel,

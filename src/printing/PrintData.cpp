@@ -3,11 +3,8 @@
 #include <array>
 #include <exception>
 #include <memory>
-#include <optional>
-#include <stdexcept>
 #include <string>
 
-#include "platform/Prompts.h"
 #include "printing/ChannelPages.h"
 #include "printing/CommBookPage.h"
 #include "printing/FiveTonePages.h"
@@ -44,23 +41,6 @@ constexpr std::array<SectionEntry, 8> kSections = {{
     {9, &Prt_Alert},
 }};
 
-// Takes every message a loaded dialog raises while the report runs: none
-// shows, and the first one fails the run. The answer given is the one that
-// goes no further.
-class HeldPrompts : public platform::PromptService {
-public:
-    platform::Answer Ask(const platform::Prompt& prompt) override {
-        if (!first) first = prompt.text;
-        switch (prompt.buttons) {
-            case platform::Buttons::Ok: return platform::Answer::Ok;
-            case platform::Buttons::YesNo: return platform::Answer::No;
-            case platform::Buttons::AbortRetryIgnore: return platform::Answer::Abort;
-            default: return platform::Answer::Cancel;
-        }
-    }
-    std::optional<std::string> first;
-};
-
 std::string FailureText(std::exception_ptr error) {
     try {
         std::rethrow_exception(error);
@@ -92,21 +72,17 @@ PrintResult PrintData(const ReportSources& sources, platform::PrinterDialogKind 
         PrintOK = false;
         return {PrintOutcome::Cancelled, {}};
     }
-    HeldPrompts held;
+    // A message box a section or a dialog it loads raises is answered like
+    // any other and the run goes on; only a failure ends it.
     std::exception_ptr error;
-    {
-        platform::ScopedPromptService hold(held);
-        try {
-            std::unique_ptr<platform::ReportSurface> printer = platform::OpenPrinterDocument();
-            printer->SetFontSize(kReportPoints);
-            Report report(*printer);
-            PrintSections(report, sources);
-            // A message held back means something went wrong on the way.
-            if (held.first) throw std::runtime_error(*held.first);
-            printer->EndDoc();
-        } catch (...) {
-            error = std::current_exception();
-        }
+    try {
+        std::unique_ptr<platform::ReportSurface> printer = platform::OpenPrinterDocument();
+        printer->SetFontSize(kReportPoints);
+        Report report(*printer);
+        PrintSections(report, sources);
+        printer->EndDoc();
+    } catch (...) {
+        error = std::current_exception();
     }
     if (!error) return {PrintOutcome::Printed, {}};
     PrintOK = false;

@@ -4,9 +4,10 @@
 //
 // A run either sends the whole report or nothing: a cancelled printer
 // dialog ends it quietly, and any error on the way (a printer failure, a
-// dialog that cannot be loaded or read, a message a loaded dialog raised)
-// stops it before the document is sent. No message box shows while it runs;
-// the caller reports the failure afterwards.
+// dialog that cannot be loaded or read) stops it before the document is
+// sent; the caller reports the failure afterwards. A message box on the way
+// (a dialog loaded hidden that meets a damaged frequency code) is no error:
+// the user answers it and the run goes on.
 #include <array>
 #include <cstdint>
 #include <string>

@@ -128,6 +128,24 @@ TEST_F(ReportPdfTest, EverySectionPrintsOnItsOwnNumberedPages) {
     EXPECT_TRUE(Has(content.pages[10], GetLangText(2615)));
 }
 
+TEST_F(ReportPdfTest, TheWholeReportPrintsWithADamagedReceiveCodeOnTheCurrentChannel) {
+    AddChannels(2);
+    UFreList[1].RxFre = FixStr<9>::Of("0145X2500");
+    CHListType = 0;
+    CurCHNo = 2;
+    // The channel dialog, loaded hidden for the labels, meets the code first;
+    // then the channel's own block.
+    for (int i = 0; i < 2; ++i) sandbox.prompts.expect("Not IsNumeric", platform::Buttons::Ok, platform::Answer::Ok);
+    PrintFromTheDialog({0, 3, 4, 5, 6, 7, 8, 9});
+    EXPECT_TRUE(sandbox.prompts.allAnswered());
+    const PdfContent content = ReadPdf(pdf);
+    ASSERT_EQ(content.pages.size(), 8U) << "every section printed, each on one page";
+    EXPECT_TRUE(Has(content.pages[0], "Channel 1"));
+    EXPECT_TRUE(Has(content.pages[0], "108 MHz")) << content.pages[0];
+    EXPECT_TRUE(Has(content.pages[0], "145.12500 MHz")) << "the sound channel as it is";
+    EXPECT_TRUE(Has(content.pages[7], GetLangText(2600)));
+}
+
 TEST_F(ReportPdfTest, ChineseLabelsReachThePdfAndTheReportsOwnTextsStayEnglish) {
     UseChinese();
     AddChannels(1);

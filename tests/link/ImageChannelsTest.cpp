@@ -371,35 +371,48 @@ TEST_F(ImageChannelsTest, UnusedLimitChannelKeepsItsFieldsOnRead) {
     EXPECT_EQ(CurData.LimitCH[3].TxPower, 2);
 }
 
-TEST_F(ImageChannelsTest, HyperRowsOnRead) {
-    UFreData unused = GetHyperChannel(2, 0);
-    unused.UsedFlag = 0;
-    unused.CHName = "OLD";
-    SetHyperChannel(2, 0, unused);
-    UFreData erased = GetHyperChannel(3, 1);
-    erased.TxPower = 3;
-    SetHyperChannel(3, 1, erased);
+TEST_F(ImageChannelsTest, AnUnusedHyperRowIsWrittenAsTheBlankSlotAndReadsBackUnused) {
+    struct Row {
+        int16_t row, bank;
+        std::size_t addr;
+    };
+    const Row unusedRows[] = {{2, 0, 0x0540 + 32}, {12, 1, 0x0780 + 32 * 5}};
+    for (const Row& r : unusedRows) {
+        UFreData unused = GetHyperChannel(r.row, r.bank);
+        unused.UsedFlag = 0;
+        unused.CHName = "OLD";
+        unused.TxPower = 2;
+        SetHyperChannel(r.row, r.bank, unused);
+    }
     SetCommDataByFrequency();
-    std::fill_n(CommData.begin() + 0x0600 + 32 * 2, 4, 0xFF);  // bank 2 row 3
-    std::fill_n(CommData.begin() + 0x0540 + 32 * 3, 32, 0x00);  // bank 1 row 4
+    ASSERT_TRUE(WriteDataOK);
+    for (const Row& r : unusedRows)
+        EXPECT_EQ(Bytes(r.addr, 32), std::vector<uint8_t>(32, 0x00)) << "bank " << r.bank + 1 << " row " << r.row;
+    EXPECT_EQ(Bytes(0x0540, 4), (std::vector<uint8_t>{0x01, 0x08, 0x00, 0x00})) << "a used row beside them";
 
-    // An unused row is written with a receive field of no frequency, so it
-    // reads back unused with its other fields kept.
-    EXPECT_EQ(Bytes(0x0540 + 32, 4), (std::vector<uint8_t>{0xFF, 0xFF, 0xFF, 0xFF}));
+    // Bank 2 row 3: a receive field that is not decimal; bank 1 row 4: a
+    // blank slot whose other bytes are not blank.
+    std::fill_n(CommData.begin() + 0x0600 + 32 * 2, 4, 0xFF);
+    std::fill_n(CommData.begin() + 0x0540 + 32 * 3, 4, 0x00);
+    CommData[0x0540 + 32 * 3 + 10] = 0x0C;
+    UFreData row4 = GetHyperChannel(4, 0);
+    row4.TxPower = 1;
+    SetHyperChannel(4, 0, row4);
+
     GetFrequencyByCommData();
-    const UFreData row2 = GetHyperChannel(2, 0);
-    EXPECT_EQ(row2.UsedFlag, 0);
-    EXPECT_EQ(row2.CHName.value(), "OLD");
-    const UFreData row4 = GetHyperChannel(4, 0);  // a slot of zeros
-    EXPECT_EQ(row4.UsedFlag, 1);
-    EXPECT_EQ(row4.RxFre.value(), "000000000");
-    EXPECT_EQ(row4.OffsetFre.value(), "000000000");
-    EXPECT_EQ(row4.ScanSkip, 1);
-    EXPECT_EQ(row4.CHName.value(), "");
-    const UFreData row3 = GetHyperChannel(3, 1);
-    EXPECT_EQ(row3.UsedFlag, 0);
-    EXPECT_EQ(row3.TxPower, 3);
-    EXPECT_EQ(GetHyperChannel(1, 0).RxFre.value(), "010800000");
+    for (const Row& r : unusedRows) {
+        const UFreData back = GetHyperChannel(r.row, r.bank);
+        EXPECT_EQ(back.UsedFlag, 0) << r.row;
+        EXPECT_EQ(back.CHName.value(), "OLD") << r.row;
+        EXPECT_EQ(back.TxPower, 2) << "its other fields are kept";
+    }
+    EXPECT_EQ(GetHyperChannel(3, 1).UsedFlag, 0);
+    EXPECT_EQ(GetHyperChannel(4, 0).UsedFlag, 0);
+    EXPECT_EQ(GetHyperChannel(4, 0).TxPower, 1) << "the slot's other bytes are not read";
+    const UFreData row1 = GetHyperChannel(1, 0);
+    EXPECT_EQ(row1.UsedFlag, 1);
+    EXPECT_EQ(row1.RxFre.value(), "010800000");
+    EXPECT_EQ(row1.ScanSkip, 1);
 }
 
 TEST_F(ImageChannelsTest, UpperHyperRowsOfAV100RadioTakeTheirDefaults) {

@@ -27,7 +27,7 @@ TEST(ReportSurface, PrintedLinesStartAtThePositionAndEachCrLfEndsALine) {
         {"a caption and two empty lines", "Option\r\n\r\n", {"Option"}, 3},
         {"two lines in one print", "A\r\nB", {"A", "B"}, 2},
         {"an empty text still takes its line", "", {}, 1},
-        {"a lone LF is text, not a line end", "A\nB", {"A\nB"}, 1},
+        {"a lone LF is no line end", "A\nB", {"A B"}, 1},
     };
     for (const Case& c : cases) {
         RecordingReportSurface surface;
@@ -46,6 +46,29 @@ TEST(ReportSurface, PrintedLinesStartAtThePositionAndEachCrLfEndsALine) {
         }
         EXPECT_EQ(surface.CurrentX(), 0) << c.name;
         EXPECT_EQ(surface.CurrentY(), 100 + c.linesDown * line) << c.name;
+    }
+}
+
+TEST(ReportSurface, ControlCharactersAreDrawnAsBlanksAndNothingElseChanges) {
+    const struct {
+        const char* name;
+        std::string text;
+        std::string drawn;
+    } cases[] = {
+        {"C0", "A\x01" "B\x1F", "A B "},
+        {"a lone CR and a tab", "A\rB\tC", "A B C"},
+        {"DEL", "A\x7F" "B", "A B"},
+        {"the first and last C1", "\xC2\x80" "A\xC2\x9F", " A "},
+        {"C1 0x8D from a name byte", "N\xC2\x8D" "1", "N 1"},
+        {"a no-break space and accented letters stay", "\xC2\xA0\xC3\xA9\xC2\xBF", "\xC2\xA0\xC3\xA9\xC2\xBF"},
+        {"Chinese whose bytes include 0x80..0x9F stays", "\xE9\x96\x8B\xE4\xB8\xAD", "\xE9\x96\x8B\xE4\xB8\xAD"},
+    };
+    for (const auto& c : cases) {
+        RecordingReportSurface surface;
+        surface.Print(c.text + "\r\n" + c.text);
+        const auto& lines = surface.Recording()->lines;
+        ASSERT_EQ(lines.size(), 2U) << c.name;
+        for (const auto& line : lines) EXPECT_EQ(line.text, c.drawn) << c.name;
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include "ProgramSandbox.h"
 #include "ReportTestSupport.h"
+#include "core/BandPlan.h"
 #include "core/LangText.h"
 #include "core/SharedState.h"
 #include "printing/ChannelPages.h"
@@ -62,9 +63,6 @@ TEST_F(ChannelPagesTest, TheBlockPrintsEveryFieldAsTheDialogAndTheToneListsName)
         {"no offset", [](UFreData&) {}, 0, 3, "Same 0.00000 MHz"},
         {"plus 5 MHz", [](UFreData& c) { c.ShiftDir = 2, c.OffsetFre = "000500000"; }, 0, 3, "+ 5.00000 MHz"},
         {"no receive frequency", [](UFreData& c) { c.RxFre = "FFFFFFFFF"; }, 0, 1, " MHz"},
-        {"damaged receive code, no message", [](UFreData& c) { c.RxFre = "0145X2500"; }, 0, 1, ""},
-        {"damaged offset code, no message", [](UFreData& c) { c.ShiftDir = 1, c.OffsetFre = "00050?000"; }, 0, 3,
-         "- 0.00000 MHz"},
         {"name cut at its NUL", [](UFreData& c) { c.CHName = FixStr<7>::Of(std::string("AB\0CD", 5)); }, 1, 1, "AB"},
         {"name with a blank inside", [](UFreData& c) { c.CHName = FixStr<7>::Of("A B"); }, 1, 1, "A B"},
         {"step", [](UFreData& c) { c.StepIndex = 9; }, 1, 3, "50K"},
@@ -102,6 +100,31 @@ TEST_F(ChannelPagesTest, TheBlockPrintsEveryFieldAsTheDialogAndTheToneListsName)
         ASSERT_EQ(rows.size(), 10U);
         ASSERT_GT(rows[c.row].size(), c.item) << c.name;
         EXPECT_EQ(rows[c.row][c.item].text, c.printed) << c.name;
+    }
+}
+
+TEST_F(ChannelPagesTest, ADamagedCodeWarnsAndPrintsTheCodecsFallback) {
+    PCBand = 0;
+    SetBandByType(0);
+    const ChannelPageTexts texts = ReadChannelPageTexts(*FakeChannelDialog());
+    struct Case {
+        const char* name;
+        std::function<void(UFreData&)> set;
+        std::size_t item;
+        std::string printed;
+    };
+    const Case cases[] = {
+        {"receive code: the lowest receive edge", [](UFreData& c) { c.RxFre = "0145X2500"; }, 1, "108 MHz"},
+        {"offset code: no offset", [](UFreData& c) { c.ShiftDir = 1, c.OffsetFre = "00050?000"; }, 3,
+         "- 0.00000 MHz"},
+    };
+    for (const Case& c : cases) {
+        UFreData ch = PrintChannel(1);
+        c.set(ch);
+        sandbox.prompts.expect("Not IsNumeric", platform::Buttons::Ok, platform::Answer::Ok);
+        const auto rows = ChannelBlockRows(ch, texts, sources.ctcss, sources.dcs);
+        EXPECT_TRUE(sandbox.prompts.allAnswered()) << c.name;
+        EXPECT_EQ(rows[0][c.item].text, c.printed) << c.name;
     }
 }
 
