@@ -401,11 +401,12 @@ TEST(StagedFiles, ARelativePathSavesFromTheWorkingFolder) {
     std::string problem;
     {
         platform::StagedFiles files;
-        saved = files.Stage("d/a.fre", Bytes("new channels")) && files.Stage("d/a.dat", Bytes("new data")) &&
-                files.Commit();
+        saved = files.Stage("d/a.fre", Bytes("new channels")) && files.Stage("d/a.dat", Bytes("new data"));
+        // The names were taken from the working folder as it stood.
+        fs::current_path(before);
+        saved = saved && files.Commit();
         if (files.Problem()) problem = files.Problem()->Text();
     }
-    fs::current_path(before);
     EXPECT_TRUE(saved) << problem;
     EXPECT_EQ(Contents(dir.file("d")), (FolderContents{{"a.fre", "new channels"}, {"a.dat", "new data"}}));
 }
