@@ -20,17 +20,16 @@ void DefaultBatchFun() {
 int16_t IsBatchFunOn(uint8_t flag) { return flag != 0 ? 1 : 0; }
 
 void LoadBatchFun() {
-    const std::string path = BatchFunPath();
-    if (platform::FileExists(path)) {
-        const platform::FileBytes data = platform::ReadFileHead(path, kBatchFunCount);
-        if (!data.ok()) return;  // unreadable: the flags keep what they hold
-        // A short file supplies what it holds; the missing flags stay 0.
-        std::copy(data.bytes.begin(), data.bytes.end(), BatchFunFlag.begin());
-        BatchFunFlag[20] = 0;
+    const platform::FileBytes data = platform::ReadFileHead(BatchFunPath(), kBatchFunCount);
+    if (!data.ok() && data.problem->kind == platform::FileProblem::Kind::Missing) {
+        DefaultBatchFun();
+        SaveBatchFun();
         return;
     }
-    DefaultBatchFun();
-    SaveBatchFun();
+    if (!data.ok()) return;  // unreadable: the flags keep what they hold
+    // A short file supplies what it holds; the missing flags stay 0.
+    std::copy(data.bytes.begin(), data.bytes.end(), BatchFunFlag.begin());
+    BatchFunFlag[20] = 0;
 }
 
 bool SaveBatchFun() {

@@ -268,7 +268,8 @@ void ConvertFileVersion(std::string_view version, RadioData& record) {
     }
 }
 
-bool WriteFreFile(const std::string& datPath, int16_t count) {
+bool WriteFreFile(const std::string& named, int16_t count) {
+    const std::string datPath = platform::ResolvedPath(named);
     const auto fre = CompanionPath(datPath, "fre");
     if (!fre || *fre == datPath || count < 0 || count > kMaxChannels) return false;
     const auto bytes = PackFreFile(std::span<const UFreData>(OldUFreList).first(static_cast<std::size_t>(count)));
@@ -276,7 +277,8 @@ bool WriteFreFile(const std::string& datPath, int16_t count) {
     return files.Stage(*fre, bytes) && files.Commit();
 }
 
-bool ReadFreFile(const std::string& datPath, int16_t count) {
+bool ReadFreFile(const std::string& named, int16_t count) {
+    const std::string datPath = platform::ResolvedPath(named);
     const auto fre = CompanionPath(datPath, "fre");
     if (!fre || *fre == datPath) return false;
     FileProblem ignored;
@@ -293,8 +295,11 @@ void NewDataFile() {
 
 namespace {
 
-// The save itself; a problem leaves every old file in place.
-std::optional<FileProblem> SaveFiles(const std::string& path) {
+// The save itself; a problem leaves every old file in place. The set stands
+// beside the file the name resolves to, so a data file reached through a
+// link keeps its companions beside it.
+std::optional<FileProblem> SaveFiles(const std::string& named) {
+    const std::string path = platform::ResolvedPath(named);
     FileProblem problem;
     const auto companions = CompanionsOf(path, problem);
     if (!companions) return problem;
@@ -316,13 +321,14 @@ std::optional<FileProblem> SaveFiles(const std::string& path) {
 }
 
 // The load itself; nothing of the program's data changes unless it succeeds.
-bool LoadFiles(const std::string& path) {
+bool LoadFiles(const std::string& named) {
     // A save into this folder that was cut short is finished first, so the
     // files read are one whole set.
-    if (auto problem = platform::RecoverSavesBeside(path)) {
+    if (auto problem = platform::RecoverSavesBeside(named)) {
         ShowFileError(*problem);
         return false;
     }
+    const std::string path = platform::ResolvedPath(named);
     const platform::FileBytes bytes = platform::ReadFileUpTo(path, kDatFileLimit);
     if (!bytes.ok() && bytes.problem->kind == FileProblem::Kind::TooLong) {
         platform::MsgBox(GetLangText(kUnknownLengthText), platform::Buttons::Ok);
@@ -361,7 +367,7 @@ bool LoadFiles(const std::string& path) {
         return false;
     }
     CommitLoaded(*loaded);
-    DataFileName = path;
+    DataFileName = named;
     IsNewFile = 0;
     MainView().ReShowListByData();
     return true;

@@ -92,11 +92,11 @@ std::optional<int> ParseIniInt(std::string_view text) {
 void LoadSettingFile() {
     SettingFlag = {};
     const auto path = SettingPath();
-    if (!platform::FileExists(path)) {
+    const platform::FileBytes data = platform::ReadFileHead(path, kSettingRecordSize);
+    if (!data.ok() && data.problem->kind == platform::FileProblem::Kind::Missing) {
         platform::WriteFileAtomically(path, {});
         return;
     }
-    const platform::FileBytes data = platform::ReadFileHead(path, kSettingRecordSize);
     if (!data.ok() || data.bytes.size() < kSettingRecordSize) return;  // reads as zeros
     for (std::size_t i = 0; i < SettingFlag.size(); ++i) {
         const uint8_t lo = data.bytes[2 * i];

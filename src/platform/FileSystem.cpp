@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,6 +21,13 @@ int FileSystem::Rename(const std::string& from, const std::string& to) {
     return std::rename(from.c_str(), to.c_str());
 }
 int FileSystem::Unlink(const std::string& path) { return ::unlink(path.c_str()); }
+int FileSystem::Link(const std::string& from, const std::string& to) { return ::link(from.c_str(), to.c_str()); }
+int FileSystem::TryLock(int fd) { return ::flock(fd, LOCK_EX | LOCK_NB); }
+int FileSystem::Status(int fd, struct stat& st) { return ::fstat(fd, &st); }
+int FileSystem::PathStatus(const std::string& path, struct stat& st) { return ::stat(path.c_str(), &st); }
+int FileSystem::Access(const std::string& path, int mode) {
+    return ::faccessat(AT_FDCWD, path.c_str(), mode, AT_EACCESS);
+}
 
 namespace {
 FileSystem& RealFiles() {

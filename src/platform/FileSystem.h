@@ -4,6 +4,7 @@
 // that cannot be written, a process killed half-way) without changing the
 // code that production runs. The base class is the real file system; a test
 // installs a subclass for the length of one test.
+#include <sys/stat.h>
 #include <sys/types.h>
 
 #include <cstddef>
@@ -23,6 +24,15 @@ public:
     virtual int ChangeMode(int fd, mode_t mode);
     virtual int Rename(const std::string& from, const std::string& to);
     virtual int Unlink(const std::string& path);
+    virtual int Link(const std::string& from, const std::string& to);
+    // Takes the exclusive advisory lock of an open file without waiting: -1
+    // with EWOULDBLOCK while another open of it holds the lock, even one of
+    // this process. The system drops the lock when its holder dies.
+    virtual int TryLock(int fd);
+    virtual int Status(int fd, struct stat& st);
+    virtual int PathStatus(const std::string& path, struct stat& st);  // follows links
+    // Whether this process may open the file with `mode` (W_OK, R_OK).
+    virtual int Access(const std::string& path, int mode);
 };
 
 // The file system in use: the real one unless a test installed another.

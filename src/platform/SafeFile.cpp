@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 
 #include "platform/FileSystem.h"
 #include "platform/StagedFiles.h"
@@ -20,14 +21,27 @@ FileProblem ProblemOf(const std::string& path, int error) {
     return p;
 }
 
+int OpenRegularFile(const std::string& path, std::optional<FileProblem>& problem) {
+    FileSystem& fs = Files();
+    const int fd = fs.Open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY, 0);
+    if (fd < 0) {
+        problem = ProblemOf(path, errno);
+        return -1;
+    }
+    struct stat st {};
+    if (fs.Status(fd, st) != 0) problem = ProblemOf(path, errno);
+    else if (S_ISDIR(st.st_mode)) problem = ProblemOf(path, EISDIR);
+    else if (!S_ISREG(st.st_mode)) problem = FileProblem{FileProblem::Kind::Failed, path, "Not a regular file"};
+    if (!problem) return fd;
+    fs.Close(fd);
+    return -1;
+}
+
 FileBytes ReadFileHead(const std::string& path, std::size_t wanted) {
     FileBytes out;
     FileSystem& fs = Files();
-    const int fd = fs.Open(path, O_RDONLY, 0);
-    if (fd < 0) {
-        out.problem = ProblemOf(path, errno);
-        return out;
-    }
+    const int fd = OpenRegularFile(path, out.problem);
+    if (fd < 0) return out;
     uint8_t buffer[65536];
     while (out.bytes.size() < wanted) {
         const std::size_t room = std::min(sizeof buffer, wanted - out.bytes.size());
@@ -76,15 +90,13 @@ bool WriteFileAtomically(const std::string& path, std::span<const std::byte> dat
 }
 
 std::optional<FileProblem> WriteFileHead(const std::string& path, std::span<const uint8_t> head) {
-    FileBytes old = ReadFileUpTo(path, kSmallFileLimit);
+    const FileBytes old = ReadFileHead(path, head.size());
     if (!old.ok() && old.problem->kind != FileProblem::Kind::Missing) return old.problem;
-    std::vector<uint8_t> bytes = std::move(old.bytes);
     // A file that already starts with these bytes has nothing to change.
-    if (old.ok() && bytes.size() >= head.size() && std::equal(head.begin(), head.end(), bytes.begin()))
-        return std::nullopt;
-    if (bytes.size() < head.size()) bytes.resize(head.size());
-    std::copy(head.begin(), head.end(), bytes.begin());
-    return ReplaceFile(path, bytes);
+    if (old.ok() && std::ranges::equal(old.bytes, head)) return ReplaceProblem(path);
+    StagedFiles files;
+    if (files.StageHead(path, head) && files.Commit()) return std::nullopt;
+    return files.Problem();
 }
 
 bool FileExists(const std::string& path) {
@@ -92,18 +104,23 @@ bool FileExists(const std::string& path) {
     return std::filesystem::is_regular_file(path, ec);
 }
 
-std::string LinkTarget(const std::string& path) {
+std::string ResolvedPath(const std::string& path) {
     namespace fs = std::filesystem;
-    fs::path p = path;
+    std::error_code ec;
+    fs::path p = fs::absolute(path, ec);
+    if (ec) p = path;
     // A loop of links ends somewhere; the open that follows reports it.
     for (int hops = 0; hops < 40; ++hops) {
-        std::error_code ec;
+        // The folder first: a link's relative target counts from the folder
+        // the link really stands in.
+        const fs::path folder = fs::weakly_canonical(p.parent_path(), ec);
+        if (!ec) p = folder / p.filename();
         if (!fs::is_symlink(p, ec)) break;
         const fs::path to = fs::read_symlink(p, ec);
         if (ec) break;
         p = to.is_absolute() ? to : p.parent_path() / to;
     }
-    return p.string();
+    return p.lexically_normal().string();
 }
 
 }  // namespace platform

@@ -4,7 +4,9 @@
 // file with a short name in the same folder, which is then renamed over the
 // old one, so an interrupted write never leaves a half-written file behind.
 // A symbolic link is followed: the file it points to is replaced and the
-// link stays. All calls go through platform::Files().
+// link stays. Only regular files are read or replaced, and no open ever waits
+// (a FIFO in a file's place would otherwise hold the program for ever). All
+// calls go through platform::Files().
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -36,6 +38,12 @@ struct FileBytes {
     bool ok() const { return !problem; }
 };
 
+// An open descriptor of the regular file at `path` for reading, or -1 with
+// `problem` set: anything but a regular file is refused ("Not a regular
+// file"; a folder: "Is a directory") once it is open, and the open never
+// waits for a writer.
+int OpenRegularFile(const std::string& path, std::optional<FileProblem>& problem);
+
 // The whole file when it holds at most `limit` bytes. A longer file is
 // refused (Kind::TooLong) after reading no more than limit + 1 bytes.
 FileBytes ReadFileUpTo(const std::string& path, std::size_t limit);
@@ -53,16 +61,19 @@ std::optional<std::vector<std::byte>> ReadWholeFile(const std::string& path,
 std::optional<FileProblem> ReplaceFile(const std::string& path, std::span<const uint8_t> data);
 bool WriteFileAtomically(const std::string& path, std::span<const std::byte> data);
 
-// Writes `head` over the start of the file and keeps every byte after it (a
-// missing file is created holding `head`). An existing file that cannot be
-// read is left as it is and reported, never replaced by `head` alone. A file
-// that already starts with `head` is not written again.
+// Writes `head` over the start of the file and keeps every byte after it,
+// copied in blocks, so a file of any length keeps its length (a missing file
+// is created holding `head`). An existing file that cannot be read is left as
+// it is and reported, never replaced by `head` alone. A file that already
+// starts with `head` is not written again, yet one that could not be written
+// is reported all the same.
 std::optional<FileProblem> WriteFileHead(const std::string& path, std::span<const uint8_t> head);
 
 bool FileExists(const std::string& path);
 
-// The file a path names once symbolic links are followed (the path itself
-// when it is none); the last link's target need not exist.
-std::string LinkTarget(const std::string& path);
+// The absolute path of the file `path` names, with every symbolic link
+// followed (its folders' and its own) and no "." or ".." left; the last
+// link's target need not exist.
+std::string ResolvedPath(const std::string& path);
 
 }  // namespace platform

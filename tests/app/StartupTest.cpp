@@ -4,10 +4,14 @@
 #include <filesystem>
 #include <functional>
 
+#include <sys/stat.h>
+
 #include "FaultyFileSystem.h"
+#include "FifoWatchdog.h"
 #include "ProgramSandbox.h"
 #include "channels/BatchFun.h"
 #include "app/Startup.h"
+#include "core/LangText.h"
 #include "core/MsgText.h"
 #include "core/SharedState.h"
 #include "core/Startup.h"
@@ -171,6 +175,58 @@ TEST_F(Startup, SettingsFilesThatCannotBeReadAreNeverReplaced) {
         EXPECT_TRUE(written == (std::string(c.file) == "language/mysetup.ini")) << c.file;
         EXPECT_EQ(folder.read(c.file), c.bytes) << c.file;
     }
+}
+
+TEST_F(Startup, SettingsFilesMadeReadOnlyAreLeftAsTheyAre) {
+    const std::string six = "[language]\nIsFirstRun=1\nSkin=0\ncomPort=7\nHandshaking=0\nStopBit=0\nFactoryFres=0\n";
+    const std::string setup = folder.file("language/mysetup.ini");
+    struct Case { const char* file; std::string bytes; std::function<bool()> write; };
+    const Case cases[] = {
+        {"language/mysetup.ini", six,
+         [&] {
+             Main();  // writes back what it checked, in vain
+             return platform::WriteProfileString("language", "comPort", "3", setup);
+         }},
+        {"Setting.ini", "\x01\x00\x02\x00\x03\x00\x04\x00tail",
+         [] {
+             SettingFlag = {9, 9, 9, 9};
+             return SaveSettingFile();
+         }},
+        {"BatchFun.ini", std::string(21, '\x01') + "tail",
+         [] {
+             BatchFunFlag.fill(0);
+             return SaveBatchFun();
+         }},
+    };
+    for (const Case& c : cases) {
+        folder.write(c.file, c.bytes);
+        ASSERT_EQ(::chmod(folder.file(c.file).c_str(), 0444), 0);
+        EXPECT_FALSE(c.write()) << c.file;
+        EXPECT_EQ(folder.read(c.file), c.bytes) << c.file;
+    }
+}
+
+TEST_F(Startup, FifosInPlaceOfItsFilesNeitherHoldNorStopIt) {
+    std::vector<std::string> fifos;
+    for (const char* name : {"language/mysetup.ini", "language/MainShowList.ini", "language/english.ini",
+                             "BatchFun.ini", "Setting.ini", "TestData.ini"}) {
+        std::filesystem::remove(folder.file(name));
+        fifos.push_back(folder.file(name));
+    }
+    FifoWatchdog watchdog(fifos);
+    folder.prompts.expect("错误！打开“MainShowList.ini”文件失败！", platform::Buttons::Ok, platform::Answer::Ok);
+    bool shown = false;
+    Main([&] { shown = true; });
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(folder.prompts.allAnswered());
+    EXPECT_EQ(CommPortNo, 0);
+    EXPECT_EQ(BatchFunFlag, decltype(BatchFunFlag){}) << "unreadable: the flags stay as they were";
+    EXPECT_EQ(SettingFlag, (std::array<int16_t, 4>{0, 0, 0, 0}));
+    EXPECT_FALSE(TestDataEnable);
+    // The window gets its texts from the file and waits for none of them.
+    EXPECT_EQ(GetLangText(101), "");
+    EXPECT_FALSE(watchdog.fired());
+    for (const std::string& f : fifos) EXPECT_TRUE(std::filesystem::is_fifo(f)) << f;
 }
 
 TEST_F(Startup, StartValuesAndTables) {

@@ -7,9 +7,11 @@
 #include <map>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include "CoreDataFixture.h"
 #include "FaultyFileSystem.h"
+#include "FifoWatchdog.h"
 #include "core/DataFiles.h"
 #include "core/Defaults.h"
 #include "core/FactoryDataHooks.h"
@@ -612,6 +614,159 @@ TEST_F(DataFileSets, LongestNamesAndLinksSaveAndLoad) {
     EXPECT_EQ(dir.read("real/radio.dat").size(), 13111u);
     EXPECT_TRUE(ReadDatFile(link));
     EXPECT_TRUE(IsDataSame());
+}
+
+TEST_F(DataFileSets, ASaveKilledAtAnyStepIsPutRightByALoadInTheFolderItWasMovedTo) {
+    ThreeFileSaves();
+    BuildConfiguration();
+    namespace fs = std::filesystem;
+    fs::create_directories(dir.file("set"));
+    DataFileName = dir.file("set/cfg.dat");
+    ASSERT_TRUE(WriteDatFile());
+    std::map<std::string, std::string> oldFiles;
+    for (const char* name : {"cfg.dat", "cfg.fre", "cfg.ted"}) oldFiles[name] = dir.read(std::string("set/") + name);
+    AddChannel(30, "146.0000");
+    CurData.FunSet.DTMF.DTMFSelfID = "999";
+    testByte = 0x22;
+    const RadioData newData = CurData;
+    const auto newChannels = ChannelNumbers();
+
+    for (int n = 0;; ++n) {
+        SCOPED_TRACE("killed after step " + std::to_string(n));
+        fs::remove_all(dir.file("set"));
+        fs::remove_all(dir.file("moved"));
+        for (const auto& [name, bytes] : oldFiles) dir.write("set/" + name, bytes);
+        DataFileName = dir.file("set/cfg.dat");
+        CurData = newData;
+        int steps = 0;
+        {
+            FaultyFileSystem faults;
+            faults.DieAfter(n);
+            prompts.expectAny(Answer::Ok);
+            if (WriteDatFile()) platform::MsgBox("", platform::Buttons::Ok);  // nothing was asked: use the answer up
+            steps = faults.steps;
+        }
+        fs::rename(dir.file("set"), dir.file("moved"));
+        ASSERT_TRUE(ReadDatFile(dir.file("moved/cfg.dat")));
+        const bool isNew = ChannelNumbers() == newChannels;
+        EXPECT_EQ(CurData.FunSet.DTMF.DTMFSelfID.raw(), isNew ? "999" : "123");
+        EXPECT_EQ(loadedTestByte, isNew ? 0x22 : 0x11);
+        for (const auto& e : fs::directory_iterator(dir.file("moved")))
+            EXPECT_FALSE(platform::IsSaveTraceName(e.path().filename().string())) << e.path();
+        if (steps <= n) break;  // this save was never cut short
+    }
+}
+
+TEST_F(DataFileSets, ARecoveryThatCannotBeCarriedOutKeepsItsJournalAndSaysSo) {
+    BuildConfiguration();
+    const std::string path = Save("set.dat");
+    AddChannel(30, "146.0000");
+    const auto oldFiles = Folder();
+    // Killed just after the new channel file went in.
+    int renamed = 0;
+    {
+        FaultyFileSystem counting;
+        ASSERT_TRUE(WriteDatFile());
+        for (const std::string& step : counting.log)
+            if (step.find(": rename ") != std::string::npos && step.ends_with("-> " + dir.file("set.fre")))
+                renamed = std::stoi(step);
+    }
+    ASSERT_GT(renamed, 0);
+    RestoreFolder(oldFiles);
+    {
+        FaultyFileSystem faults;
+        faults.DieAfter(renamed);
+        prompts.expectAny(Answer::Ok);
+        EXPECT_FALSE(WriteDatFile());
+    }
+    // The old files' second names are lost, as to someone who cleared the
+    // folder of hidden files.
+    std::string journal;
+    for (const auto& [name, bytes] : Folder()) {
+        if (name.ends_with(".bak")) std::filesystem::remove(dir.file(name));
+        if (name.ends_with(".jnl")) journal = name;
+    }
+    ASSERT_FALSE(journal.empty());
+    const std::string mixed = dir.read("set.fre");
+    const Snapshot before = Take();
+    prompts.expect("file error.\n" + dir.file("set.fre") +
+                       ": An interrupted save could not be finished (its old contents are missing); " + journal +
+                       " keeps its record",
+                   Buttons::Ok, Answer::Ok);
+    EXPECT_FALSE(ReadDatFile(path));
+    ExpectUnchanged(before, "nothing loaded");
+    EXPECT_TRUE(std::filesystem::exists(dir.file(journal)));
+    EXPECT_EQ(dir.read("set.fre"), mixed);
+}
+
+TEST_F(DataFileSets, TheSetStandsBesideTheFileItsNameResolvesTo) {
+    ThreeFileSaves();
+    BuildConfiguration();
+    namespace fs = std::filesystem;
+    dir.write("real/cfg.dat", "");
+    fs::create_directories(dir.file("link"));
+    fs::create_symlink("../real/cfg.dat", dir.file("link/mine.dat"));
+    fs::create_directories(dir.file("rel"));
+    const fs::path workingFolder = fs::current_path();
+    fs::current_path(dir.path());
+    struct Case { const char* what; std::string name; const char* folder; const char* stem; };
+    const Case cases[] = {
+        {"through a link whose target has another name", dir.file("link/mine.dat"), "real", "cfg"},
+        {"by a path relative to the working folder", "rel/cfg.dat", "rel", "cfg"},
+    };
+    for (const Case& c : cases) {
+        DataFileName = c.name;
+        EXPECT_TRUE(WriteDatFile()) << c.what;
+        EXPECT_EQ(DataFileName, c.name) << c.what;
+        const std::string stem = std::string(c.folder) + "/" + c.stem;
+        EXPECT_EQ(dir.read(stem + ".dat").size(), 13111u) << c.what;
+        EXPECT_EQ(dir.read(stem + ".fre").size(), 4u * 89u) << c.what;
+        EXPECT_EQ(dir.read(stem + ".ted").size(), 48u) << c.what;
+        const RadioData saved = CurData;
+        NewRadioData();
+        EXPECT_TRUE(ReadDatFile(c.name)) << c.what;
+        EXPECT_TRUE(CurData == saved) << c.what;
+        EXPECT_EQ(ChannelNumbers(), (std::vector<int16_t>{7, 2, 12, 1})) << c.what;
+    }
+    fs::current_path(workingFolder);
+    EXPECT_TRUE(fs::is_symlink(dir.file("link/mine.dat")));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.file("link")), fs::directory_iterator()), 1)
+        << "nothing beside the link";
+}
+
+TEST_F(DataFileSets, AReadOnlyFileOfTheSetIsNotReplaced) {
+    BuildConfiguration();
+    Save("set.dat");
+    AddChannel(30, "146.0000");
+    const auto oldFiles = Folder();
+    for (const char* name : {"set.dat", "set.fre"}) {
+        ASSERT_EQ(::chmod(dir.file(name).c_str(), 0444), 0);
+        const Snapshot before = Take();
+        prompts.expect("file error.\n" + dir.file(name) + ": Permission denied", Buttons::Ok, Answer::Ok);
+        EXPECT_FALSE(WriteDatFile()) << name;
+        ExpectUnchanged(before, name);
+        EXPECT_EQ(Folder(), oldFiles) << name;
+        ASSERT_EQ(::chmod(dir.file(name).c_str(), 0644), 0);
+    }
+}
+
+TEST_F(DataFileSets, AFifoInTheSetIsRefusedWithoutWaiting) {
+    BuildConfiguration();
+    Save("set.dat");
+    struct Case { const char* fifo; const char* dataFile; };
+    for (const Case& c : {Case{"fifo.dat", "fifo.dat"}, Case{"set.fre", "set.dat"}}) {
+        std::filesystem::remove(dir.file(c.fifo));
+        FifoWatchdog watchdog({dir.file(c.fifo)});
+        const std::string refused = "file error.\n" + dir.file(c.fifo) + ": Not a regular file";
+        DataFileName = dir.file(c.dataFile);
+        const Snapshot before = Take();
+        prompts.expect(refused, Buttons::Ok, Answer::Ok);
+        EXPECT_FALSE(ReadDatFile()) << c.fifo;
+        prompts.expect(refused, Buttons::Ok, Answer::Ok);
+        EXPECT_FALSE(WriteDatFile()) << c.fifo;
+        ExpectUnchanged(before, c.fifo);
+        EXPECT_FALSE(watchdog.fired()) << c.fifo;
+    }
 }
 
 TEST_F(DataFileSets, HugeUnreadableOrUnaffordableFilesAreRefusedAsTheyStand) {

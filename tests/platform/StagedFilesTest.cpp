@@ -1,11 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <map>
+#include <optional>
+#include <stdexcept>
 #include <vector>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "FaultyFileSystem.h"
 #include "TempDir.h"
@@ -17,22 +24,33 @@ namespace fs = std::filesystem;
 
 std::vector<uint8_t> Bytes(std::string_view s) { return {s.begin(), s.end()}; }
 
-// Every entry of a folder: a file's bytes, a link's target.
-using FolderContents = std::map<std::string, std::string>;
-FolderContents Contents(const TempDir& dir) {
-    FolderContents out;
-    for (const auto& e : fs::directory_iterator(dir.path())) {
-        const std::string name = e.path().filename().string();
-        out[name] = e.is_symlink() ? "-> " + fs::read_symlink(e.path()).string() : dir.read(name);
-    }
+std::string Read(const fs::path& path) {
+    std::string out;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK);
+    char buffer[4096];
+    for (ssize_t n; fd >= 0 && (n = ::read(fd, buffer, sizeof buffer)) > 0;) out.append(buffer, static_cast<std::size_t>(n));
+    if (fd >= 0) ::close(fd);
     return out;
 }
 
-bool NoTemporaryFiles(const TempDir& dir) {
-    for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+// Every entry of a folder: a file's bytes, a link's target.
+using FolderContents = std::map<std::string, std::string>;
+FolderContents Contents(const std::string& folder) {
+    FolderContents out;
+    for (const auto& e : fs::directory_iterator(folder)) {
+        const std::string name = e.path().filename().string();
+        out[name] = e.is_symlink() ? "-> " + fs::read_symlink(e.path()).string() : Read(e.path());
+    }
+    return out;
+}
+FolderContents Contents(const TempDir& dir) { return Contents(dir.path()); }
+
+bool NoTemporaryFiles(const std::string& folder) {
+    for (const auto& e : std::filesystem::directory_iterator(folder))
         if (platform::IsSaveTraceName(e.path().filename().string())) return false;
     return true;
 }
+bool NoTemporaryFiles(const TempDir& dir) { return NoTemporaryFiles(dir.path()); }
 
 TEST(StagedFiles, AllFilesChangeOnlyAtCommit) {
     TempDir dir;
@@ -213,17 +231,227 @@ TEST(StagedFiles, ALinkKeepsPointingAtTheFileItNames) {
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
-TEST(StagedFiles, LeftoversOfADeadSaveGoButALiveOnesStay) {
+// A trace file of a save under way: open and locked for as long as it lives.
+struct HeldTrace {
+    int fd;
+    explicit HeldTrace(const std::string& path) : fd(::open(path.c_str(), O_RDONLY)) { ::flock(fd, LOCK_EX); }
+    ~HeldTrace() { ::close(fd); }
+};
+
+TEST(StagedFiles, ATraceNobodyHoldsGoesWhateverItsProcessIdAndAHeldOneStays) {
     TempDir dir;
-    const std::string dead = ".kq-" + std::to_string(::getpid()) + "-999999.tmp";
-    const std::string live = ".kq-1-5.tmp";  // process 1 always runs
-    dir.write(dead, "half a file");
-    dir.write(live, "being written");
-    EXPECT_FALSE(platform::ReplaceFile(dir.file("a.dat"), Bytes("new")));
-    EXPECT_FALSE(fs::exists(dir.file(dead)));
-    EXPECT_TRUE(fs::exists(dir.file(live)));
-    EXPECT_TRUE(platform::IsSaveTraceName(live));
+    const std::string mine = ".kq-" + std::to_string(::getpid()) + "-999999.tmp";
+    const std::string liveId = ".kq-1-5.tmp";  // process 1 always runs
+    const std::string held = ".kq-1-6.tmp";
+    const std::string heldJournal = ".kq-1-7.jnl";
+    dir.write(mine, "half a file");
+    dir.write(liveId, "half a file");
+    dir.write(held, "being written");
+    dir.write(heldJournal, "being written");
+    {
+        HeldTrace running(dir.file(held));
+        HeldTrace runningJournal(dir.file(heldJournal));
+        EXPECT_FALSE(platform::ReplaceFile(dir.file("a.dat"), Bytes("new")));
+        EXPECT_FALSE(fs::exists(dir.file(mine)));
+        EXPECT_FALSE(fs::exists(dir.file(liveId))) << "its process id says nothing";
+        EXPECT_TRUE(fs::exists(dir.file(held)));
+        EXPECT_EQ(dir.read(heldJournal), "being written");
+    }
+    // Once its holder is gone, what cannot be read of a journal is said, and
+    // the journal stays for whoever looks into it.
+    const auto problem = platform::RecoverInterruptedSaves(dir.path());
+    ASSERT_TRUE(problem);
+    EXPECT_EQ(problem->path, dir.file(heldJournal));
+    EXPECT_EQ(problem->reason, "An interrupted save could not be finished (its record cannot be read); " +
+                                   heldJournal + " keeps its record");
+    EXPECT_TRUE(fs::exists(dir.file(heldJournal)));
+    EXPECT_TRUE(fs::exists(dir.file(held))) << "no temporary file goes while a journal stays";
+    EXPECT_TRUE(platform::IsSaveTraceName(liveId));
     EXPECT_FALSE(platform::IsSaveTraceName("a.dat"));
+}
+
+// A process that saves on request and dies in each save after a given step
+// (every later change refused, its files closed, so its locks are gone), yet
+// runs on: the id in its traces stays alive, as a killed save's id does once
+// another process has it.
+class KilledSavesInAChild {
+public:
+    KilledSavesInAChild(bool hardLinks, const std::function<bool()>& save) {
+        int up[2], down[2];
+        if (::pipe(up) != 0 || ::pipe(down) != 0) throw std::runtime_error("pipe");
+        pid_ = ::fork();
+        if (pid_ == 0) {
+            ::close(up[0]);
+            ::close(down[1]);
+            for (int n = 0; ::read(down[0], &n, sizeof n) == sizeof n && n > 0;) {
+                char reached = 0;
+                {
+                    FaultyFileSystem faults;
+                    if (!hardLinks) faults.NoHardLinks();
+                    faults.DieAfter(n);
+                    save();
+                    reached = faults.steps > n ? 1 : 0;
+                }
+                (void)::write(up[1], &reached, 1);
+            }
+            ::_exit(0);
+        }
+        ::close(up[1]);
+        ::close(down[0]);
+        fromChild_ = up[0];
+        toChild_ = down[1];
+    }
+    ~KilledSavesInAChild() {
+        ::close(toChild_);  // the child ends
+        ::close(fromChild_);
+        ::waitpid(pid_, nullptr, 0);
+    }
+    // Whether the save got past step `n` (else it ended before).
+    bool SaveDyingAfter(int n) {
+        char reached = 0;
+        return ::write(toChild_, &n, sizeof n) == sizeof n && ::read(fromChild_, &reached, 1) == 1 && reached;
+    }
+
+private:
+    pid_t pid_ = 0;
+    int fromChild_ = -1, toChild_ = -1;
+};
+
+TEST(StagedFiles, EveryNameStaysWholeAndOnlyADeadSaveIsFinishedWhereverItsFolderWent) {
+    enum class Stop { LeftRunning, DiedThoughItsIdLives, DiedAndItsFolderMoved };
+    TempDir dir;
+    const std::string folder = dir.file("set"), moved = dir.file("moved");
+    const FolderContents old = {{"a.fre", "old channels"}, {"a.dat", "old data"}};
+    const FolderContents now = {{"a.fre", "new channels"}, {"a.dat", "new data"}, {"a.ted", "new test data"}};
+    const auto save = [&] {
+        platform::StagedFiles files;
+        for (const char* name : {"a.fre", "a.ted", "a.dat"})
+            if (!files.Stage(folder + "/" + name, Bytes(now.at(name)))) return false;
+        return files.Commit();
+    };
+    // Every name holds a whole file, old or new.
+    const auto expectWhole = [&](const FolderContents& left) {
+        for (const auto& [name, bytes] : now) {
+            const auto at = left.find(name);
+            const bool whole = at == left.end() ? !old.contains(name)
+                                                : at->second == bytes || (old.contains(name) && at->second == old.at(name));
+            EXPECT_TRUE(whole) << name << " holds \"" << (at == left.end() ? "" : at->second) << "\"";
+        }
+    };
+    for (bool hardLinks : {true, false})
+        for (Stop stop : {Stop::LeftRunning, Stop::DiedThoughItsIdLives, Stop::DiedAndItsFolderMoved}) {
+            std::optional<KilledSavesInAChild> child;
+            if (stop == Stop::DiedThoughItsIdLives) child.emplace(hardLinks, save);
+            for (int n = 1;; ++n) {
+                SCOPED_TRACE("step " + std::to_string(n) + (hardLinks ? "" : " without hard links") + ", case " +
+                             std::to_string(static_cast<int>(stop)));
+                fs::remove_all(folder);
+                fs::remove_all(moved);
+                for (const auto& [name, bytes] : old) dir.write("set/" + name, bytes);
+                bool reached = false;
+                if (stop == Stop::LeftRunning) {
+                    // Another recovery comes by while the save is at step n:
+                    // a running save is nobody else's to finish.
+                    FaultyFileSystem faults;
+                    if (!hardLinks) faults.NoHardLinks();
+                    faults.beforeStep = [&](int step) {
+                        if (step != n || reached) return;
+                        reached = true;
+                        const FolderContents left = Contents(folder);
+                        expectWhole(left);
+                        EXPECT_FALSE(platform::RecoverInterruptedSaves(folder));
+                        EXPECT_EQ(Contents(folder), left);
+                    };
+                    EXPECT_TRUE(save());
+                    if (reached) EXPECT_EQ(Contents(folder), now);
+                } else if (stop == Stop::DiedThoughItsIdLives) {
+                    reached = child->SaveDyingAfter(n);
+                } else {
+                    FaultyFileSystem faults;
+                    if (!hardLinks) faults.NoHardLinks();
+                    faults.DieAfter(n);
+                    save();
+                    reached = faults.steps > n;
+                }
+                if (!reached) {
+                    EXPECT_EQ(Contents(folder), now);
+                    EXPECT_GT(n, 20);
+                    break;
+                }
+                if (stop == Stop::LeftRunning) continue;
+                expectWhole(Contents(folder));
+                std::string recovered = folder;
+                if (stop == Stop::DiedAndItsFolderMoved) {
+                    fs::rename(folder, moved);
+                    recovered = moved;
+                }
+                EXPECT_FALSE(platform::RecoverInterruptedSaves(recovered));
+                const FolderContents done = Contents(recovered);
+                EXPECT_TRUE(done == old || done == now) << done.size() << " entries";
+            }
+        }
+}
+
+TEST(StagedFiles, ARelativePathSavesFromTheWorkingFolder) {
+    TempDir dir;
+    dir.write("d/a.dat", "old data");
+    const fs::path before = fs::current_path();
+    fs::current_path(dir.path());
+    bool saved = false;
+    std::string problem;
+    {
+        platform::StagedFiles files;
+        saved = files.Stage("d/a.fre", Bytes("new channels")) && files.Stage("d/a.dat", Bytes("new data"));
+        // The names were taken from the working folder as it stood.
+        fs::current_path(before);
+        saved = saved && files.Commit();
+        if (files.Problem()) problem = files.Problem()->Text();
+    }
+    EXPECT_TRUE(saved) << problem;
+    EXPECT_EQ(Contents(dir.file("d")), (FolderContents{{"a.fre", "new channels"}, {"a.dat", "new data"}}));
+}
+
+// Writes are refused for paths ending in `name`, as for a file whose owner
+// is someone else.
+struct NoWriteAccessTo : FaultyFileSystem {
+    explicit NoWriteAccessTo(std::string name) : name(std::move(name)) {}
+    int Access(const std::string& path, int mode) override {
+        if ((mode & W_OK) && path.ends_with(name)) return errno = EACCES, -1;
+        return FaultyFileSystem::Access(path, mode);
+    }
+    std::string name;
+};
+
+TEST(StagedFiles, AFileTheUserMayNotWriteIsNeitherReplacedNorRewritten) {
+    struct Case { const char* what; mode_t mode; bool systemRefuses; };
+    const Case cases[] = {
+        // The mode decides even for the superuser, whom the system lets write.
+        {"no write permission for anyone", 0444, false},
+        {"the system refuses to open it for writing", 0644, true},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        dir.write("a.fre", "old channels");
+        dir.write("a.dat", "old data");
+        ASSERT_EQ(::chmod(dir.file("a.dat").c_str(), c.mode), 0);
+        const FolderContents old = Contents(dir);
+        std::optional<NoWriteAccessTo> refusing;
+        if (c.systemRefuses) refusing.emplace("a.dat");
+        const std::string denied = dir.file("a.dat") + ": Permission denied";
+        {
+            platform::StagedFiles files;
+            ASSERT_TRUE(files.Stage(dir.file("a.fre"), Bytes("new channels"))) << c.what;
+            EXPECT_FALSE(files.Stage(dir.file("a.dat"), Bytes("new data"))) << c.what;
+            ASSERT_TRUE(files.Problem()) << c.what;
+            EXPECT_EQ(files.Problem()->Text(), denied) << c.what;
+        }
+        for (const char* head : {"new", "old"}) {  // an unchanged head is refused all the same
+            const auto problem = platform::WriteFileHead(dir.file("a.dat"), Bytes(head));
+            ASSERT_TRUE(problem) << c.what << ", " << head;
+            EXPECT_EQ(problem->Text(), denied) << c.what << ", " << head;
+        }
+        EXPECT_EQ(Contents(dir), old) << c.what;
+    }
 }
 
 TEST(StagedFiles, AFolderThatDoesNotExistCannotBeStaged) {

@@ -5,6 +5,9 @@
 #include <filesystem>
 #include <string>
 
+#include <sys/stat.h>
+
+#include "FifoWatchdog.h"
 #include "TempDir.h"
 #include "core/Defaults.h"
 #include "core/SharedState.h"
@@ -130,6 +133,36 @@ TEST(CommuBookFile, WritingReplacesOnlyTheRecordAndRoundTrips) {
     EXPECT_EQ(after.substr(1400), std::string(100, 'z'));
 
     EXPECT_FALSE(WriteBookFile(dir.file("no/such/folder/book.cb"), book));
+}
+
+TEST(CommuBookFile, AnExportOverAFileOfSeveralMegabytesKeepsItsRest) {
+    TempDir dir;
+    std::string old(2 * 1024 * 1024, '\0');
+    for (std::size_t i = 0; i < old.size(); ++i) old[i] = static_cast<char>(i % 253);
+    const std::string path = dir.write("big.cb", old);
+    const CommuBook book = ExampleBook();
+    ASSERT_TRUE(WriteBookFile(path, book));
+    const std::string after = dir.read("big.cb");
+    ASSERT_EQ(after.size(), old.size());
+    const std::vector<uint8_t> packed = PackBook(book);
+    EXPECT_EQ(after.substr(0, 1400), std::string(packed.begin(), packed.end()));
+    EXPECT_TRUE(after.compare(1400, std::string::npos, old, 1400) == 0) << "the rest as it was";
+    EXPECT_EQ(ReadBookFile(path), book);
+}
+
+TEST(CommuBookFile, AReadOnlyFileOrAFifoIsLeftAsItIs) {
+    TempDir dir;
+    const std::string readOnly = dir.write("ro.cb", std::string(1400, 'r'));
+    ASSERT_EQ(::chmod(readOnly.c_str(), 0444), 0);
+    EXPECT_FALSE(WriteBookFile(readOnly, ExampleBook()));
+    EXPECT_EQ(dir.read("ro.cb"), std::string(1400, 'r'));
+
+    const std::string fifo = dir.file("fifo.cb");
+    FifoWatchdog watchdog({fifo});
+    EXPECT_FALSE(ReadBookFile(fifo));
+    EXPECT_FALSE(WriteBookFile(fifo, ExampleBook()));
+    EXPECT_FALSE(watchdog.fired());
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
 }
 
 }  // namespace

@@ -1,12 +1,15 @@
 #pragma once
 // A file system that fails on cue, installed for the life of the object.
 // Every call that changes something on disk (an open for writing, a write, a
-// sync, a mode change, a close, a rename, an unlink) is one step, counted
-// from 1. A test can fail one step, stop the "process" after a step (every
-// later change does nothing and fails, as if the program had been killed
-// there), refuse every change in one folder, fill the disk, or fail reads.
+// sync, a mode change, a close, a rename, an unlink, a hard link) is one step,
+// counted from 1. A test can fail one step, stop the "process" after a step
+// (every later change does nothing and fails, as if the program had been
+// killed there; its files are closed, so their locks go as a dead process's
+// do), refuse every change in one folder, fill the disk, fail reads, or
+// refuse hard links as a FAT file system does.
 #include <cerrno>
 #include <cstddef>
+#include <functional>
 #include <new>
 #include <optional>
 #include <string>
@@ -37,6 +40,8 @@ public:
     void FailReads(std::string part, int error = EIO, bool outOfMemory = false) {
         readPart_ = std::move(part), readError_ = error, readThrows_ = outOfMemory;
     }
+    // Hard links fail with EPERM.
+    void NoHardLinks() { noHardLinks_ = true; }
     void Heal() {
         failStep_ = dieAfter_ = -1;
         readOnly_.clear();
@@ -45,6 +50,8 @@ public:
     }
 
     int steps = 0;            // changes attempted so far
+    // Called with each step's number before the step is taken.
+    std::function<void(int)> beforeStep;
     std::vector<std::string> log;  // what each step was, for failure messages
 
     int Open(const std::string& path, int flags, mode_t mode) override {
@@ -70,9 +77,11 @@ public:
         }
         return FileSystem::Write(fd, data, size);
     }
+    // A sync is a step, but not carried out: no test cuts the power, and
+    // the disk would only slow every step down.
     int Sync(int fd) override {
         if (const int e = Step("sync", "")) return Failed(e);
-        return FileSystem::Sync(fd);
+        return fd >= 0 ? 0 : Failed(EBADF);
     }
     int Close(int fd) override {
         if (fd >= 0 && static_cast<std::size_t>(fd) < readPaths_.size()) readPaths_[fd].clear();
@@ -93,12 +102,18 @@ public:
         if (const int e = Step("unlink " + path, path)) return Failed(e);
         return FileSystem::Unlink(path);
     }
+    int Link(const std::string& from, const std::string& to) override {
+        if (const int e = Step("link " + from + " -> " + to, to, from)) return Failed(e);
+        if (noHardLinks_) return Failed(EPERM);
+        return FileSystem::Link(from, to);
+    }
 
 private:
     // The errno this step fails with, or 0 when it goes ahead.
     int Step(std::string what, const std::string& path, const std::string& other = "") {
         ++steps;
         log.push_back(std::to_string(steps) + ": " + what);
+        if (beforeStep) beforeStep(steps);
         if (dieAfter_ >= 0 && steps > dieAfter_) return EIO;
         if (steps == failStep_) return failError_;
         if (!readOnly_.empty() && (In(path, readOnly_) || In(other, readOnly_))) return readOnlyError_;
@@ -127,5 +142,6 @@ private:
     std::string readPart_;
     int readError_ = EIO;
     bool readThrows_ = false;
+    bool noHardLinks_ = false;
     std::vector<std::string> readPaths_;
 };
