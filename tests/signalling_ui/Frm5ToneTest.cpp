@@ -428,6 +428,36 @@ TEST_F(Frm5ToneTest, CancelLeavesTheDataAsItWas) {
     EXPECT_EQ(CurData.Tone5DecodeTime, 2);
 }
 
+TEST_F(Frm5ToneTest, AGreyedSideToneStaysGreyedUntilTheUserClicksIt) {
+    Tone5().SideTone = 2;
+    {
+        Frm5Tone f;
+        EXPECT_EQ(Ctl<QCheckBox>(&f, "Check1")->checkState(), Qt::PartiallyChecked);
+        f.CommandOK_Click();
+        EXPECT_EQ(Tone5().SideTone, 2) << "opening and OK change no byte";
+    }
+    Frm5Tone f;
+    Show(f);
+    // An accepted own ID saves and shows the block again.
+    Box(f, "Text2")->setFocus();
+    ASSERT_TRUE(WaitFor([&] { return Box(f, "Text2")->hasFocus(); }));
+    Combo(f, "Combo6")->setFocus();
+    ASSERT_TRUE(WaitFor([&] { return Combo(f, "Combo6")->hasFocus(); }));
+    QCheckBox* box = Ctl<QCheckBox>(&f, "Check1");
+    EXPECT_EQ(TempFunSetData.Tone5.SideTone, 2);
+    EXPECT_EQ(box->checkState(), Qt::PartiallyChecked);
+
+    // The user's clicks go between on and off; none greys the box again.
+    std::vector<int> clicked;
+    for (int i = 0; i < 3; ++i) {
+        box->click();
+        clicked.push_back(platform::CheckValue(box));
+    }
+    EXPECT_EQ(clicked, (std::vector<int>{1, 0, 1}));
+    f.CommandOK_Click();
+    EXPECT_EQ(Tone5().SideTone, 1);
+}
+
 TEST_F(Frm5ToneTest, AStandardKeepsItsIndexWhateverItsItemReads) {
     for (const char* userText : {"ZVEI1", ""}) {
         sandbox.SetEnglishText(3102, userText);
