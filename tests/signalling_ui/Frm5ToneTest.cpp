@@ -27,6 +27,7 @@
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/ControlText.h"
 #include "platform/ui/Controls.h"
+#include "platform/ui/DialogHelpers.h"
 #include "platform/ui/Grid.h"
 #include "platform/ui/TextBox.h"
 #include "signalling/ui/Frm5Tone.h"
@@ -426,6 +427,21 @@ TEST_F(Frm5ToneTest, CancelLeavesTheDataAsItWas) {
     f.CommandCancel_Click();
     EXPECT_EQ(CurData.FunSet, before);
     EXPECT_EQ(CurData.Tone5DecodeTime, 2);
+}
+
+TEST_F(Frm5ToneTest, APTTIDCodeStoresTheSystemPeriodNotItsOwnList) {
+    Tone5().PTTIDBegin.TonePeriod = 50;
+    Tone5().PTTIDEnd.TonePeriod = 60;
+    Frm5Tone f;
+    SetComboText(*Combo(f, "Combo1", 3), "55");
+    SetComboText(*Combo(f, "Combo5", 0), "40");
+    SetComboText(*Combo(f, "Combo5", 1), "90");
+    ASSERT_EQ(Shown(f, "Combo5", 0), "40");
+    f.CommandOK_Click();
+    ASSERT_EQ(f.result(), QDialog::Accepted);
+    EXPECT_EQ(Tone5().TonePeriod, 55);
+    EXPECT_EQ(Tone5().PTTIDBegin.TonePeriod, 55);
+    EXPECT_EQ(Tone5().PTTIDEnd.TonePeriod, 55);
 }
 
 TEST_F(Frm5ToneTest, AGreyedSideToneStaysGreyedUntilTheUserClicksIt) {
