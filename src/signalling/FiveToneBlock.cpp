@@ -79,7 +79,8 @@ Tone5Settings ShowTone5Settings(Tone5Data& block, uint8_t decodeTime) {
     s[Tone5Setting::PauseCode] = pause == kPauseCodes.end() ? 0 : static_cast<int>(pause - kPauseCodes.begin());
     s[Tone5Setting::DecodeTime] = ItemOf(decodeTime, 0, 200);
     s[Tone5Setting::PauseFirstDelay] = ItemOf(block.PauseFirstDelay, 0, 250);
-    s.sideTone = Within(block.SideTone, 0, 1) ? block.SideTone : 0;
+    // 2 is the greyed box; a value beyond it shows clear.
+    s.sideTone = Within(block.SideTone, 0, 2) ? block.SideTone : 0;
     return s;
 }
 
@@ -100,7 +101,7 @@ void SaveTone5Settings(const Tone5Settings& shown, Tone5Data& block, uint8_t& de
     block.PauseTime = static_cast<int16_t>(item(Tone5Setting::PauseTime, 255));
     decodeTime = static_cast<uint8_t>(item(Tone5Setting::DecodeTime, 200));
     block.PauseFirstDelay = static_cast<int16_t>(item(Tone5Setting::PauseFirstDelay, 250));
-    block.SideTone = static_cast<int16_t>(std::clamp(shown.sideTone, 0, 1));
+    block.SideTone = static_cast<int16_t>(std::clamp(shown.sideTone, 0, 2));
 }
 
 std::string DataCallMessage(std::string_view code) {

@@ -62,7 +62,7 @@ inline constexpr std::string_view kShortOwnIDMessage = "900C";
 struct Tone5Settings {
     std::string selfID;               // Text2 (record bytes)
     BasedArray<int, kSettingLists> list{};  // item of Combo1(1..12)
-    int sideTone = 0;                 // Check1: 0 or 1
+    int sideTone = 0;                 // Check1: 0 clear, 1 checked, 2 greyed
     int& operator[](Tone5Setting l) { return list[static_cast<int>(l)]; }
     int operator[](Tone5Setting l) const { return list[static_cast<int>(l)]; }
 };

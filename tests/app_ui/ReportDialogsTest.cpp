@@ -11,7 +11,9 @@
 #include "core/Defaults.h"
 #include "core/LangText.h"
 #include "core/SharedState.h"
+#include "platform/RecordingReportSurface.h"
 #include "printing/ChannelPages.h"
+#include "printing/FiveTonePages.h"
 #include "printing/SettingsPages.h"
 #include "printing/ui/HiddenForm.h"
 
@@ -214,6 +216,26 @@ TEST_F(ReportDialogsTest, TheFiveToneDialogGivesWhatItsPagesReadInEitherLanguage
         });
     }
     EXPECT_EQ(CurData, before) << "the load corrects the working copy only";
+}
+
+TEST_F(ReportDialogsTest, AGreyedFiveToneSideTonePrintsItsNumberAsTheDialogHoldsIt) {
+    CurData.FunSet.Tone5.SideTone = 2;
+    const Tone5Data block = CurData.FunSet.Tone5;
+    Load(ReportForm::Tone5, [&](const ReportDialog& d) {
+        EXPECT_EQ(d.CheckValue("Check1"), 2);
+        platform::RecordingReportSurface surface;
+        Report report(surface);
+        PrintFiveTonePages(report, d, block);
+        surface.EndDoc();
+        const platform::ReportRecording& doc = *surface.Recording();
+        const platform::PrintedLine* label = doc.Find(GetOptionText(60312));
+        ASSERT_NE(label, nullptr);
+        std::vector<std::string> row;
+        for (const auto& line : doc.lines)
+            if (line.page == label->page && line.y == label->y) row.push_back(line.text);
+        EXPECT_EQ(row, (std::vector<std::string>{GetOptionText(60312), "2"}));
+    });
+    EXPECT_EQ(CurData.FunSet.Tone5.SideTone, 2);
 }
 
 TEST_F(ReportDialogsTest, TheAlertDialogGivesEveryControlItsLoadFills) {

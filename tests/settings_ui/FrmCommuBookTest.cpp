@@ -7,6 +7,8 @@
 #include <memory>
 #include <string>
 
+#include <QHeaderView>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -66,6 +68,26 @@ protected:
         Type(Editor(), keys);
     }
     const CommuBookItem& Copy(int i) { return dialog->BookFileData()[static_cast<std::size_t>(i)]; }
+    // A press and release of the left button at `at` on `w`.
+    static void MouseClick(QWidget* w, QPoint at) {
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent e(type, QPointF(at), w->mapToGlobal(QPointF(at)), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(w, &e);
+        }
+    }
+    // Clicks the number (fixed column 0) of grid row `row`.
+    void ClickNumber(int row) {
+        QHeaderView* numbers = grid->verticalHeader();
+        const int section = row - grid->FixedRows();
+        const int y = numbers->sectionViewportPosition(section) + numbers->sectionSize(section) / 2;
+        MouseClick(numbers->viewport(), {numbers->viewport()->width() / 2, y});
+    }
+    // Clicks the middle of cell (row, col), which scrolls.
+    void ClickCell(int row, int col) {
+        const QRect cell = grid->CellRect(row, col);
+        MouseClick(grid->viewport(), grid->viewport()->mapFrom(grid, cell.center()));
+    }
     void Click(const char* button) { Ctl<QPushButton>(dialog.get(), button)->click(); }
 
     ProgramSandbox sandbox;
@@ -144,6 +166,62 @@ TEST_F(FrmCommuBookTest, TheEditorFloatsOverItsCellAndCommitsOnTheNextMove) {
     EXPECT_EQ(Cell(5, 1), "");
     EXPECT_EQ(Cell(5, 2), "");
     EXPECT_EQ(Copy(4).No, 4);
+}
+
+TEST_F(FrmCommuBookTest, AClickOnAnEntrysNumberCommitsTheEditAndClosesTheEditor) {
+    Entry(4, "777", "OLD");
+    Entry(7, "888", "EIGHT");
+    FrmCommuBook& f = Open();
+    Show();
+    ClickCell(5, 2);
+    ASSERT_TRUE(EditorOpen());
+    ASSERT_TRUE(EditorOverCell(5, 2));
+    Editor()->selectAll();
+    Type(Editor(), "new");
+    ClickNumber(8);
+    EXPECT_FALSE(EditorOpen());
+    EXPECT_EQ(Copy(4).Name.raw(), "NEW\0   "s);
+    EXPECT_EQ(Cell(5, 2), "NEW");
+    EXPECT_EQ(Copy(7).Name.value(), "EIGHT");
+    EXPECT_EQ(f.CurBookEditRow, 8);
+    EXPECT_EQ(f.CurBookEditCol, 0);
+    EXPECT_TRUE(grid->hasFocus());
+
+    // Another number commits nothing further; the cell edited last opens again.
+    Editor()->setText("XYZ");
+    ClickNumber(2);
+    EXPECT_EQ(Copy(4).Name.value(), "NEW");
+    EXPECT_EQ(Copy(1).Name.value(), "");
+    ClickCell(5, 2);
+    EXPECT_TRUE(EditorOpen());
+    EXPECT_TRUE(EditorOverCell(5, 2));
+    EXPECT_EQ(Editor()->text(), "NEW");
+}
+
+TEST_F(FrmCommuBookTest, TabReachesTheEditorLastWhileItIsShown) {
+    Open();
+    Show();
+    // Tab from each control in turn, as the focus lands, until it wraps.
+    const auto chainFrom = [&](QWidget* first) {
+        std::vector<std::string> names;
+        QWidget* at = first;
+        first->setFocus(Qt::TabFocusReason);
+        EXPECT_TRUE(WaitFor([&] { return first->hasFocus(); }));
+        for (int i = 0; i < 7; ++i) {
+            Key(at, Qt::Key_Tab);
+            at = QApplication::focusWidget();
+            names.push_back(at ? platform::ControlName(at) : "");
+            if (at == first || at == grid) break;
+        }
+        return names;
+    };
+    QWidget* input = Ctl<QPushButton>(dialog.get(), "CommandInput");
+    EXPECT_EQ(chainFrom(input),
+              (std::vector<std::string>{"CommandOutput", "CommandOK", "CommandCancel", "MSFlexGrid1"}));
+    ClickCell(3, 1);
+    ASSERT_TRUE(EditorOpen());
+    EXPECT_EQ(chainFrom(input),
+              (std::vector<std::string>{"CommandOutput", "CommandOK", "CommandCancel", "Text1", "MSFlexGrid1"}));
 }
 
 TEST_F(FrmCommuBookTest, PastedTextMeetsTheColumnsRule) {

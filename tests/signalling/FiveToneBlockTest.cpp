@@ -121,8 +121,8 @@ TEST(FiveToneBlock, ValuesOutsideTheirListsShowTheFirstItemAndAreStoredSo) {
     }
 }
 
-TEST(FiveToneBlock, SideToneIsOnOrOff) {
-    for (const auto& [stored, shown] : {std::pair{0, 0}, {1, 1}, {2, 0}, {-1, 0}}) {
+TEST(FiveToneBlock, SideToneIsOffOnOrGreyed) {
+    for (const auto& [stored, shown] : {std::pair{0, 0}, {1, 1}, {2, 2}, {3, 0}, {-1, 0}}) {
         Tone5Data block = InRangeBlock();
         block.SideTone = static_cast<int16_t>(stored);
         uint8_t t = 0;

@@ -310,6 +310,33 @@ TEST_F(Frm2ToneTest, OKStoresTheWorkingCopyAndRepointsChannels) {
     EXPECT_EQ(view.redraws, 1);
 }
 
+TEST_F(Frm2ToneTest, OKStoresEveryTimeAndTheDecodeResponseAsPicked) {
+    struct Case {
+        const char* list;
+        int index;
+        int item;  // neither the loaded item nor the list's fallback
+        int stored;
+        int (*field)(const Tone2Head&);
+    };
+    const Case cases[] = {
+        {"Combo1", 0, 3, 8, [](const Tone2Head& h) { return int{h.Time20}; }},
+        {"Combo1", 1, 7, 12, [](const Tone2Head& h) { return int{h.Time21}; }},
+        {"Combo1", 2, 9, 14, [](const Tone2Head& h) { return int{h.Time22}; }},
+        {"Combo1", 3, 4, 4, [](const Tone2Head& h) { return int{h.Time23}; }},
+        {"Combo1", 4, 100, 100, [](const Tone2Head& h) { return int{h.Time9}; }},
+        {"Combo2", 1, 2, 2, [](const Tone2Head& h) { return int{h.DecodeResp}; }},
+    };
+    Open();
+    for (const Case& c : cases) {
+        ASSERT_NE(Combo(c.list, c.index)->ListIndex(), c.item) << c.list << "(" << c.index << ")";
+        Combo(c.list, c.index)->SetListIndex(c.item);
+    }
+    dialog->CommandOK_Click();
+    ASSERT_EQ(dialog->result(), QDialog::Accepted);
+    for (const Case& c : cases)
+        EXPECT_EQ(c.field(CurData.FunSet.Tone2.Tone2Set), c.stored) << c.list << "(" << c.index << ")";
+}
+
 TEST_F(Frm2ToneTest, CancelLeavesTheWorkingDataAsItWas) {
     CurData.FunSet.Tone2.Tone2Set.ToneC.set(0);
     const FunSetData before = CurData.FunSet;

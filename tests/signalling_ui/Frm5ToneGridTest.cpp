@@ -296,6 +296,22 @@ TEST_F(Frm5ToneGridTest, AShortOwnIDIsRefusedAndKeepsTheFocus) {
     EXPECT_FALSE(f->isVisible());
 }
 
+TEST_F(Frm5ToneGridTest, LeavingAFullOwnIDForCancelStillSavesTheDecodeTime) {
+    CurData.Tone5DecodeTime = 2;
+    const FunSetData before = CurData.FunSet;
+    Open();
+    platform::TextBox* own = Box("Text2");
+    own->setFocus();
+    ASSERT_TRUE(WaitFor([&] { return own->hasFocus(); }));
+    Ctl<platform::ComboBox>(f.get(), "Combo1", 11)->SetListIndex(9);
+    QPushButton* cancel = Ctl<QPushButton>(f.get(), "CommandCancel");
+    cancel->setFocus(Qt::MouseFocusReason);
+    cancel->click();
+    EXPECT_EQ(f->result(), QDialog::Rejected);
+    EXPECT_EQ(CurData.Tone5DecodeTime, 9) << "the save step ran as the own ID was left";
+    EXPECT_EQ(CurData.FunSet, before) << "the rest of the working copy is dropped";
+}
+
 TEST_F(Frm5ToneGridTest, AnAcceptedOwnIDCommitsTheCodeEditorAndRewritesTheCodes) {
     Tone5().PTTIDBegin.Code = "E612345";
     Tone5().PTTIDBegin.CodeLen = 7;

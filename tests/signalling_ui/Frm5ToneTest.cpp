@@ -27,6 +27,7 @@
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/ControlText.h"
 #include "platform/ui/Controls.h"
+#include "platform/ui/DialogHelpers.h"
 #include "platform/ui/Grid.h"
 #include "platform/ui/TextBox.h"
 #include "signalling/ui/Frm5Tone.h"
@@ -426,6 +427,51 @@ TEST_F(Frm5ToneTest, CancelLeavesTheDataAsItWas) {
     f.CommandCancel_Click();
     EXPECT_EQ(CurData.FunSet, before);
     EXPECT_EQ(CurData.Tone5DecodeTime, 2);
+}
+
+TEST_F(Frm5ToneTest, APTTIDCodeStoresTheSystemPeriodNotItsOwnList) {
+    Tone5().PTTIDBegin.TonePeriod = 50;
+    Tone5().PTTIDEnd.TonePeriod = 60;
+    Frm5Tone f;
+    SetComboText(*Combo(f, "Combo1", 3), "55");
+    SetComboText(*Combo(f, "Combo5", 0), "40");
+    SetComboText(*Combo(f, "Combo5", 1), "90");
+    ASSERT_EQ(Shown(f, "Combo5", 0), "40");
+    f.CommandOK_Click();
+    ASSERT_EQ(f.result(), QDialog::Accepted);
+    EXPECT_EQ(Tone5().TonePeriod, 55);
+    EXPECT_EQ(Tone5().PTTIDBegin.TonePeriod, 55);
+    EXPECT_EQ(Tone5().PTTIDEnd.TonePeriod, 55);
+}
+
+TEST_F(Frm5ToneTest, AGreyedSideToneStaysGreyedUntilTheUserClicksIt) {
+    Tone5().SideTone = 2;
+    {
+        Frm5Tone f;
+        EXPECT_EQ(Ctl<QCheckBox>(&f, "Check1")->checkState(), Qt::PartiallyChecked);
+        f.CommandOK_Click();
+        EXPECT_EQ(Tone5().SideTone, 2) << "opening and OK change no byte";
+    }
+    Frm5Tone f;
+    Show(f);
+    // An accepted own ID saves and shows the block again.
+    Box(f, "Text2")->setFocus();
+    ASSERT_TRUE(WaitFor([&] { return Box(f, "Text2")->hasFocus(); }));
+    Combo(f, "Combo6")->setFocus();
+    ASSERT_TRUE(WaitFor([&] { return Combo(f, "Combo6")->hasFocus(); }));
+    QCheckBox* box = Ctl<QCheckBox>(&f, "Check1");
+    EXPECT_EQ(TempFunSetData.Tone5.SideTone, 2);
+    EXPECT_EQ(box->checkState(), Qt::PartiallyChecked);
+
+    // The user's clicks go between on and off; none greys the box again.
+    std::vector<int> clicked;
+    for (int i = 0; i < 3; ++i) {
+        box->click();
+        clicked.push_back(platform::CheckValue(box));
+    }
+    EXPECT_EQ(clicked, (std::vector<int>{1, 0, 1}));
+    f.CommandOK_Click();
+    EXPECT_EQ(Tone5().SideTone, 1);
 }
 
 TEST_F(Frm5ToneTest, AStandardKeepsItsIndexWhateverItsItemReads) {

@@ -142,6 +142,17 @@ TEST_F(FrmDTMFTest, LoadCorrectionsStayWhenTheDialogIsCancelled) {
     EXPECT_EQ(d.DTMFCode[0].Code.value(), "12E4F") << "nothing else is written";
 }
 
+TEST_F(FrmDTMFTest, TheSeparatorIsShownBeforeTheCodesSoStoredCodesStayAsStored) {
+    DTMFData& d = CurData.FunSet.DTMF;
+    d.DTMFSepCode = 15;  // "#"
+    d.DTMFCode[2] = {FixStr<24>::Of("456E123"), 7};
+    d.PTTIDBeginCode = {FixStr<24>::Of("E123"), 4};
+    Open();
+    EXPECT_EQ(Combo(kSeparatorList)->Text(), "#");
+    EXPECT_EQ(Text(Code(2)), "456*123");
+    EXPECT_EQ(Text(Code(kBeginCodeBox)), "*123");
+}
+
 TEST_F(FrmDTMFTest, BoxesTakeOnlyTheirCharactersTypedOrPasted) {
     Open();
     Show();
@@ -281,6 +292,37 @@ TEST_F(FrmDTMFTest, OKHidesAtOnceAndCommitsOnTheFirstTick) {
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_FALSE(dialog->CommitPending());
     EXPECT_FALSE(okTimer->Fire()) << "the commit runs once";
+}
+
+TEST_F(FrmDTMFTest, OKStoresEveryListAsPicked) {
+    struct Case {
+        int list;
+        int item;
+        int stored;
+        int (*field)(const DTMFData&);
+    };
+    const Case cases[] = {
+        {kANIList, 1, 1, [](const DTMFData& d) { return int{d.DTMFANI}; }},
+        {kSendTimeList, 4, 4, [](const DTMFData& d) { return int{d.DTMFSendTime}; }},
+        {kPTTIDModeList, 2, 2, [](const DTMFData& d) { return int{d.PTTIDMode}; }},
+        {kSeparatorList, 3, 13, [](const DTMFData& d) { return int{d.DTMFSepCode}; }},
+        {kGroupList, 2, 11, [](const DTMFData& d) { return int{d.DTMFGroupCode}; }},
+        {kDecodeRespList, 2, 2, [](const DTMFData& d) { return int{d.DTMFDecodeResp}; }},
+        {kFirstDelayList, 17, 17, [](const DTMFData& d) { return int{d.DTMFFirstDelay}; }},
+        {kPreDelayList, 3, 3, [](const DTMFData& d) { return int{d.DTMFPreDelay}; }},
+        {kResetTimeList, 123, 123, [](const DTMFData& d) { return int{d.DTMFResetTime}; }},
+        {kPostDelayList, 44, 45, [](const DTMFData& d) { return int{d.DTMFPostDelay}; }},
+        {kPauseTimeList, 10, 14, [](const DTMFData& d) { return int{d.DTMFPauseTime}; }},
+    };
+    Open();
+    for (const Case& c : cases) {
+        ASSERT_NE(Combo(c.list)->ListIndex(), c.item) << "Combo1(" << c.list << ") must change";
+        ASSERT_NE(c.field(CurData.FunSet.DTMF), c.stored) << "Combo1(" << c.list << ") must store something new";
+        Combo(c.list)->SetListIndex(c.item);
+    }
+    dialog->CommandOK_Click();
+    ASSERT_TRUE(okTimer->Fire());
+    for (const Case& c : cases) EXPECT_EQ(c.field(CurData.FunSet.DTMF), c.stored) << "Combo1(" << c.list << ")";
 }
 
 // The composer runs modally over the dialog; `drive` acts in it once it is up.

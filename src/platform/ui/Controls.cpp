@@ -132,7 +132,14 @@ int CheckValue(const QCheckBox* box) {
 }
 
 void SetCheckValue(QCheckBox* box, int value) {
-    if (value == 2) box->setTristate(true);
+    // Only the program greys a box. The user's click takes a greyed box to
+    // checked, and from then on between checked and clear.
+    static constexpr char kGreyedByProgram[] = "kqGreyedByProgram";
+    if (value == 2 && !box->property(kGreyedByProgram).toBool()) {
+        box->setProperty(kGreyedByProgram, true);
+        QObject::connect(box, &QAbstractButton::clicked, box, [box] { box->setTristate(false); });
+    }
+    box->setTristate(value == 2);
     box->setCheckState(value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
 }
 

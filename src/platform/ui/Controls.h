@@ -86,7 +86,8 @@ void SetLangTag(QObject* object, int id);
 // The control's own visibility flag.
 inline bool IsShown(const QWidget* w) { return !w->isHidden(); }
 
-// Check boxes count 0 clear, 1 set, 2 greyed.
+// Check boxes count 0 clear, 1 set, 2 greyed. Only the program greys a box:
+// a click of the user on a greyed box checks it, and no click greys one.
 int CheckValue(const QCheckBox* box);
 void SetCheckValue(QCheckBox* box, int value);
 

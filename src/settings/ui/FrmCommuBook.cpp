@@ -3,12 +3,15 @@
 #include <array>
 
 #include <QColor>
+#include <QHeaderView>
+#include <QMouseEvent>
 #include <QPushButton>
 
 #include "core/MsgText.h"
 #include "core/SharedState.h"
 #include "core/TextCodec.h"
 #include "platform/FileDialogs.h"
+#include "platform/Guard.h"
 #include "platform/Prompts.h"
 #include "platform/TextConvert.h"
 #include "platform/ui/CellEditorHost.h"
@@ -77,7 +80,6 @@ FrmCommuBook::FrmCommuBook(QWidget* parent) : QDialog(parent) {
     box->SetSwallowClipboardKeys(true);
     box->SetSelectAllOnFocus(true);
     box->SetEnterMovesFocus(true);
-    box->setFocusPolicy(Qt::ClickFocus);
     editors_ = new platform::CellEditorHost(*grid_);
     editors_->Add(kEditor, box);
 
@@ -90,6 +92,9 @@ FrmCommuBook::FrmCommuBook(QWidget* parent) : QDialog(parent) {
     OnEvent(grid_, &platform::Grid::EnterCell, this, "MSFlexGrid1_EnterCell", [this] { MSFlexGrid1_EnterCell(); });
     OnEvent(grid_, &platform::Grid::Click, this, "MSFlexGrid1_Click", [this] { MSFlexGrid1_Click(); });
     OnEvent(grid_, &platform::Grid::Scroll, this, "MSFlexGrid1_Scroll", [this] { MSFlexGrid1_Scroll(); });
+    // The grid never makes a cell of its fixed column current for the user;
+    // a click there ends the edit all the same.
+    grid_->verticalHeader()->viewport()->installEventFilter(this);
     Form_Load();
 }
 
@@ -224,6 +229,22 @@ void FrmCommuBook::CommandOK_Click() {
 void FrmCommuBook::CommandCancel_Click() { reject(); }
 
 // ---- the grid and its editor ---------------------------------------------------------
+
+bool FrmCommuBook::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == grid_->verticalHeader()->viewport() && event->type() == QEvent::MouseButtonPress) {
+        const auto* press = static_cast<QMouseEvent*>(event);
+        const int index = grid_->verticalHeader()->logicalIndexAt(press->position().toPoint());
+        if (press->button() == Qt::LeftButton && index >= 0)
+            platform::RunGuarded("MSFlexGrid1_Click", [this, index] { NumberColumn_Click(index + grid_->FixedRows()); });
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void FrmCommuBook::NumberColumn_Click(int row) {
+    grid_->setFocus(Qt::MouseFocusReason);
+    grid_->SetCurrentCell(row, 0);
+    MSFlexGrid1_Click();
+}
 
 void FrmCommuBook::MSFlexGrid1_Click() {
     if (FormLoaded) MSFlexGrid1_EnterCell();

@@ -58,11 +58,15 @@ public:
 
 protected:
     void done(int result) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Form_Load();
     void Form_Unload();
     platform::TextBox* Editor() const;
+    // A click on the number of grid row `row`: the number's cell becomes
+    // current, which commits the open edit and closes the editor.
+    void NumberColumn_Click(int row);
     // Lays the editor over its cell while the cell is in view.
     void FollowEditorCell();
 

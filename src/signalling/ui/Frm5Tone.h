@@ -114,7 +114,7 @@ private:
     // Ends an open code cell: commits a shown code editor, hides it and
     // clears the open cell, so nothing stale is committed later.
     void EndCodeEditing();
-    // Whether the focus left for Cancel, which must always work.
+    // Whether the focus left for Cancel.
     bool FocusWentToCancel() const;
 
     platform::ComboBox* Combo(std::string_view name, int index = -1) const;

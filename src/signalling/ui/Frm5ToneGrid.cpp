@@ -151,9 +151,11 @@ bool Frm5Tone::FocusWentToCancel() const {
 }
 
 void Frm5Tone::Text2_LostFocus() {
-    if (FocusWentToCancel()) return;
     const std::string ownID = OwnID();
     if (ownID.size() < kTone5OwnIDLength) {
+        // Cancel must always work: a short own ID going to it is dropped
+        // with the rest, unasked.
+        if (FocusWentToCancel()) return;
         platform::MsgBox(GetMsgText(kShortOwnIDMessage), platform::Buttons::Ok);
         Box("Text2")->setFocus();
         return;
