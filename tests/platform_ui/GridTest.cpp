@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -11,7 +12,9 @@
 #include <QDialog>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QProxyStyle>
 #include <QScrollBar>
+#include <QStyleOption>
 
 #include "KeyPresses.h"
 #include "platform/Twips.h"
@@ -302,6 +305,67 @@ TEST_F(GridTest, FixedCountsAndAlignmentKeepEveryCell) {
     EXPECT_EQ(grid->item(9, 2)->textAlignment(), int(Qt::AlignLeft | Qt::AlignVCenter)) << "new cells too";
     grid->SetTextMatrix(9, 3, QStringLiteral("CCIR1"));
     EXPECT_EQ(grid->item(9, 1)->textAlignment(), int(Qt::AlignCenter));
+}
+
+// The style keeps the header pixmaps it draws under the identity of the
+// palette they were drawn with. A coloured fixed cell drawn under a new
+// palette each time fills Qt's pixmap cache a little at every paint of every
+// dialog opened again; drawn under one palette, it is drawn from one pixmap.
+class HeaderPalettes : public QProxyStyle {
+public:
+    struct Drawn {
+        qint64 key;
+        QColor text;
+        QColor back;
+    };
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        if (element == CE_Header)
+            drawn.push_back({option->palette.cacheKey(), option->palette.color(QPalette::ButtonText),
+                             option->palette.color(QPalette::Button)});
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+    mutable std::vector<Drawn> drawn;
+};
+
+TEST(GridPaint, AColouredFixedCellIsDrawnUnderOnePaletteInEveryGridAtEveryPaint) {
+    const QColor blue(0, 0, 155);
+    const QColor beige(250, 250, 240);
+    HeaderPalettes style;
+    std::set<qint64> blueKeys, beigeKeys;
+    int blueDrawn = 0, beigeDrawn = 0;
+    // The same grid opened twice, as a dialog opened again has it, each
+    // painted twice.
+    for (int opening = 0; opening < 2; ++opening) {
+        QDialog dialog;
+        platform::BuildForm(dialog, platform::Form("Frm2Tone").Size(6300, 3000), kRows);
+        auto* grid = Ctl<platform::Grid>(&dialog, "MSHFlexGrid1");
+        grid->setStyle(&style);
+        grid->SetCols(4);
+        grid->SetRows(5);
+        grid->SetTextMatrix(0, 1, QStringLiteral("Tone"));
+        grid->SetCellForeColor(0, 1, blue);
+        grid->SetTextMatrix(2, 0, QStringLiteral("2"));
+        grid->SetCellBackColor(2, 0, beige);
+        dialog.show();
+        QApplication::processEvents();
+        style.drawn.clear();
+        for (int paint = 0; paint < 2; ++paint) grid->grab();
+        for (const HeaderPalettes::Drawn& d : style.drawn) {
+            if (d.text == blue) {
+                blueKeys.insert(d.key);
+                ++blueDrawn;
+            }
+            if (d.back == beige) {
+                beigeKeys.insert(d.key);
+                ++beigeDrawn;
+            }
+        }
+    }
+    EXPECT_GE(blueDrawn, 4) << "the coloured header cell was painted with its colour at every paint";
+    EXPECT_GE(beigeDrawn, 4) << "the coloured row cell was painted with its colour at every paint";
+    EXPECT_EQ(blueKeys.size(), 1U);
+    EXPECT_EQ(beigeKeys.size(), 1U);
 }
 
 }  // namespace

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 #include <QAbstractButton>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPalette>
 #include <QScrollBar>
 #include <QStyleOptionHeader>
 
@@ -22,6 +24,35 @@ QString Shown(const QString& text) {
     QString s = text;
     s.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     return s;
+}
+
+// The palette of a fixed cell with colours of its own. The style keeps the
+// header pixmaps it draws under the palette's identity; a palette altered
+// afresh at every paint is a new identity each time, and its pixmaps crowd
+// Qt's pixmap cache until it is full. One palette per base and colours,
+// shared by every grid, draws the same cell from the same pixmap.
+const QPalette& CellPalette(const QPalette& base, const QColor& fore, const QColor& back) {
+    struct Entry {
+        qint64 base;
+        QColor fore;
+        QColor back;
+        QPalette palette;
+    };
+    static std::vector<Entry> palettes;
+    const qint64 baseKey = base.cacheKey();
+    for (const Entry& e : palettes)
+        if (e.base == baseKey && e.fore == fore && e.back == back) return e.palette;
+    // A program uses a handful of cell colours over one or two bases; a
+    // palette changed on the fly must not grow the list without end.
+    if (palettes.size() >= 64) palettes.clear();
+    QPalette palette = base;
+    if (fore.isValid()) palette.setColor(QPalette::ButtonText, fore);
+    if (back.isValid()) {
+        palette.setColor(QPalette::Button, back);
+        palette.setColor(QPalette::Window, back);
+    }
+    palettes.push_back({baseKey, fore, back, palette});
+    return palettes.back().palette;
 }
 
 // The key codes the handlers compare with: character codes for letters and
@@ -347,11 +378,8 @@ void Grid::PaintFixedCell(QPainter& painter, const QRect& rect, int row, int col
     opt.textAlignment = ColAlignment(col);
     if (cell) {
         opt.text = Shown(cell->text);
-        if (cell->fore.isValid()) opt.palette.setColor(QPalette::ButtonText, cell->fore);
-        if (cell->back.isValid()) {
-            opt.palette.setColor(QPalette::Button, cell->back);
-            opt.palette.setColor(QPalette::Window, cell->back);
-        }
+        if (cell->fore.isValid() || cell->back.isValid())
+            opt.palette = CellPalette(opt.palette, cell->fore, cell->back);
     }
     style()->drawControl(QStyle::CE_Header, &opt, &painter, on);
 }
