@@ -504,7 +504,7 @@ TEST_F(MainWindowTest, TheLastColumnFillsTheGridWithoutAScrollBar) {
     auto& w = *window_;
     auto columnsWidth = [&] {
         int sum = 0;
-        for (int c = 0; c < Grid().columnCount(); ++c) sum += Grid().columnWidth(c);
+        for (int c = 0; c < Grid().model()->columnCount(); ++c) sum += Grid().columnWidth(c);
         return sum;
     };
     for (int16_t view : {0, 1, 2, 3, 0}) {

@@ -1,6 +1,7 @@
 // The kit's grid: the current cell as the program and the user move it,
-// fixed rows and columns, the rectangle an editor is placed on, and all of
-// it on a dialog that is loaded but never shown.
+// fixed rows and columns, the rectangle an editor is placed on, all of it on
+// a dialog that is loaded but never shown, and the fixed cells as a screen
+// reader is told of them.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -16,6 +17,7 @@
 #include <QScrollBar>
 #include <QStyleOption>
 
+#include "AccessibleHeaders.h"
 #include "KeyPresses.h"
 #include "platform/Twips.h"
 #include "platform/ui/Controls.h"
@@ -300,11 +302,48 @@ TEST_F(GridTest, FixedCountsAndAlignmentKeepEveryCell) {
     EXPECT_EQ(grid->CellRect(0, 2).y(), grid->frameWidth()) << "no fixed row above the cells";
 
     EXPECT_EQ(grid->ColAlignment(4), Qt::AlignLeft | Qt::AlignVCenter);
-    EXPECT_EQ(grid->item(3, 2)->textAlignment(), int(Qt::AlignLeft | Qt::AlignVCenter));
+    const auto drawnAlignment = [this](int row, int col) {
+        return grid->model()->index(row, col - 2).data(Qt::TextAlignmentRole).toInt();
+    };
+    EXPECT_EQ(drawnAlignment(3, 4), int(Qt::AlignLeft | Qt::AlignVCenter));
     grid->SetTextMatrix(9, 4, QStringLiteral("80"));
-    EXPECT_EQ(grid->item(9, 2)->textAlignment(), int(Qt::AlignLeft | Qt::AlignVCenter)) << "new cells too";
+    EXPECT_EQ(drawnAlignment(9, 4), int(Qt::AlignLeft | Qt::AlignVCenter)) << "new cells too";
     grid->SetTextMatrix(9, 3, QStringLiteral("CCIR1"));
-    EXPECT_EQ(grid->item(9, 1)->textAlignment(), int(Qt::AlignCenter));
+    EXPECT_EQ(drawnAlignment(9, 3), int(Qt::AlignCenter));
+}
+
+// A screen reader hears the fixed rows as the headers of the columns below
+// them and the fixed columns as the headers of the rows beside them, with
+// the texts the grid shows.
+TEST_F(GridTest, FixedCellsAreTheHeadersAScreenReaderHears) {
+    grid->SetTextMatrix(0, 1, QStringLiteral("Kind"));
+    grid->SetTextMatrix(0, 2, QStringLiteral("Code"));
+    grid->SetTextMatrix(0, 4, QStringLiteral("CTCSS/DCS\r\nDecode"));
+    grid->SetTextMatrix(4, 1, QStringLiteral("ANI"));
+    Show();
+    const auto column = [this](int col) { return HeaderName(grid, 0, col - grid->FixedCols(), HeaderOf::Column); };
+    const auto row = [this](int r) { return HeaderName(grid, r - grid->FixedRows(), 0, HeaderOf::Row); };
+    EXPECT_EQ(column(2), "Code");
+    EXPECT_EQ(column(3), "") << "an empty header is no number";
+    EXPECT_EQ(column(4), "CTCSS/DCS\nDecode") << "two lines, as drawn";
+    EXPECT_EQ(row(4), "3 ANI") << "both fixed columns, side by side";
+    EXPECT_EQ(row(5), "4");
+
+    // A later text is heard as soon as it is shown.
+    grid->SetTextMatrix(0, 2, QStringLiteral("ID"));
+    grid->SetTextMatrix(5, 1, QStringLiteral("PTTID"));
+    EXPECT_EQ(column(2), "ID");
+    EXPECT_EQ(row(5), "4 PTTID");
+
+    // Cells that stop or start being fixed stop or start being headers.
+    grid->SetFixedCols(1);
+    ComeToTable(grid);
+    EXPECT_EQ(column(1), "Kind");
+    EXPECT_EQ(row(4), "3");
+    grid->SetFixedRows(0);
+    ComeToTable(grid);
+    EXPECT_EQ(column(2), "");
+    EXPECT_EQ(row(4), "3");
 }
 
 // The style keeps the header pixmaps it draws under the identity of the

@@ -13,18 +13,12 @@
 #include <QStyleOptionHeader>
 
 #include "platform/Twips.h"
+#include "platform/ui/GridCells.h"
 
 namespace platform {
 namespace {
 
-constexpr Qt::Alignment kUsualAlignment = Qt::AlignCenter;
-
-// Fixed texts may hold a CR LF line break; a header draws only the LF.
-QString Shown(const QString& text) {
-    QString s = text;
-    s.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    return s;
-}
+using Cell = GridCells::Cell;
 
 // The palette of a fixed cell with colours of its own. The style keeps the
 // header pixmaps it draws under the palette's identity; a palette altered
@@ -115,18 +109,18 @@ protected:
         if (!rect.isValid()) return;
         if (orientation() == Qt::Horizontal) {
             int y = rect.top();
-            for (int r = 0; r < grid_->fixedRows_; ++r) {
+            for (int r = 0; r < grid_->FixedRows(); ++r) {
                 const int h = grid_->RowHeightPx(r);
                 grid_->PaintFixedCell(*painter, QRect(rect.left(), y, rect.width(), h), r,
-                                      logicalIndex + grid_->fixedCols_, this);
+                                      logicalIndex + grid_->FixedCols(), this);
                 y += h;
             }
         } else {
             int x = rect.left();
-            for (int c = 0; c < grid_->fixedCols_; ++c) {
+            for (int c = 0; c < grid_->FixedCols(); ++c) {
                 const int w = grid_->ColWidthPx(c);
                 grid_->PaintFixedCell(*painter, QRect(x, rect.top(), w, rect.height()),
-                                      logicalIndex + grid_->fixedRows_, c, this);
+                                      logicalIndex + grid_->FixedRows(), c, this);
                 x += w;
             }
         }
@@ -136,11 +130,13 @@ private:
     Grid* grid_;
 };
 
-Grid::Grid(QWidget* parent) : QTableWidget(parent) {
+Grid::Grid(QWidget* parent)
+    : QTableView(parent), cells_(new GridCells(this)), fixedRowPx_(1, -1), fixedColPx_(1, -1) {
     topBand_ = new FixedBand(Qt::Horizontal, this);
     leftBand_ = new FixedBand(Qt::Vertical, this);
     setHorizontalHeader(topBand_);
     setVerticalHeader(leftBand_);
+    setModel(cells_);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -150,113 +146,69 @@ Grid::Grid(QWidget* parent) : QTableWidget(parent) {
     setTextElideMode(Qt::ElideNone);
     leftBand_->setDefaultSectionSize(fontMetrics().height() + 4);
 
-    top_.resize(1);
-    fixedRowPx_.assign(1, -1);
-    fixedColPx_.assign(1, -1);
-    alignment_.assign(1, kUsualAlignment);
-
     // The corner of the two bands shows the cells where the fixed rows and
     // columns meet.
     corner_ = findChild<QAbstractButton*>();
     if (corner_) corner_->installEventFilter(this);
 
-    connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int col) {
-        if (moving_ || row < 0 || col < 0) return;
-        row_ = row + fixedRows_;
-        col_ = col + fixedCols_;
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
+        if (moving_ || !current.isValid()) return;
+        row_ = current.row() + FixedRows();
+        col_ = current.column() + FixedCols();
         emit EnterCell();
     });
-    connect(this, &QTableWidget::cellClicked, this, [this] { emit Click(); });
-    connect(this, &QTableWidget::cellDoubleClicked, this, [this] { emit DblClick(); });
+    connect(this, &QAbstractItemView::clicked, this, [this] { emit Click(); });
+    connect(this, &QAbstractItemView::doubleClicked, this, [this] { emit DblClick(); });
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { emit Scroll(); });
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { emit Scroll(); });
 }
 
 // ---- shape ---------------------------------------------------------------
 
+int Grid::Rows() const { return cells_->Rows(); }
+int Grid::Cols() const { return cells_->Cols(); }
+int Grid::FixedRows() const { return cells_->FixedRows(); }
+int Grid::FixedCols() const { return cells_->FixedCols(); }
+
 void Grid::SetRows(int rows) {
-    rows = std::max(rows, fixedRows_);
-    if (rows == rows_) return;
     moving_ = true;
-    setRowCount(rows - fixedRows_);
+    cells_->SetRows(rows);
     moving_ = false;
-    left_.resize(static_cast<std::size_t>((rows - fixedRows_) * fixedCols_));
-    rows_ = rows;
     ClampCurrent();
 }
 
 void Grid::SetCols(int cols) {
-    cols = std::max(cols, fixedCols_);
-    if (cols == cols_) return;
     moving_ = true;
-    setColumnCount(cols - fixedCols_);
+    cells_->SetCols(cols);
     moving_ = false;
-    std::vector<FixedCell> top(static_cast<std::size_t>(fixedRows_ * cols));
-    for (int r = 0; r < fixedRows_; ++r)
-        for (int c = 0; c < std::min(cols, cols_); ++c)
-            top[static_cast<std::size_t>(r * cols + c)] = top_[static_cast<std::size_t>(r * cols_ + c)];
-    top_ = std::move(top);
-    alignment_.resize(static_cast<std::size_t>(cols), kUsualAlignment);
-    cols_ = cols;
     ClampCurrent();
 }
 
-void Grid::SetFixedRows(int rows) { Refix(std::clamp(rows, 0, rows_), fixedCols_); }
+void Grid::SetFixedRows(int rows) { Refix(std::clamp(rows, 0, Rows()), FixedCols()); }
 
-void Grid::SetFixedCols(int cols) { Refix(fixedRows_, std::clamp(cols, 0, cols_)); }
+void Grid::SetFixedCols(int cols) { Refix(FixedRows(), std::clamp(cols, 0, Cols())); }
 
-// A change of the fixed rows or columns moves cells between the table and
-// the bands: every cell is taken out and put back where it now belongs.
+// The cells stay where they are; the view starts over, so the sizes of the
+// lines are taken along (a fixed one's -1, the usual size, included).
 void Grid::Refix(int fixedRows, int fixedCols) {
-    if (fixedRows == fixedRows_ && fixedCols == fixedCols_) return;
-    const int rows = rows_;
-    const int cols = cols_;
-    struct Kept {
-        QString text;
-        QColor fore;
-        QColor back;
-    };
-    std::vector<Kept> cells;
-    cells.reserve(static_cast<std::size_t>(rows * cols));
-    for (int r = 0; r < rows; ++r) {
-        for (int c = 0; c < cols; ++c) {
-            Kept k{TextMatrix(r, c), {}, CellBackColor(r, c)};
-            if (const FixedCell* f = Fixed(r, c))
-                k.fore = f->fore;
-            else if (const QTableWidgetItem* it = Item(r, c); it && it->data(Qt::ForegroundRole).isValid())
-                k.fore = it->foreground().color();
-            cells.push_back(std::move(k));
-        }
-    }
+    if (fixedRows == FixedRows() && fixedCols == FixedCols()) return;
+    const int rows = Rows();
+    const int cols = Cols();
     std::vector<int> widths(static_cast<std::size_t>(cols));
     for (int c = 0; c < cols; ++c)
-        widths[static_cast<std::size_t>(c)] = c < fixedCols_ ? fixedColPx_[static_cast<std::size_t>(c)] : ColWidthPx(c);
+        widths[static_cast<std::size_t>(c)] =
+            c < FixedCols() ? fixedColPx_[static_cast<std::size_t>(c)] : ColWidthPx(c);
     std::vector<int> heights(static_cast<std::size_t>(rows));
     for (int r = 0; r < rows; ++r)
         heights[static_cast<std::size_t>(r)] =
-            r < fixedRows_ ? fixedRowPx_[static_cast<std::size_t>(r)] : RowHeightPx(r);
+            r < FixedRows() ? fixedRowPx_[static_cast<std::size_t>(r)] : RowHeightPx(r);
 
     moving_ = true;
-    setRowCount(0);
-    setColumnCount(0);
-    fixedRows_ = fixedRows;
-    fixedCols_ = fixedCols;
-    top_.assign(static_cast<std::size_t>(fixedRows * cols), {});
-    left_.assign(static_cast<std::size_t>((rows - fixedRows) * fixedCols), {});
     fixedRowPx_.assign(static_cast<std::size_t>(fixedRows), -1);
     fixedColPx_.assign(static_cast<std::size_t>(fixedCols), -1);
-    setRowCount(rows - fixedRows);
-    setColumnCount(cols - fixedCols);
+    cells_->SetFixed(fixedRows, fixedCols);
     moving_ = false;
 
-    for (int r = 0; r < rows; ++r) {
-        for (int c = 0; c < cols; ++c) {
-            const Kept& k = cells[static_cast<std::size_t>(r * cols + c)];
-            if (!k.text.isEmpty()) SetTextMatrix(r, c, k.text);
-            if (k.fore.isValid()) SetCellForeColor(r, c, k.fore);
-            if (k.back.isValid()) SetCellBackColor(r, c, k.back);
-        }
-    }
     for (int c = 0; c < cols; ++c)
         if (widths[static_cast<std::size_t>(c)] >= 0) SetColWidthPx(c, widths[static_cast<std::size_t>(c)]);
     for (int r = 0; r < rows; ++r)
@@ -267,109 +219,59 @@ void Grid::Refix(int fixedRows, int fixedCols) {
 
 // ---- cells ---------------------------------------------------------------
 
-Grid::FixedCell* Grid::Fixed(int row, int col) {
-    return const_cast<FixedCell*>(std::as_const(*this).Fixed(row, col));
-}
-
-const Grid::FixedCell* Grid::Fixed(int row, int col) const {
-    if (!Inside(row, col)) return nullptr;
-    if (row < fixedRows_) return &top_[static_cast<std::size_t>(row * cols_ + col)];
-    if (col < fixedCols_) return &left_[static_cast<std::size_t>((row - fixedRows_) * fixedCols_ + col)];
-    return nullptr;
-}
-
-QTableWidgetItem* Grid::Item(int row, int col) const {
-    if (!Inside(row, col) || row < fixedRows_ || col < fixedCols_) return nullptr;
-    return item(row - fixedRows_, col - fixedCols_);
-}
-
-QTableWidgetItem* Grid::EnsureItem(int row, int col) {
-    if (!Inside(row, col) || row < fixedRows_ || col < fixedCols_) return nullptr;
-    QTableWidgetItem* it = item(row - fixedRows_, col - fixedCols_);
-    if (!it) {
-        it = new QTableWidgetItem();
-        it->setTextAlignment(alignment_[static_cast<std::size_t>(col)]);
-        setItem(row - fixedRows_, col - fixedCols_, it);
-    }
-    return it;
-}
-
 QString Grid::TextMatrix(int row, int col) const {
-    if (const FixedCell* f = Fixed(row, col)) return f->text;
-    const QTableWidgetItem* it = Item(row, col);
-    return it ? it->text() : QString();
+    const Cell* cell = cells_->At(row, col);
+    return cell ? cell->text : QString();
 }
 
 void Grid::SetTextMatrix(int row, int col, const QString& text) {
-    if (FixedCell* f = Fixed(row, col)) {
-        if (f->text == text) return;
-        const int height = row < fixedRows_ ? FixedHeightPx() : 0;
-        f->text = text;
-        if (row < fixedRows_ && FixedHeightPx() != height)
-            FixedBandsChanged();
-        else
-            UpdateFixedCell(row, col);
-        return;
-    }
-    QTableWidgetItem* it = EnsureItem(row, col);
-    if (it && it->text() != text) it->setText(text);
+    const Cell* cell = cells_->At(row, col);
+    if (!cell || cell->text == text) return;
+    // A header of two lines makes the fixed rows higher.
+    const bool fixedRow = row < FixedRows();
+    const int height = fixedRow ? FixedHeightPx() : 0;
+    cells_->SetText(row, col, text);
+    if (fixedRow && FixedHeightPx() != height)
+        FixedBandsChanged();
+    else
+        UpdateCorner(row, col);
 }
 
 void Grid::SetCellForeColor(int row, int col, const QColor& color) {
-    if (FixedCell* f = Fixed(row, col)) {
-        f->fore = color;
-        UpdateFixedCell(row, col);
-    } else if (QTableWidgetItem* it = EnsureItem(row, col)) {
-        it->setForeground(color);
-    }
+    cells_->SetFore(row, col, color);
+    UpdateCorner(row, col);
 }
 
 void Grid::SetCellBackColor(int row, int col, const QColor& color) {
-    if (FixedCell* f = Fixed(row, col)) {
-        f->back = color;
-        UpdateFixedCell(row, col);
-    } else if (QTableWidgetItem* it = EnsureItem(row, col)) {
-        it->setBackground(color);
-    }
+    cells_->SetBack(row, col, color);
+    UpdateCorner(row, col);
 }
 
 QColor Grid::CellForeColor(int row, int col) const {
-    if (const FixedCell* f = Fixed(row, col)) return f->fore;
-    const QTableWidgetItem* it = Item(row, col);
-    return it ? it->foreground().color() : QColor();
+    const Cell* cell = cells_->At(row, col);
+    return cell ? GridCells::ColorOf(cell->fore) : QColor();
 }
 
 QColor Grid::CellBackColor(int row, int col) const {
-    if (const FixedCell* f = Fixed(row, col)) return f->back;
-    const QTableWidgetItem* it = Item(row, col);
-    return it && it->background().style() != Qt::NoBrush ? it->background().color() : QColor();
+    const Cell* cell = cells_->At(row, col);
+    return cell ? GridCells::ColorOf(cell->back) : QColor();
 }
 
-Qt::Alignment Grid::ColAlignment(int col) const {
-    return col >= 0 && col < cols_ ? alignment_[static_cast<std::size_t>(col)] : kUsualAlignment;
-}
+Qt::Alignment Grid::ColAlignment(int col) const { return cells_->Alignment(col); }
 
 void Grid::SetColAlignment(int col, Qt::Alignment alignment) {
-    if (col < 0 || col >= cols_) return;
-    alignment_[static_cast<std::size_t>(col)] = alignment;
-    for (int r = 0; r < rows_; ++r)
-        if (QTableWidgetItem* it = Item(r, col)) it->setTextAlignment(alignment);
-    if (col < fixedCols_) leftBand_->viewport()->update();
-    if (fixedRows_ > 0) (col < fixedCols_ ? corner_ : topBand_->viewport())->update();
+    if (col < 0 || col >= Cols()) return;
+    cells_->SetAlignment(col, alignment);
+    if (col < FixedCols()) leftBand_->viewport()->update();
+    if (FixedRows() > 0) (col < FixedCols() ? corner_ : topBand_->viewport())->update();
 }
 
-void Grid::UpdateFixedCell(int row, int col) {
-    if (row < fixedRows_ && col < fixedCols_) {
-        if (corner_) corner_->update();
-    } else if (row < fixedRows_) {
-        topBand_->viewport()->update();
-    } else {
-        leftBand_->viewport()->update();
-    }
+void Grid::UpdateCorner(int row, int col) {
+    if (row < FixedRows() && col < FixedCols() && corner_) corner_->update();
 }
 
 void Grid::PaintFixedCell(QPainter& painter, const QRect& rect, int row, int col, const QWidget* on) const {
-    const FixedCell* cell = Fixed(row, col);
+    const Cell* cell = cells_->At(row, col);
     QStyleOptionHeader opt;
     opt.initFrom(on);
     opt.rect = rect;
@@ -377,9 +279,10 @@ void Grid::PaintFixedCell(QPainter& painter, const QRect& rect, int row, int col
     opt.position = QStyleOptionHeader::Middle;
     opt.textAlignment = ColAlignment(col);
     if (cell) {
-        opt.text = Shown(cell->text);
-        if (cell->fore.isValid() || cell->back.isValid())
-            opt.palette = CellPalette(opt.palette, cell->fore, cell->back);
+        opt.text = GridCells::Shown(cell->text);
+        const QColor fore = GridCells::ColorOf(cell->fore);
+        const QColor back = GridCells::ColorOf(cell->back);
+        if (fore.isValid() || back.isValid()) opt.palette = CellPalette(opt.palette, fore, back);
     }
     style()->drawControl(QStyle::CE_Header, &opt, &painter, on);
 }
@@ -390,10 +293,10 @@ void Grid::PaintFixedCell(QPainter& painter, const QRect& rect, int row, int col
 // the sizes of the lines that scroll, the grid those of the fixed ones.
 // (Only the setters, which are not const, change a size through them.)
 Grid::Lines Grid::ColLines() const {
-    return {cols_, fixedCols_, const_cast<std::vector<int>&>(fixedColPx_), *topBand_};
+    return {Cols(), FixedCols(), const_cast<std::vector<int>&>(fixedColPx_), *topBand_};
 }
 Grid::Lines Grid::RowLines() const {
-    return {rows_, fixedRows_, const_cast<std::vector<int>&>(fixedRowPx_), *leftBand_};
+    return {Rows(), FixedRows(), const_cast<std::vector<int>&>(fixedRowPx_), *leftBand_};
 }
 
 int Grid::SizePx(const Lines& lines, int i) {
@@ -420,14 +323,15 @@ void Grid::SetColWidthPx(int col, int px) { SetSizePx(ColLines(), col, px); }
 // A fixed row is never lower than its texts need (a header of two lines).
 int Grid::RowHeightPx(int row) const {
     const int px = SizePx(RowLines(), row);
-    return row >= 0 && row < fixedRows_ ? std::max(px, TextHeightPx(row)) : px;
+    return row >= 0 && row < FixedRows() ? std::max(px, TextHeightPx(row)) : px;
 }
 
 int Grid::TextHeightPx(int row) const {
     int lines = 0;
-    for (int c = 0; c < cols_; ++c) {
-        const QString& text = top_[static_cast<std::size_t>(row * cols_ + c)].text;
-        if (!text.isEmpty()) lines = std::max(lines, static_cast<int>(Shown(text).count(QLatin1Char('\n'))) + 1);
+    for (int c = 0; c < Cols(); ++c) {
+        const QString& text = cells_->At(row, c)->text;
+        if (!text.isEmpty())
+            lines = std::max(lines, static_cast<int>(GridCells::Shown(text).count(QLatin1Char('\n'))) + 1);
     }
     if (lines == 0) return 0;
     return lines * QFontMetrics(topBand_->font()).lineSpacing() +
@@ -442,19 +346,19 @@ void Grid::SetRowHeightTwips(int row, int twips) { SetRowHeightPx(row, PixelsFro
 
 int Grid::FixedWidthPx() const {
     int px = 0;
-    for (int c = 0; c < fixedCols_; ++c) px += ColWidthPx(c);
+    for (int c = 0; c < FixedCols(); ++c) px += ColWidthPx(c);
     return px;
 }
 
 int Grid::FixedHeightPx() const {
     int px = 0;
-    for (int r = 0; r < fixedRows_; ++r) px += RowHeightPx(r);
+    for (int r = 0; r < FixedRows(); ++r) px += RowHeightPx(r);
     return px;
 }
 
 void Grid::FixedBandsChanged() {
-    topBand_->setHidden(fixedRows_ == 0);
-    leftBand_->setHidden(fixedCols_ == 0);
+    topBand_->setHidden(FixedRows() == 0);
+    leftBand_->setHidden(FixedCols() == 0);
     topBand_->updateGeometry();
     leftBand_->updateGeometry();
     updateGeometries();
@@ -483,8 +387,8 @@ void Grid::SyncCurrent() {
     const bool autoScrolling = hasAutoScroll();
     setAutoScroll(false);
     moving_ = true;
-    if (row_ >= fixedRows_ && col_ >= fixedCols_) {
-        setCurrentCell(row_ - fixedRows_, col_ - fixedCols_);
+    if (row_ >= FixedRows() && col_ >= FixedCols()) {
+        setCurrentIndex(cells_->index(row_ - FixedRows(), col_ - FixedCols()));
     } else {
         setCurrentIndex(QModelIndex());
         clearSelection();
@@ -496,8 +400,8 @@ void Grid::SyncCurrent() {
 }
 
 void Grid::ClampCurrent() {
-    const int row = std::max(0, std::min(row_, rows_ - 1));
-    const int col = std::max(0, std::min(col_, cols_ - 1));
+    const int row = std::max(0, std::min(row_, Rows() - 1));
+    const int col = std::max(0, std::min(col_, Cols() - 1));
     if (row == row_ && col == col_) return;
     row_ = row;
     col_ = col;
@@ -511,22 +415,24 @@ void Grid::ShowTopLeft() {
 }
 
 void Grid::ScrollToCell(int row, int col) {
-    if (!Inside(row, col) || rows_ <= fixedRows_ || cols_ <= fixedCols_) return;
+    const int fixedRows = FixedRows();
+    const int fixedCols = FixedCols();
+    if (!Inside(row, col) || Rows() <= fixedRows || Cols() <= fixedCols) return;
     const int h = horizontalScrollBar()->value();
     const int v = verticalScrollBar()->value();
-    scrollTo(model()->index(std::max(row - fixedRows_, 0), std::max(col - fixedCols_, 0)), EnsureVisible);
-    if (col < fixedCols_) horizontalScrollBar()->setValue(h);
-    if (row < fixedRows_) verticalScrollBar()->setValue(v);
+    scrollTo(cells_->index(std::max(row - fixedRows, 0), std::max(col - fixedCols, 0)), EnsureVisible);
+    if (col < fixedCols) horizontalScrollBar()->setValue(h);
+    if (row < fixedRows) verticalScrollBar()->setValue(v);
 }
 
 void Grid::FitColumnTo(int col, const QString& sample) {
-    if (col < fixedCols_ || col >= cols_) return;
+    if (col < FixedCols() || col >= Cols()) return;
     constexpr int kCellPadding = 12;
     int needed = fontMetrics().horizontalAdvance(sample) + kCellPadding;
     const QFontMetrics headerMetrics(topBand_->font());
     const int headerPadding = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, topBand_) + 4;
-    for (int r = 0; r < fixedRows_; ++r)
-        for (const QString& line : Shown(TextMatrix(r, col)).split(QLatin1Char('\n')))
+    for (int r = 0; r < FixedRows(); ++r)
+        for (const QString& line : GridCells::Shown(TextMatrix(r, col)).split(QLatin1Char('\n')))
             needed = std::max(needed, headerMetrics.horizontalAdvance(line) + headerPadding);
     if (ColWidthPx(col) < needed) SetColWidthPx(col, needed);
 }
@@ -540,21 +446,23 @@ QRect Grid::CellRect(int row, int col) const {
     if (!Inside(row, col)) return {};
     // From the sizes the grid was given, not from where Qt last laid the
     // view out: a grid that was never shown has not been laid out.
+    const int fixedRows = FixedRows();
+    const int fixedCols = FixedCols();
     const int frame = frameWidth();
     int x = frame;
-    if (col < fixedCols_) {
+    if (col < fixedCols) {
         for (int c = 0; c < col; ++c) x += ColWidthPx(c);
     } else {
-        x += FixedWidthPx() + columnViewportPosition(col - fixedCols_);
+        x += FixedWidthPx() + columnViewportPosition(col - fixedCols);
     }
     int y = frame;
-    if (row < fixedRows_) {
+    if (row < fixedRows) {
         for (int r = 0; r < row; ++r) y += RowHeightPx(r);
     } else {
-        y += FixedHeightPx() + rowViewportPosition(row - fixedRows_);
+        y += FixedHeightPx() + rowViewportPosition(row - fixedRows);
     }
     // A cell that scrolls ends before its grid line, as Qt draws it.
-    const int line = row >= fixedRows_ && col >= fixedCols_ && showGrid() ? 1 : 0;
+    const int line = row >= fixedRows && col >= fixedCols && showGrid() ? 1 : 0;
     return {x, y, ColWidthPx(col) - line, RowHeightPx(row) - line};
 }
 
@@ -562,13 +470,13 @@ QRect Grid::CellRect(int row, int col) const {
 
 void Grid::updateGeometries() {
     if (lastColumnFills_) FitLastColumn();
-    QTableWidget::updateGeometries();
+    QTableView::updateGeometries();
 }
 
 // The last column takes up whatever width the other columns leave, as wide
 // as they really are; when they do not fit it has none.
 void Grid::FitLastColumn() {
-    const int last = columnCount() - 1;
+    const int last = cells_->columnCount() - 1;
     if (last < 0) return;
     int others = 0;
     for (int c = 0; c < last; ++c) others += columnWidth(c);
@@ -598,14 +506,14 @@ void Grid::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    QTableWidget::keyPressEvent(event);
+    QTableView::keyPressEvent(event);
 }
 
 // Qt makes a cell current when a view without one gets the focus; the grid
 // keeps its own, a fixed cell too, until the user moves.
 void Grid::focusInEvent(QFocusEvent* event) {
     moving_ = true;
-    QTableWidget::focusInEvent(event);
+    QTableView::focusInEvent(event);
     moving_ = false;
     SyncCurrent();
 }
@@ -614,9 +522,9 @@ bool Grid::eventFilter(QObject* watched, QEvent* event) {
     if (corner_ && watched == corner_ && event->type() == QEvent::Paint) {
         QPainter painter(corner_);
         int y = 0;
-        for (int r = 0; r < fixedRows_; ++r) {
+        for (int r = 0; r < FixedRows(); ++r) {
             int x = 0;
-            for (int c = 0; c < fixedCols_; ++c) {
+            for (int c = 0; c < FixedCols(); ++c) {
                 PaintFixedCell(painter, QRect(x, y, ColWidthPx(c), RowHeightPx(r)), r, c, corner_);
                 x += ColWidthPx(c);
             }
@@ -624,7 +532,7 @@ bool Grid::eventFilter(QObject* watched, QEvent* event) {
         }
         return true;
     }
-    return QTableWidget::eventFilter(watched, event);
+    return QTableView::eventFilter(watched, event);
 }
 
 }  // namespace platform

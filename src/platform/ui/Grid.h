@@ -5,9 +5,11 @@
 // place while the other cells scroll, they draw like headers, and the user
 // cannot make one of their cells current (the program can).
 //
-// Underneath it is a QTableWidget whose cells are the grid's scrolling
-// cells; its two headers draw the fixed rows and columns, and its corner the
-// cells where they meet.
+// Underneath it is a table view over the grid's cells (GridCells.h): the
+// model's items are the cells that scroll, the fixed rows and columns are
+// its column and row headers. The view's two header bands draw the fixed
+// cells from there, and its corner the cells where they meet, so what an
+// accessibility interface reports of a header is what the grid shows.
 //
 // The grid edits nothing itself: a dialog places its own editors over a
 // cell (CellRect, CellEditorHost.h). Nothing the program does to the grid
@@ -20,13 +22,15 @@
 #include <QColor>
 #include <QRect>
 #include <QString>
-#include <QTableWidget>
+#include <QTableView>
 
 class QHeaderView;
 
 namespace platform {
 
-class Grid : public QTableWidget {
+class GridCells;
+
+class Grid : public QTableView {
     Q_OBJECT
 public:
     // One row and one column, both fixed.
@@ -34,15 +38,15 @@ public:
 
     // Rows and columns, fixed ones included. Rows and columns beyond the
     // new count are dropped; new ones are empty.
-    int Rows() const { return rows_; }
+    int Rows() const;
     void SetRows(int rows);
-    int Cols() const { return cols_; }
+    int Cols() const;
     void SetCols(int cols);
     // Fixed rows and columns (at most all of them); their cells keep their
     // texts, colours and sizes when the number changes.
-    int FixedRows() const { return fixedRows_; }
+    int FixedRows() const;
     void SetFixedRows(int rows);
-    int FixedCols() const { return fixedCols_; }
+    int FixedCols() const;
     void SetFixedCols(int cols);
 
     // The text of a cell; "" outside the grid. Fixed cells show a CR LF as a
@@ -61,7 +65,7 @@ public:
     Qt::Alignment ColAlignment(int col) const;
     void SetColAlignment(int col, Qt::Alignment alignment);
 
-    // Colours of one cell; an invalid colour for a background never set.
+    // Colours of one cell; an invalid colour for one never set.
     void SetCellForeColor(int row, int col, const QColor& color);
     void SetCellBackColor(int row, int col, const QColor& color);
     QColor CellForeColor(int row, int col) const;
@@ -122,17 +126,7 @@ private:
     class FixedBand;
     friend class FixedBand;
 
-    struct FixedCell {
-        QString text;
-        QColor fore;
-        QColor back;
-    };
-    // The fixed cell at (row, col), nullptr for a cell that scrolls.
-    FixedCell* Fixed(int row, int col);
-    const FixedCell* Fixed(int row, int col) const;
-    QTableWidgetItem* Item(int row, int col) const;
-    QTableWidgetItem* EnsureItem(int row, int col);
-    bool Inside(int row, int col) const { return row >= 0 && col >= 0 && row < rows_ && col < cols_; }
+    bool Inside(int row, int col) const { return row >= 0 && col >= 0 && row < Rows() && col < Cols(); }
 
     // The columns or the rows: how many, how many fixed, the sizes of the
     // fixed ones (-1: the usual size) and the band the others lie along.
@@ -155,7 +149,8 @@ private:
     int FixedWidthPx() const;
     int FixedHeightPx() const;
     void PaintFixedCell(QPainter& painter, const QRect& rect, int row, int col, const QWidget* on) const;
-    void UpdateFixedCell(int row, int col);
+    // The bands follow their cells themselves; the corner does not.
+    void UpdateCorner(int row, int col);
     void FixedBandsChanged();
     // Qt's current cell follows the grid's, without scrolling.
     void SyncCurrent();
@@ -164,17 +159,10 @@ private:
     void Refix(int fixedRows, int fixedCols);
     void FitLastColumn();
 
-    int rows_ = 1;
-    int cols_ = 1;
-    int fixedRows_ = 1;
-    int fixedCols_ = 1;
-    // The fixed rows (all columns), then the fixed columns of the other rows.
-    std::vector<FixedCell> top_;
-    std::vector<FixedCell> left_;
+    GridCells* cells_;
     // Sizes of the fixed rows and columns in pixels; -1: the usual size.
     std::vector<int> fixedRowPx_;
     std::vector<int> fixedColPx_;
-    std::vector<Qt::Alignment> alignment_;
     int row_ = 0;
     int col_ = 0;
     // The grid itself moves Qt's current cell: not the user's move.
