@@ -21,6 +21,22 @@ QSerialPort::Parity ToParity(char p) {
     }
 }
 
+// Marks the time inside a call into the QSerialPort: a Close from a handler
+// reached from there must leave the object alive until the call returns.
+class InsidePort {
+public:
+    explicit InsidePort(bool& flag) : flag_(flag), outer_(!flag) { flag_ = true; }
+    ~InsidePort() {
+        if (outer_) flag_ = false;
+    }
+    InsidePort(const InsidePort&) = delete;
+    InsidePort& operator=(const InsidePort&) = delete;
+
+private:
+    bool& flag_;
+    bool outer_;
+};
+
 }  // namespace
 
 std::string OpenFailureText(const std::string& path, int error, bool accessible,
@@ -120,6 +136,12 @@ bool QtSerialPort::Write(std::span<const uint8_t> bytes) {
         SetLastError("cannot write to " + path_ + ": " + Utf8(port_->errorString()));
         return false;
     }
+    // QSerialPort keeps the bytes until the event loop next looks at the
+    // device, after whatever else is queued (a repaint, say): the frame goes
+    // to the device now. A device that fails here is reported as lost, as it
+    // would be later.
+    InsidePort inside(inSignal_);
+    port_->flush();
     return true;
 }
 
@@ -130,13 +152,7 @@ void QtSerialPort::DropOutput() {
 void QtSerialPort::OnReadyRead() {
     if (!port_) return;
     const QByteArray data = port_->readAll();
-    const bool outer = !inSignal_;
-    inSignal_ = true;
-    struct Reset {
-        bool& flag;
-        bool outer;
-        ~Reset() { if (outer) flag = false; }
-    } reset{inSignal_, outer};
+    InsidePort inside(inSignal_);
     Deliver(std::span(reinterpret_cast<const uint8_t*>(data.constData()),
                       static_cast<std::size_t>(data.size())));
 }
@@ -149,10 +165,10 @@ void QtSerialPort::OnError(int error) {
     if (!dead || !port_) return;
     const std::string lost = LostPortText(path_, error, Utf8(port_->errorString()));
     // The device is gone: close it so that a later Open starts clean.
-    const bool outer = !inSignal_;
-    inSignal_ = true;
-    Close();
-    if (outer) inSignal_ = false;
+    {
+        InsidePort inside(inSignal_);
+        Close();
+    }
     ReportLost(lost);
 }
 
