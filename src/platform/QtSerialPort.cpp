@@ -130,16 +130,24 @@ bool QtSerialPort::Write(std::span<const uint8_t> bytes) {
                      ": the port is not open");
         return false;
     }
-    const auto written =
-        port_->write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-    if (written != static_cast<qint64>(bytes.size())) {
+    // The frame goes to the device now. QSerialPort would keep it until the
+    // event loop next looks at the device, after whatever else is queued (a
+    // repaint, say), and wake the loop for that on every frame. Nothing
+    // queued in it: straight to the device; what the device does not take
+    // at once goes through QSerialPort.
+    std::size_t done = 0;
+    if (port_->bytesToWrite() == 0) {
+        const auto n = ::write(static_cast<int>(port_->handle()), bytes.data(), bytes.size());
+        if (n > 0) done = static_cast<std::size_t>(n);
+    }
+    if (done == bytes.size()) return true;
+    const auto rest = bytes.subspan(done);
+    const auto written = port_->write(reinterpret_cast<const char*>(rest.data()), static_cast<qint64>(rest.size()));
+    if (written != static_cast<qint64>(rest.size())) {
         SetLastError("cannot write to " + path_ + ": " + Utf8(port_->errorString()));
         return false;
     }
-    // QSerialPort keeps the bytes until the event loop next looks at the
-    // device, after whatever else is queued (a repaint, say): the frame goes
-    // to the device now. A device that fails here is reported as lost, as it
-    // would be later.
+    // A device that fails here is reported as lost, as it would be later.
     InsidePort inside(inSignal_);
     port_->flush();
     return true;
