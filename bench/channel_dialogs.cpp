@@ -6,15 +6,14 @@
 // into an empty list, with the main window's redraw of all 758 rows.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include <unistd.h>
 
-#include <QApplication>
 
+#include "WidgetBenchMain.h"
 #include "channels/BatchApply.h"
 #include "channels/BatchFun.h"
 #include "channels/BatchTones.h"
@@ -140,11 +139,4 @@ BENCHMARK(BM_BatchOfEveryItemOverAllChannelsIntoAnEmptyList)->Unit(benchmark::kM
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunWidgetBenchmarks(argc, argv); }

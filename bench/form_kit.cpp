@@ -3,12 +3,11 @@
 // load reads and writes its controls that way).
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <vector>
 
-#include <QApplication>
 #include <QDialog>
 
+#include "WidgetBenchMain.h"
 #include "link/ui/FrmTestData.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/FormBuilder.h"
@@ -67,11 +66,4 @@ BENCHMARK(BM_TestDataEditorLoaded)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunWidgetBenchmarks(argc, argv); }

@@ -1,14 +1,22 @@
 // A full read and a full write through the real serial port against the
 // simulated radio on a pseudo-terminal, paced at 9600 baud (real time: about
-// a minute each; one iteration). Reported:
+// a minute each; one iteration). The write sends every area its plan can
+// leave out (all channel slots, limit channels, two-tone calls and five-tone
+// codes in use), the read gets a radio that uses them all: both are the
+// longest transfers there are. Each runs twice: with a windowless stand-in
+// for the progress dialog, and through the real progress dialog on the
+// offscreen platform (the rows with "Progress" in their names). Reported:
 //   wire_ratio        session time / (bytes the PC received, echo included,
 //                     x 10 bits / 9600 baud)
-//   turnaround_p50_us, turnaround_p99_us
+//   bytes_in, exchanges
+//                     bytes the PC received; replies followed by a frame
+//   turnaround_p50_us, turnaround_p99_us, turnaround_max_us
 //                     receive event of an accepted reply to the next frame's
 //                     write, per exchange
+//   vs_windowless     (progress dialog rows) session time / the windowless
+//                     run's of the same command in this run
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -22,6 +30,7 @@
 #include <thread>
 #include <vector>
 
+#include "WidgetBenchMain.h"
 #include "core/BandPlan.h"
 #include "core/Defaults.h"
 #include "core/HyperRange.h"
@@ -32,6 +41,7 @@
 #include "link/ImageAreas.h"
 #include "link/Session.h"
 #include "link/SimPty.h"
+#include "link/ui/SessionDialogs.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompts.h"
 #include "platform/QtSerialPort.h"
@@ -55,10 +65,12 @@ Timing timing;
 
 class TimedPort : public platform::QtSerialPort {
 public:
+    // Timed once the frame is with the device.
     bool Write(std::span<const uint8_t> bytes) override {
+        const bool ok = QtSerialPort::Write(bytes);
         if (timing.lastEventUs >= 0) timing.turnaroundUs.push_back(NowUs() - timing.lastEventUs);
         timing.lastEventUs = -1;
-        return QtSerialPort::Write(bytes);
+        return ok;
     }
 };
 
@@ -111,14 +123,37 @@ void Prepare() {
         ch.CHName = FixStr<7>::NulText();
         UFreList[CurData.CHCount++] = ch;
     }
-    for (auto& l : CurData.LimitCH) l.UsedFlag = 0;
+    for (auto& ch : CurData.LimitCH) {
+        ch.UsedFlag = 1;
+        ch.RxFre = "043512500";
+        ch.OffsetFre = "000000000";
+        ch.CHName = "LIMIT";
+    }
+    auto& tone2 = CurData.FunSet.Tone2.Tone2List;
+    for (int i = tone2.first(); i <= tone2.last(); ++i) {
+        tone2[i].EmptyFlag = 0;
+        tone2[i].Tone1.set(10000 + 100 * i);
+        tone2[i].Name = "CALL" + std::to_string(i);
+    }
+    auto& tone5 = CurData.FunSet.Tone5.Tone5List;
+    for (int i = tone5.first(); i <= tone5.last(); ++i) {
+        tone5[i].EmptyFlag = 0;
+        tone5[i].CodeLen = 5;
+        tone5[i].TonePeriod = 70;
+        tone5[i].Code = std::to_string(10000 + i * 7);
+        tone5[i].Name = "CODE" + std::to_string(i);
+    }
     SaveOldRadioData();
 }
 
-void RunSession(benchmark::State& state, bool write) {
-    int argc = 0;
-    static QCoreApplication* app = new QCoreApplication(argc, nullptr);
-    (void)app;
+enum class Command { Read, Write };
+enum class Dialog { Windowless, Progress };
+
+// Session time of the windowless runs, for the progress dialog rows.
+std::optional<double> windowlessUs[2];
+
+void RunSession(benchmark::State& state, Command command, Dialog dialog) {
+    const bool write = command == Command::Write;
     for (auto _ : state) {
         state.PauseTiming();
         Prepare();
@@ -147,7 +182,10 @@ void RunSession(benchmark::State& state, bool write) {
             return p;
         };
         hooks.makeTimer = [] { return std::make_unique<platform::QtReplyTimer>(); };
-        hooks.makeProgress = [] { return std::make_unique<LoopProgress>(); };
+        if (dialog == Dialog::Progress)
+            AddSessionDialogs(hooks);
+        else
+            hooks.makeProgress = [] { return std::make_unique<LoopProgress>(); };
         std::optional<ScopedSessionHooks> installed(std::in_place, hooks);
         auto& port = SessionPort();
         port.OnComm([&port](platform::CommEvent e) {
@@ -185,6 +223,11 @@ void RunSession(benchmark::State& state, bool write) {
         state.counters["wire_ratio"] = static_cast<double>(elapsed) / wireUs;
         state.counters["bytes_in"] = static_cast<double>(timing.bytesIn);
         state.counters["exchanges"] = static_cast<double>(t.size());
+        auto& windowless = windowlessUs[write ? 1 : 0];
+        if (dialog == Dialog::Windowless)
+            windowless = static_cast<double>(elapsed);
+        else if (windowless)
+            state.counters["vs_windowless"] = static_cast<double>(elapsed) / *windowless;
         if (!t.empty()) {
             state.counters["turnaround_p50_us"] = static_cast<double>(t[t.size() / 2]);
             state.counters["turnaround_p99_us"] = static_cast<double>(t[t.size() * 99 / 100]);
@@ -194,11 +237,16 @@ void RunSession(benchmark::State& state, bool write) {
     }
 }
 
-void BM_FullRead(benchmark::State& state) { RunSession(state, false); }
-void BM_FullWrite(benchmark::State& state) { RunSession(state, true); }
+void BM_FullRead(benchmark::State& state) { RunSession(state, Command::Read, Dialog::Windowless); }
+void BM_FullReadProgressDialog(benchmark::State& state) { RunSession(state, Command::Read, Dialog::Progress); }
+void BM_FullWrite(benchmark::State& state) { RunSession(state, Command::Write, Dialog::Windowless); }
+void BM_FullWriteProgressDialog(benchmark::State& state) { RunSession(state, Command::Write, Dialog::Progress); }
 
 }  // namespace
 
 BENCHMARK(BM_FullRead)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+BENCHMARK(BM_FullReadProgressDialog)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
 BENCHMARK(BM_FullWrite)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
-BENCHMARK_MAIN();
+BENCHMARK(BM_FullWriteProgressDialog)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+
+int main(int argc, char** argv) { return RunWidgetBenchmarks(argc, argv); }

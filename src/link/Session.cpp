@@ -1,6 +1,7 @@
 #include "link/Session.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -53,6 +54,9 @@ struct Link {
     std::unique_ptr<platform::SerialPort> port;
     std::unique_ptr<platform::ReplyTimer> timer;
     ProgressView* progress = nullptr;
+    // A percentage to show once the frame being prepared is out: the display
+    // never stands between a reply and the next request.
+    std::optional<int32_t> progressDue;
     // A prompt or dialog of the session is open: replies are not acted on.
     bool promptOpen = false;
     // The frame last sent, whether a resend request may answer it, and how
@@ -243,8 +247,13 @@ void RunProgressDialog() {
     l.progress = nullptr;
 }
 
-void ShowProgress(int32_t value) {
-    if (L().progress && L().progress->IsVisible()) L().progress->SetProgressValue(value);
+void ShowProgress(int32_t value) { L().progressDue = value; }
+
+// The display catches up after a frame has gone out.
+void CatchUpProgress() {
+    auto& l = L();
+    const auto due = std::exchange(l.progressDue, std::nullopt);
+    if (due && l.progress && l.progress->IsVisible()) l.progress->SetProgressValue(*due);
 }
 
 // Back to idle without a word (a command that stops before its session).
@@ -278,6 +287,7 @@ void DropLink() {
     l.timer.reset();
     l.port.reset();
     l.progress = nullptr;
+    l.progressDue.reset();
     l.promptOpen = false;
     l.finishing = false;
     l.lastFrame.clear();
@@ -377,6 +387,7 @@ bool InitComm() {
     CommState = SessionState::Idle;
     l.finishing = false;
     l.promptOpen = false;
+    l.progressDue.reset();
     l.lastFrame.clear();
     l.lastWasWrite = false;
     l.resends = 0;
@@ -533,7 +544,11 @@ bool SendSessionFrame(std::span<const uint8_t> frame, int replyLength, bool isWr
         l.resends = 0;
     }
     l.lastWasWrite = isWrite;
-    if (SendFrame(SessionPort(), SessionTimer(), frame, replyLength)) return true;
+    if (SendFrame(SessionPort(), SessionTimer(), frame, replyLength)) {
+        CatchUpProgress();
+        return true;
+    }
+    l.progressDue.reset();
     PortFailure();
     return false;
 }

@@ -79,8 +79,8 @@ void OnCommEvent(int event);
 void OnReplyTimeout();
 
 // ---- progress ----------------------------------------------------------------
-// Counts one block and shows the new percentage in the progress dialog when
-// it changed.
+// Counts one block; a new percentage goes to the progress dialog once the
+// session's next frame is out (every caller sends one next).
 void ShowCommProgress();
 
 // ---- read password -------------------------------------------------------------

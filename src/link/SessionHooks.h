@@ -23,6 +23,9 @@ public:
     // Shows the dialog modal. Once it is up, `load` is called (it sends the
     // session's first frame); returns when Close has been called.
     virtual void RunModal(const std::function<void()>& load) = 0;
+    // A new percentage, handed over once the frame after it has gone out.
+    // The view may show it later, but the last one handed over shows by the
+    // time Close returns.
     virtual void SetProgressValue(int32_t value) = 0;
     virtual bool IsVisible() const = 0;
     // Ends RunModal (also when called from inside `load`).

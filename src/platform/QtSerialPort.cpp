@@ -21,6 +21,22 @@ QSerialPort::Parity ToParity(char p) {
     }
 }
 
+// Marks the time inside a call into the QSerialPort: a Close from a handler
+// reached from there must leave the object alive until the call returns.
+class InsidePort {
+public:
+    explicit InsidePort(bool& flag) : flag_(flag), outer_(!flag) { flag_ = true; }
+    ~InsidePort() {
+        if (outer_) flag_ = false;
+    }
+    InsidePort(const InsidePort&) = delete;
+    InsidePort& operator=(const InsidePort&) = delete;
+
+private:
+    bool& flag_;
+    bool outer_;
+};
+
 }  // namespace
 
 std::string OpenFailureText(const std::string& path, int error, bool accessible,
@@ -114,12 +130,26 @@ bool QtSerialPort::Write(std::span<const uint8_t> bytes) {
                      ": the port is not open");
         return false;
     }
-    const auto written =
-        port_->write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
-    if (written != static_cast<qint64>(bytes.size())) {
+    // The frame goes to the device now. QSerialPort would keep it until the
+    // event loop next looks at the device, after whatever else is queued (a
+    // repaint, say), and wake the loop for that on every frame. Nothing
+    // queued in it: straight to the device; what the device does not take
+    // at once goes through QSerialPort.
+    std::size_t done = 0;
+    if (port_->bytesToWrite() == 0) {
+        const auto n = ::write(static_cast<int>(port_->handle()), bytes.data(), bytes.size());
+        if (n > 0) done = static_cast<std::size_t>(n);
+    }
+    if (done == bytes.size()) return true;
+    const auto rest = bytes.subspan(done);
+    const auto written = port_->write(reinterpret_cast<const char*>(rest.data()), static_cast<qint64>(rest.size()));
+    if (written != static_cast<qint64>(rest.size())) {
         SetLastError("cannot write to " + path_ + ": " + Utf8(port_->errorString()));
         return false;
     }
+    // A device that fails here is reported as lost, as it would be later.
+    InsidePort inside(inSignal_);
+    port_->flush();
     return true;
 }
 
@@ -130,13 +160,7 @@ void QtSerialPort::DropOutput() {
 void QtSerialPort::OnReadyRead() {
     if (!port_) return;
     const QByteArray data = port_->readAll();
-    const bool outer = !inSignal_;
-    inSignal_ = true;
-    struct Reset {
-        bool& flag;
-        bool outer;
-        ~Reset() { if (outer) flag = false; }
-    } reset{inSignal_, outer};
+    InsidePort inside(inSignal_);
     Deliver(std::span(reinterpret_cast<const uint8_t*>(data.constData()),
                       static_cast<std::size_t>(data.size())));
 }
@@ -149,10 +173,10 @@ void QtSerialPort::OnError(int error) {
     if (!dead || !port_) return;
     const std::string lost = LostPortText(path_, error, Utf8(port_->errorString()));
     // The device is gone: close it so that a later Open starts clean.
-    const bool outer = !inSignal_;
-    inSignal_ = true;
-    Close();
-    if (outer) inSignal_ = false;
+    {
+        InsidePort inside(inSignal_);
+        Close();
+    }
     ReportLost(lost);
 }
 

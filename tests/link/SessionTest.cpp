@@ -150,6 +150,38 @@ TEST_F(SessionTest, WriteOfChannelsOneAndThreeSkipsEverythingElse) {
     EXPECT_EQ(progressValues.back(), 100);
 }
 
+// The display never holds up a request: when a new percentage reaches the
+// progress dialog, the frame of the step that counted it is already out.
+TEST_F(SessionTest, ProgressFollowsTheFrameThatCountedIt) {
+    for (int mode : {kRead, kWrite}) {
+        SCOPED_TRACE(mode);
+        SetUp();
+        for (int16_t no : {1, 3, 700}) AddChannel(PlainChannel(no));
+        SaveOldRadioData();
+        std::vector<std::string> early;
+        onProgress = [&](int32_t value) {
+            Frame expected;
+            if (CommState == SessionState::Identify)
+                expected = BuildIdentifyRequest();
+            else if (CommState == SessionState::End)
+                expected = BuildEndRequest();
+            else if (mode == kRead)
+                expected = BuildReadRequest(CommAddr, ReadBlockSize);
+            else
+                expected = BuildWriteFrame(CommAddr, std::span(CommData).subspan(static_cast<std::size_t>(CommAddr), 16));
+            if (port->writes.back() != expected) early.push_back(std::to_string(value) + "% at " + std::to_string(CommAddr));
+        };
+        ExpectAsk(mode);
+        ExpectText(mode == kRead ? 2004 : 2005);
+        Run(mode);
+        EXPECT_TRUE(prompts.allAnswered());
+        EXPECT_GT(progressValues.size(), 50u);
+        EXPECT_EQ(progressValues.front(), 0);
+        EXPECT_EQ(early, std::vector<std::string>{});
+        TearDown();
+    }
+}
+
 TEST_F(SessionTest, EmbeddedInformationReadEndsAfterItsLastBlock) {
     Run(kEmbed);
     EXPECT_TRUE(prompts.asked().empty());

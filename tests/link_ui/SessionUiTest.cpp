@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <atomic>
+#include <chrono>
 #include <map>
 #include <optional>
 #include <random>
@@ -19,6 +20,7 @@
 #include "KeyPresses.h"
 #include "ProgramSandbox.h"
 #include "ScriptedPrompts.h"
+#include "WaitFor.h"
 #include "core/BandPlan.h"
 #include "core/Defaults.h"
 #include "core/HyperRange.h"
@@ -138,6 +140,48 @@ TEST_F(SessionUiTest, ProgressDialogShowsThePercentageAndOnlyAsksToCancel) {
     EXPECT_FALSE(quick.Form().isVisible());
 }
 
+// The session hands over every new percentage once its next frame is out;
+// the display takes them as a person can follow them: the first at once, then
+// at most one per refresh interval, the latest, and the last one always
+// before the dialog closes.
+TEST_F(SessionUiTest, ProgressDisplayIsCoalescedAndShowsTheLastValue) {
+    CommMode = SessionMode::Read;
+    FrmProgressView view;
+    auto* label = platform::Control<QLabel>(&view.Form(), "Label2");
+    auto* bar = platform::Control<QProgressBar>(&view.Form(), "ProgressBar1");
+    ASSERT_TRUE(label && bar);
+    int changes = 0;
+    QObject::connect(bar, &QProgressBar::valueChanged, [&] { ++changes; });
+    QElapsedTimer running;
+    view.RunModal([&] {
+        running.start();
+        view.SetProgressValue(1);
+        EXPECT_EQ(label->text(), "1%") << "a still display shows a value at once";
+        for (int v = 2; v <= 57; ++v) view.SetProgressValue(v);
+        EXPECT_EQ(label->text(), "1%");
+        EXPECT_TRUE(WaitFor([&] { return label->text() == "57%"; })) << "the latest value once the interval is up";
+        EXPECT_EQ(bar->value(), 57);
+        EXPECT_EQ(changes, 2);
+        // A new value every millisecond or so for a while.
+        QElapsedTimer stream;
+        stream.start();
+        for (int v = 0; stream.elapsed() < 300; v = (v + 1) % 98) {
+            view.SetProgressValue(v);
+            QApplication::processEvents(QEventLoop::AllEvents, 1);
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        // The session ends right after its last counts.
+        view.SetProgressValue(99);
+        view.SetProgressValue(100);
+        view.Close();
+    });
+    EXPECT_EQ(label->text(), "100%");
+    EXPECT_EQ(bar->value(), 100);
+    // At most one change per interval, and the last one on closing.
+    EXPECT_LE(changes, running.elapsed() / kProgressRefreshMs + 2);
+    EXPECT_GE(changes, 4);
+}
+
 TEST_F(SessionUiTest, PasswordDialog) {
     InputPassWord = "12";
     {
@@ -201,6 +245,54 @@ TEST_F(SessionUiTest, FullReadThroughTheSerialPort) {
     EXPECT_FALSE(SessionPort().IsOpen());
     EXPECT_TRUE(std::equal(CommData.begin() + 0x10, CommData.end(), radio_.Mem().begin() + 0x10));
     EXPECT_FALSE(IsDataChanged());
+}
+
+// The real dialogs over a running read: the password box the session opens,
+// then Cancel in the progress dialog while the blocks come in.
+TEST_F(SessionUiTest, PasswordBoxThenCancelDuringARead) {
+    sim::SimRadioConfig config;
+    config.replyDelayUs = 2000;  // a full read takes seconds: Cancel comes well before its end
+    radio_.Config() = config;
+    std::fill(radio_.Mem().begin() + image_map::kFlagNibbles, radio_.Mem().begin() + 0x0280, 0x00);
+    std::fill(radio_.Mem().begin() + image_map::kTone5Bitmap, radio_.Mem().begin() + 0x03A0, 0x00);
+    radio_.SetReadPassword("12");
+    InputPassWord = "";
+    StartRadio();
+    // The user, as the windows come up.
+    bool typed = false;
+    bool cancelled = false;
+    QTimer user;
+    user.setInterval(5);
+    QObject::connect(&user, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) return;
+        const std::string name = platform::ControlName(modal);
+        if (name == "FrmPassWord" && !typed) {
+            platform::Ctl<platform::TextBox>(modal, "Text1")->setText("12");
+            platform::Ctl<QPushButton>(modal, "CommandOK")->click();
+            typed = true;
+        } else if (name == "FrmProgress" && typed && !cancelled &&
+                   platform::Ctl<QLabel>(modal, "Label2")->text() != "0%") {
+            platform::Ctl<QPushButton>(modal, "Command1")->click();
+            cancelled = true;
+        }
+    });
+    user.start();
+    ScriptedPrompts prompts;
+    prompts.expect(MsgText().MsgReadAsk, Buttons::OkCancel, Answer::Ok);
+    prompts.expect(Lang(2006).toStdString(), Buttons::Ok, Answer::Ok);
+    ReadFromRadio();
+    user.stop();
+    StopRadio();
+    EXPECT_TRUE(prompts.allAnswered());
+    EXPECT_TRUE(typed);
+    EXPECT_TRUE(cancelled);
+    EXPECT_EQ(InputPassWord, "12");
+    EXPECT_EQ(CommMode, SessionMode::Idle);
+    EXPECT_FALSE(SessionPort().IsOpen());
+    EXPECT_FALSE(CommCancel);
+    EXPECT_FALSE(IsDataChanged()) << "a cancelled read changes no data";
+    EXPECT_LT(radio_.FramesReceived(), 1000) << "the read stopped at its next step";
 }
 
 TEST_F(SessionUiTest, FullWriteThroughTheSerialPort) {

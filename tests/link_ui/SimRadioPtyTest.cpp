@@ -2,6 +2,10 @@
 // pseudo-terminal.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
 #include <atomic>
 #include <optional>
 #include <thread>
@@ -179,6 +183,33 @@ TEST(QtSerialPortTest, OpenFailuresNameTheDeviceAndTheRemedy) {
         EXPECT_NE(numbered.LastError().find("COM7"), std::string::npos);
     }
     EXPECT_FALSE(numbered.Write(Bytes{1}));
+}
+
+// Bytes written reach the device when Write returns, not when the event
+// loop next looks at the port: nothing the program does after a send (the
+// progress display) can hold a frame up.
+TEST(QtSerialPortTest, WrittenBytesReachTheDeviceBeforeTheEventLoopRuns) {
+    struct Terminal {
+        int fd = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+        ~Terminal() {
+            if (fd >= 0) ::close(fd);
+        }
+    } line;
+    ASSERT_GE(line.fd, 0);
+    ASSERT_EQ(::grantpt(line.fd), 0);
+    ASSERT_EQ(::unlockpt(line.fd), 0);
+    platform::QtSerialPort port;
+    port.SetDevicePathOverride(std::string(::ptsname(line.fd)));
+    ASSERT_TRUE(port.SetSettings("9600,N,8,1"));
+    ASSERT_TRUE(port.Open()) << port.LastError();
+    const Bytes frame = BuildLinkRequest();
+    ASSERT_TRUE(port.Write(frame));
+    pollfd p{line.fd, POLLIN, 0};
+    ASSERT_EQ(::poll(&p, 1, 500), 1) << "nothing on the line";
+    Bytes got(64);
+    const auto n = ::read(line.fd, got.data(), got.size());
+    got.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+    EXPECT_EQ(got, frame);
 }
 
 TEST(QtSerialPortTest, ALostDeviceIsASentenceWithTheSystemsReasonWhereItHasOne) {

@@ -1,6 +1,7 @@
 #include "link/ui/FrmProgress.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -39,6 +40,9 @@ FrmProgress::FrmProgress(QWidget* parent) : QDialog(parent) {
     platform::BuildForm(*this, kForm, kRows);
     platform::OnEvent(platform::Ctl<QPushButton>(this, "Command1"), &QPushButton::clicked, this, "Command1_Click",
                       [this] { Command1_Click(); });
+    refresh_.setSingleShot(true);
+    refresh_.setInterval(kProgressRefreshMs);
+    platform::OnEvent(&refresh_, &QTimer::timeout, this, "SetProgressValue", [this] { ShowDueProgress(); });
     platform::RunGuarded("ProgressForm_Load", [this] { Form_Load(); });
 }
 
@@ -70,6 +74,17 @@ void FrmProgress::SetProgressValue(int32_t value) {
     });
 }
 
+void FrmProgress::FollowProgress(int32_t value) {
+    due_ = value;
+    if (!refresh_.isActive()) ShowDueProgress();
+}
+
+void FrmProgress::ShowDueProgress() {
+    if (!due_) return;
+    SetProgressValue(*std::exchange(due_, std::nullopt));
+    refresh_.start();
+}
+
 void FrmProgress::Command1_Click() { CommCancel = true; }
 
 void FrmProgress::RunModal(const std::function<void()>& load) {
@@ -80,6 +95,8 @@ void FrmProgress::RunModal(const std::function<void()>& load) {
 }
 
 void FrmProgress::CloseBySession() {
+    ShowDueProgress();
+    refresh_.stop();
     closed_ = true;
     closing_ = true;
     if (isVisible()) QDialog::done(QDialog::Accepted);
