@@ -6,9 +6,11 @@
 #include "app/Startup.h"
 #include "app/ui/ProgramServices.h"
 #include "app/ui/ShowMainWindow.h"
+#include "platform/ui/FirstPaint.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    platform::MarkFirstPaintWhenAsked();
     // Standard buttons (Yes, No, Cancel, Retry) and file dialogs speak the
     // system's language, as the system's own message boxes would.
     QTranslator qtTexts;
