@@ -16,7 +16,7 @@ namespace {
 
 // A stored port the system does not list gives way to the first listed one.
 void CheckComPort() {
-    if (IsVista == 0 && !IsComPortExist(CommPortNo)) CommPortNo = GetFirstComPort();
+    if (IsVista == 0) CommPortNo = CheckedComPort(CommPortNo);
 }
 
 }  // namespace

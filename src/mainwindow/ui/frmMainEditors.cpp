@@ -97,8 +97,8 @@ void frmMain::CreateEditors(QWidget* central) {
     for (const CellEditor type : {CellEditor::ComboDe_CTC_Type, CellEditor::ComboEn_CTC_Type})
         for (const char* item : {"", "CTCSS", "DCS"}) List(type)->AddItem(item);
     for (const char* item : {"", "DTMF", "2Tone", "5Tone"}) List(CellEditor::ComboOptSig)->AddItem(item);
-    for (const CellEditor list : {CellEditor::ComboDe_CTCSS, CellEditor::ComboEn_CTCSS})
-        for (const auto tone : CTCSSTones) List(list)->AddItem(tone);
+    const std::vector<std::string> tones(CTCSSTones.begin(), CTCSSTones.end());
+    for (const CellEditor list : {CellEditor::ComboDe_CTCSS, CellEditor::ComboEn_CTCSS}) List(list)->AddItems(tones);
 
     for (const EditorPlace& e : kEditors) {
         if (IsTextEditor(e.editor)) continue;

@@ -1,5 +1,8 @@
 // The channel grid's views: shaping the grid for the list on show, the
 // header row and lookup lists, and filling every row from the data.
+#include <string>
+#include <vector>
+
 #include <QFrame>
 
 #include "core/ChannelOps.h"
@@ -90,7 +93,7 @@ void frmMain::LoadShowList() {
     lookups_.steps = StepTexts();
     platform::ComboBox* step = List(CellEditor::ComboStep);
     step->Clear();
-    for (std::size_t i = 0; i < lookups_.steps.size(); ++i) step->SetList(static_cast<int>(i), lookups_.steps[i]);
+    step->AddItems(lookups_.steps);
 
     List(CellEditor::ComboWN)->SetList(0, "25KHz");
     List(CellEditor::ComboWN)->SetList(1, "20KHz");
@@ -115,17 +118,13 @@ void frmMain::LoadShowList() {
         List(CellEditor::ComboDe_CTCSS)->SetList(n, user);
     }
 
+    std::vector<std::string> dcs;
+    dcs.reserve(1024);
+    for (const char* inversion : {"N", "I"})
+        for (int16_t i = 0; i < 512; ++i) dcs.push_back("D" + IntToOct(i, 3) + inversion);
     List(CellEditor::ComboDe_CDCSS)->Clear();
-    for (int16_t i = 0; i < 512; ++i) {
-        const std::string text = "D" + IntToOct(i, 3) + "N";
-        List(CellEditor::ComboDe_CDCSS)->SetList(i, text);
-        List(CellEditor::ComboEn_CDCSS)->SetList(i, text);
-    }
-    for (int16_t i = 0; i < 512; ++i) {
-        const std::string text = "D" + IntToOct(i, 3) + "I";
-        List(CellEditor::ComboDe_CDCSS)->SetList(512 + i, text);
-        List(CellEditor::ComboEn_CDCSS)->SetList(512 + i, text);
-    }
+    List(CellEditor::ComboDe_CDCSS)->AddItems(dcs);
+    List(CellEditor::ComboEn_CDCSS)->SetLists(0, dcs);
 
     List(CellEditor::ComboOptSig)->SetList(0, none);
     LoadHyperPanelLists();

@@ -252,15 +252,20 @@ QTableWidgetItem* Grid::Item(int row, int col) const {
     return item(row - fixedRows_, col - fixedCols_);
 }
 
-QTableWidgetItem* Grid::EnsureItem(int row, int col) {
-    if (!Inside(row, col) || row < fixedRows_ || col < fixedCols_) return nullptr;
-    QTableWidgetItem* it = item(row - fixedRows_, col - fixedCols_);
-    if (!it) {
-        it = new QTableWidgetItem();
-        it->setTextAlignment(alignment_[static_cast<std::size_t>(col)]);
-        setItem(row - fixedRows_, col - fixedCols_, it);
+// Every change of an item in the table is announced to the view: a new item
+// is changed before it joins the table, so that a new cell costs one
+// announcement rather than two.
+template <class Change>
+void Grid::ChangeItem(int row, int col, Change change) {
+    if (!Inside(row, col) || row < fixedRows_ || col < fixedCols_) return;
+    if (QTableWidgetItem* it = item(row - fixedRows_, col - fixedCols_)) {
+        change(*it);
+        return;
     }
-    return it;
+    auto* it = new QTableWidgetItem();
+    it->setTextAlignment(alignment_[static_cast<std::size_t>(col)]);
+    change(*it);
+    setItem(row - fixedRows_, col - fixedCols_, it);
 }
 
 QString Grid::TextMatrix(int row, int col) const {
@@ -280,16 +285,17 @@ void Grid::SetTextMatrix(int row, int col, const QString& text) {
             UpdateFixedCell(row, col);
         return;
     }
-    QTableWidgetItem* it = EnsureItem(row, col);
-    if (it && it->text() != text) it->setText(text);
+    ChangeItem(row, col, [&text](QTableWidgetItem& it) {
+        if (it.text() != text) it.setText(text);
+    });
 }
 
 void Grid::SetCellForeColor(int row, int col, const QColor& color) {
     if (FixedCell* f = Fixed(row, col)) {
         f->fore = color;
         UpdateFixedCell(row, col);
-    } else if (QTableWidgetItem* it = EnsureItem(row, col)) {
-        it->setForeground(color);
+    } else {
+        ChangeItem(row, col, [&color](QTableWidgetItem& it) { it.setForeground(color); });
     }
 }
 
@@ -297,8 +303,8 @@ void Grid::SetCellBackColor(int row, int col, const QColor& color) {
     if (FixedCell* f = Fixed(row, col)) {
         f->back = color;
         UpdateFixedCell(row, col);
-    } else if (QTableWidgetItem* it = EnsureItem(row, col)) {
-        it->setBackground(color);
+    } else {
+        ChangeItem(row, col, [&color](QTableWidgetItem& it) { it.setBackground(color); });
     }
 }
 

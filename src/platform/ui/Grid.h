@@ -131,7 +131,9 @@ private:
     FixedCell* Fixed(int row, int col);
     const FixedCell* Fixed(int row, int col) const;
     QTableWidgetItem* Item(int row, int col) const;
-    QTableWidgetItem* EnsureItem(int row, int col);
+    // Applies `change` to the item of a cell that scrolls, made when missing.
+    template <class Change>
+    void ChangeItem(int row, int col, Change change);
     bool Inside(int row, int col) const { return row >= 0 && col >= 0 && row < rows_ && col < cols_; }
 
     // The columns or the rows: how many, how many fixed, the sizes of the
