@@ -6,6 +6,7 @@
 #include "app/Startup.h"
 #include "app/ui/ProgramServices.h"
 #include "app/ui/ShowMainWindow.h"
+#include "platform/LateWork.h"
 #include "platform/ui/FirstPaint.h"
 
 int main(int argc, char* argv[]) {
@@ -17,6 +18,9 @@ int main(int argc, char* argv[]) {
     if (qtTexts.load(QLocale::system(), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&qtTexts);
     ProgramServices services;
+    // Start-up steps the window's first paint does not need wait until it
+    // has painted (ShowMainWindow).
+    platform::ScopedHoldLateWork holdLateWork(true);
 
     Main([] { ShowMainWindow(); });
     return app.exec();

@@ -21,6 +21,7 @@
 #include "mainwindow/ui/frmMain.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/GuardedSlots.h"
+#include "platform/LateWork.h"
 #include "platform/ProgramFolder.h"
 #include "platform/TextConvert.h"
 
@@ -129,6 +130,9 @@ QAction* frmMain::ToolButton(std::string_view key) const { return platform::Cont
 void frmMain::tbToolBar_ButtonClick(std::string_view key) { RunCommand(ToolButtonCommand(key)); }
 
 void frmMain::RunCommand(MainCommand command) {
+    // Start-up may have left work until the window painted (the port check
+    // among it): whatever the user does comes after it.
+    platform::RunLateWork();
     using C = MainCommand;
     switch (command) {
         case C::None:
