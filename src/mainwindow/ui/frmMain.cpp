@@ -118,6 +118,10 @@ private:
 
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     platform::SetControlName(this, "frmMain");
+    // The controls are born in the language's font: localising the window at
+    // load then changes no font, which would make every control, and every
+    // list's drop-down, lay itself out again.
+    setFont(LanguageFont(font()));
     CreateControls();
 }
 
