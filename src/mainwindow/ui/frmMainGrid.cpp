@@ -65,8 +65,7 @@ void frmMain::InitShowListContent() {
     for (int c = 0; c < cols; ++c) MSFlexGrid1->SetCellForeColor(0, c, kHeaderText);
     for (int r = 1; r < rows; ++r) {
         MSFlexGrid1->SetCellForeColor(r, 0, kLabelText);
-        if (r % 2 == 0)
-            for (int c = 1; c < cols; ++c) MSFlexGrid1->SetCellBackColor(r, c, kEvenRowBack);
+        if (r % 2 == 0) MSFlexGrid1->SetRowBackColor(r, kEvenRowBack);
     }
     // The colouring leaves the current cell in the last, empty column of the
     // last even row, where a double-click opens no editor.

@@ -4,11 +4,13 @@
 #include <utility>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyleOptionHeader>
+#include <QStyledItemDelegate>
 
 #include "platform/Twips.h"
 
@@ -105,11 +107,45 @@ private:
     Grid* grid_;
 };
 
+// Draws the cells that scroll: one without a background of its own in its
+// row's, and one with nothing on it but its panel as that panel alone, which
+// is most of a grid not yet full (the style's whole drawing of an item costs
+// as much for an empty cell as for a full one).
+class Grid::RowBackground : public QStyledItemDelegate {
+public:
+    explicit RowBackground(Grid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem cell = option;
+        initStyleOption(&cell, index);
+        const QStyle* style = cell.widget ? cell.widget->style() : QApplication::style();
+        const bool panelOnly = cell.text.isEmpty() && cell.icon.isNull() &&
+                               !(cell.features & QStyleOptionViewItem::HasCheckIndicator) &&
+                               !(cell.state & QStyle::State_HasFocus);
+        if (panelOnly)
+            style->drawPrimitive(QStyle::PE_PanelItemViewItem, &cell, painter, cell.widget);
+        else
+            style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, cell.widget);
+    }
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (option->backgroundBrush.style() != Qt::NoBrush) return;
+        const QColor back = grid_->RowBackColor(index.row() + grid_->fixedRows_);
+        if (back.isValid()) option->backgroundBrush = back;
+    }
+
+private:
+    const Grid* grid_;
+};
+
 Grid::Grid(QWidget* parent) : QTableWidget(parent) {
     topBand_ = new FixedBand(Qt::Horizontal, this);
     leftBand_ = new FixedBand(Qt::Vertical, this);
     setHorizontalHeader(topBand_);
     setVerticalHeader(leftBand_);
+    setItemDelegate(new RowBackground(this));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -150,6 +186,7 @@ void Grid::SetRows(int rows) {
     setRowCount(rows - fixedRows_);
     moving_ = false;
     left_.resize(static_cast<std::size_t>((rows - fixedRows_) * fixedCols_));
+    if (rowBack_.size() > static_cast<std::size_t>(rows)) rowBack_.resize(static_cast<std::size_t>(rows));
     rows_ = rows;
     ClampCurrent();
 }
@@ -210,6 +247,8 @@ void Grid::Refix(int fixedRows, int fixedCols) {
     setColumnCount(0);
     fixedRows_ = fixedRows;
     fixedCols_ = fixedCols;
+    // The row backgrounds were taken in with each cell's.
+    rowBack_.clear();
     top_.assign(static_cast<std::size_t>(fixedRows * cols), {});
     left_.assign(static_cast<std::size_t>((rows - fixedRows) * fixedCols), {});
     fixedRowPx_.assign(static_cast<std::size_t>(fixedRows), -1);
@@ -316,8 +355,24 @@ QColor Grid::CellForeColor(int row, int col) const {
 
 QColor Grid::CellBackColor(int row, int col) const {
     if (const FixedCell* f = Fixed(row, col)) return f->back;
+    if (!Inside(row, col)) return {};
     const QTableWidgetItem* it = Item(row, col);
-    return it && it->background().style() != Qt::NoBrush ? it->background().color() : QColor();
+    return it && it->background().style() != Qt::NoBrush ? it->background().color() : RowBackColor(row);
+}
+
+void Grid::SetRowBackColor(int row, const QColor& color) {
+    if (row < 0 || row >= rows_) return;
+    if (rowBack_.size() <= static_cast<std::size_t>(row)) {
+        if (!color.isValid()) return;
+        rowBack_.resize(static_cast<std::size_t>(row) + 1);
+    }
+    rowBack_[static_cast<std::size_t>(row)] = color;
+    viewport()->update();
+}
+
+QColor Grid::RowBackColor(int row) const {
+    return row >= 0 && static_cast<std::size_t>(row) < rowBack_.size() ? rowBack_[static_cast<std::size_t>(row)]
+                                                                       : QColor();
 }
 
 Qt::Alignment Grid::ColAlignment(int col) const {

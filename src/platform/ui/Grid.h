@@ -66,6 +66,10 @@ public:
     void SetCellBackColor(int row, int col, const QColor& color);
     QColor CellForeColor(int row, int col) const;
     QColor CellBackColor(int row, int col) const;
+    // The background of the cells of `row` that scroll and have none of their
+    // own: one call for a whole row, kept with the row, not in each cell. An
+    // invalid colour takes it away.
+    void SetRowBackColor(int row, const QColor& color);
 
     // Switches painting off while many cells change.
     void SetRedraw(bool on);
@@ -121,6 +125,8 @@ protected:
 private:
     class FixedBand;
     friend class FixedBand;
+    class RowBackground;
+    friend class RowBackground;
 
     struct FixedCell {
         QString text;
@@ -177,6 +183,9 @@ private:
     std::vector<int> fixedRowPx_;
     std::vector<int> fixedColPx_;
     std::vector<Qt::Alignment> alignment_;
+    // Row backgrounds by row; shorter when the last rows have none.
+    std::vector<QColor> rowBack_;
+    QColor RowBackColor(int row) const;
     int row_ = 0;
     int col_ = 0;
     // The grid itself moves Qt's current cell: not the user's move.
