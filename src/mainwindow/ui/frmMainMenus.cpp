@@ -74,12 +74,15 @@ void frmMain::CreateMenus() {
         if (parents.count(e.name)) {
             QMenu* menu = parent ? parent->addMenu(QString()) : menuBar()->addMenu(QString());
             platform::SetControlName(menu->menuAction(), e.name);
+            platform::IndexControl(menuBar(), menu->menuAction());
             platform::SetLangTag(menu->menuAction(), e.caption);
             menus[e.name] = menu;
             continue;
         }
         if (e.caption == 0) {
-            platform::SetControlName(parent->addSeparator(), e.name);
+            QAction* separator = parent->addSeparator();
+            platform::SetControlName(separator, e.name);
+            platform::IndexControl(menuBar(), separator);
             continue;
         }
         QAction* item = nullptr;
@@ -92,6 +95,8 @@ void frmMain::CreateMenus() {
             continue;
         }
         item = platform::Named(new QAction(parent), e.name);
+        // Found by name without a walk through every menu.
+        platform::IndexControl(menuBar(), item);
         platform::SetLangTag(item, e.caption);
         if (!e.shortcut.empty()) item->setShortcut(QKeySequence(platform::QText(e.shortcut)));
         parent->addAction(item);
