@@ -1,6 +1,7 @@
-// The running program leaves start-up's port check and the write-back of
-// mysetup.ini until its window has painted; they still come before anything
-// the user does, and are never skipped.
+// The running program leaves start-up's port check, the write-back of
+// mysetup.ini and the filling of the grid editors' lists until its window
+// has painted; they still come before anything the user does, and are never
+// skipped.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -18,6 +19,8 @@
 #include "platform/LateWork.h"
 #include "platform/ProfileString.h"
 #include "platform/SerialDevices.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/Controls.h"
 
 namespace {
 
@@ -45,7 +48,7 @@ void PaintFor(int ms) {
 
 }  // namespace
 
-TEST_F(LateStartup, ThePortCheckWaitsForTheFirstPaintButComesBeforeTheUser) {
+TEST_F(LateStartup, WhatWaitsForTheFirstPaintComesBeforeTheUser) {
     struct Case {
         const char* what;
         std::function<void(frmMain&)> act;
@@ -53,6 +56,7 @@ TEST_F(LateStartup, ThePortCheckWaitsForTheFirstPaintButComesBeforeTheUser) {
     const Case cases[] = {
         {"the window painted", [](frmMain&) { PaintFor(300); }},
         {"a command before it painted", [](frmMain& w) { w.RunCommand(MainCommand::TVList); }},
+        {"a double-click on the grid before it painted", [](frmMain& w) { w.MSFlexGrid1_DblClick(0); }},
         {"the window closed before it painted", [](frmMain& w) { w.close(); }},
     };
     for (const Case& c : cases) {
@@ -63,13 +67,16 @@ TEST_F(LateStartup, ThePortCheckWaitsForTheFirstPaintButComesBeforeTheUser) {
         frmMain* window = nullptr;
         Main([&] { window = ShowMainWindow(); });
         ASSERT_TRUE(window);
+        auto* dcs = platform::Ctl<platform::ComboBox>(window, "ComboDe_CDCSS");
         EXPECT_EQ(CommPortNo, 7) << c.what << ": the port is checked later";
         EXPECT_EQ(Setup("comPort"), "7") << c.what;
+        EXPECT_EQ(dcs->ListCount(), 0) << c.what << ": the editors' lists are filled later";
 
         c.act(*window);
         EXPECT_EQ(CommPortNo, 3) << c.what << ": port 7 is not listed, the first listed port is";
         EXPECT_EQ(Setup("comPort"), "3") << c.what;
         EXPECT_EQ(Setup("IsFirstRun"), "0") << c.what;
+        EXPECT_EQ(dcs->ListCount(), 1024) << c.what;
         if (!window->isHidden()) window->close();  // deletes itself
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }

@@ -16,6 +16,7 @@
 #include "mainwindow/ChannelViews.h"
 #include "mainwindow/ColumnMap.h"
 #include "mainwindow/ui/frmMain.h"
+#include "platform/LateWork.h"
 #include "platform/TextConvert.h"
 #include "platform/ui/ComboBox.h"
 
@@ -90,6 +91,24 @@ void frmMain::LoadShowList() {
         MSFlexGrid1->SetTextMatrix(0, GetShowCol(c), platform::QText(HeaderText(static_cast<Col>(c))));
 
     lookups_.steps = StepTexts();
+
+    // The user-tone item is added once, in the language of the first fill.
+    const int n = List(CellEditor::ComboDe_CTCSS)->ListCount();
+    if (n > 0 && IsNumericText(List(CellEditor::ComboDe_CTCSS)->List(n - 1))) {
+        const std::string user = GetLangText(4031);
+        SetListItem(lookups_.ctcss, static_cast<std::size_t>(n), user);
+        List(CellEditor::ComboEn_CTCSS)->SetList(n, user);
+        List(CellEditor::ComboDe_CTCSS)->SetList(n, user);
+    }
+
+    // Nothing shows the editors' lists before an editor opens: they may
+    // wait until the window has painted (platform/LateWork.h), and the
+    // editors open only after anything left has run (MSFlexGrid1_DblClick).
+    platform::DoLateWork([this] { LoadEditorLists(); });
+    LoadHyperPanelLists();
+}
+
+void frmMain::LoadEditorLists() {
     platform::ComboBox* step = List(CellEditor::ComboStep);
     step->Clear();
     step->AddItems(lookups_.steps);
@@ -108,15 +127,6 @@ void frmMain::LoadShowList() {
     List(CellEditor::ComboDe_CTC_Type)->SetList(0, none);
     List(CellEditor::ComboEn_CTC_Type)->SetList(0, none);
 
-    // The user-tone item is added once, in the language of the first fill.
-    const int n = List(CellEditor::ComboDe_CTCSS)->ListCount();
-    if (n > 0 && IsNumericText(List(CellEditor::ComboDe_CTCSS)->List(n - 1))) {
-        const std::string user = GetLangText(4031);
-        SetListItem(lookups_.ctcss, static_cast<std::size_t>(n), user);
-        List(CellEditor::ComboEn_CTCSS)->SetList(n, user);
-        List(CellEditor::ComboDe_CTCSS)->SetList(n, user);
-    }
-
     std::vector<std::string> dcs;
     dcs.reserve(1024);
     for (const char* inversion : {"N", "I"})
@@ -126,7 +136,6 @@ void frmMain::LoadShowList() {
     List(CellEditor::ComboEn_CDCSS)->SetLists(0, dcs);
 
     List(CellEditor::ComboOptSig)->SetList(0, none);
-    LoadHyperPanelLists();
 }
 
 void frmMain::RefreshCellLanguageTexts() {
@@ -176,8 +185,11 @@ void frmMain::ReShowListByData() {
 // Any of the ten data cells, not only the receive frequency: a row left over
 // from another view may show text in any of them.
 bool frmMain::RowShowsText(int16_t row) const {
-    for (int16_t c = kFirstDataCol; c <= kLastDataCol; ++c)
-        if (!TrimFixStr(MSFlexGrid1->TextMatrix(row, GetShowCol(c)).toStdString()).empty()) return true;
+    for (int16_t c = kFirstDataCol; c <= kLastDataCol; ++c) {
+        // Most cells of a view not full are empty: they need no conversion.
+        const QString text = MSFlexGrid1->TextMatrix(row, GetShowCol(c));
+        if (!text.isEmpty() && !TrimFixStr(text.toStdString()).empty()) return true;
+    }
     return false;
 }
 
