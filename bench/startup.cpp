@@ -1,82 +1,76 @@
-// Start-up to the main window shown with the default files: the start-up
-// procedure over a fresh copy of the built program's data folder, the main
-// window created, loaded, shown and its first paint done. The QApplication
-// exists before the clock starts, as the program creates it first thing.
-// Reported:
-//   peak_rss_mb   the peak resident memory of ONE start-up in a fresh process
-//                 (this program run again with --once)
-//   cold_ms       the time of that one start-up, the first window the
-//                 process shows (fonts and styles are loaded then)
-//   prompts       message boxes raised during start-up (must be 0)
+// Start-up as the user waits for it: from starting the program's process to
+// the end of its main window's first paint, the program told by the
+// environment variable KQ314_MARK_FIRST_PAINT to say when that is. Beside it,
+// the same way, a minimal Qt window (menu bar, tree, empty table; built
+// beside this benchmark), so that what Qt itself costs on this machine can be
+// told from what the program adds. The two alternate, run after run.
 //
-//   bench_startup --once FOLDER   one start-up over FOLDER, then prints
-//                                 "<microseconds> <peak RSS kB>" and exits
+// Both run on the offscreen platform unless QT_QPA_PLATFORM names another
+// (for example QT_QPA_PLATFORM=xcb with DISPLAY set); the label says which.
+// The program runs from a folder laid out as installed, with its own
+// per-user settings folder, and is ended once it has painted.
+//
+// Reported (medians over the runs):
+//   kq314_ms       the program, process start to first paint finished
+//   minimal_qt_ms  the minimal Qt window, the same
+//   own_ms         kq314_ms - minimal_qt_ms: the program's own share
+//   *_cpu_ms       the same in processor time (user and system) of the
+//                  process: less at the mercy of other work on a busy machine
+//   peak_rss_mb    the program's peak resident memory, up to its first paint
+// The label also gives the system load (one-minute average) at the start.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QEvent>
-#include <QWidget>
-
+#include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
+#include <thread>
+#include <vector>
 
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
-#include "app/ProgramState.h"
-#include "app/Startup.h"
-#include "app/ui/ProgramServices.h"
-#include "app/ui/ShowMainWindow.h"
-#include "mainwindow/ui/frmMain.h"
 #include "platform/ProgramFolder.h"
-#include "platform/Prompts.h"
+
+extern char** environ;
 
 namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
 
 namespace {
 
-// Start-up must raise no message box; one would block a real start-up.
-class CountingPrompts : public platform::PromptService {
-public:
-    platform::Answer Ask(const platform::Prompt& p) override {
-        ++count;
-        last = p.text;
-        return p.buttons == platform::Buttons::YesNo || p.buttons == platform::Buttons::YesNoCancel
-                   ? platform::Answer::No
-                   : platform::Answer::Cancel;
-    }
-    int count = 0;
-    std::string last;
-};
-CountingPrompts prompts;
+constexpr int kRuns = 11;
+constexpr auto kPaintLimit = std::chrono::seconds(20);
 
-// Sees the first paint of any widget of the main window.
-class FirstPaint : public QObject {
-public:
-    bool painted = false;
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && watched->isWidgetType()) {
-            const auto* w = static_cast<QWidget*>(watched);
-            if (qobject_cast<frmMain*>(w->window())) painted = true;
-        }
-        return false;
-    }
-};
+// The build folder: this benchmark lives in <build>/bench.
+fs::path BenchFolder() { return fs::path(platform::ExecutableFolder()); }
+fs::path BuildFolder() { return BenchFolder().parent_path(); }
 
-// The built program's folder: the benchmark lives in <build>/bench.
-fs::path BuildFolder() { return fs::path(platform::ExecutableFolder()).parent_path(); }
+fs::path WorkFolder() { return fs::temp_directory_path() / ("kq314-startup-" + std::to_string(::getpid())); }
 
-// A program folder as installed: the data the build places beside the program.
-bool CopyProgramData(const fs::path& to, std::string& error) {
+// The program as installed: the executable and the data the build places
+// beside it. A hard link where the file system allows, so that the program
+// file is the one the system already has in memory, as it is for a user.
+bool InstallProgram(const fs::path& to, std::string& error) {
     std::error_code ec;
     fs::remove_all(to, ec);
     fs::create_directories(to, ec);
+    fs::create_hard_link(BuildFolder() / "kq314", to / "kq314", ec);
+    if (ec) fs::copy_file(BuildFolder() / "kq314", to / "kq314", ec);
+    if (ec) {
+        error = "cannot install " + (BuildFolder() / "kq314").string() + ": " + ec.message();
+        return false;
+    }
     for (const char* sub : {"language", "Init", "icons"}) {
         fs::copy(BuildFolder() / sub, to / sub, fs::copy_options::recursive, ec);
         if (ec) {
@@ -87,142 +81,175 @@ bool CopyProgramData(const fs::path& to, std::string& error) {
     return true;
 }
 
-// One start-up: the procedure, the window shown and painted once. Returns the
-// window, or nullptr when no paint came.
-frmMain* StartUp() {
-    frmMain* window = nullptr;
-    FirstPaint paint;
-    qApp->installEventFilter(&paint);
-    Main([&window] { window = ShowMainWindow(); });
-    QElapsedTimer limit;
-    limit.start();
-    while (!paint.painted && limit.elapsed() < 10'000) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    qApp->removeEventFilter(&paint);
-    return paint.painted ? window : nullptr;
+struct Run {
+    double ms = 0;
+    double cpuMs = 0;
+    double peakRssMb = 0;
+};
+
+double Ms(const timeval& t) { return static_cast<double>(t.tv_sec) * 1000.0 + static_cast<double>(t.tv_usec) / 1000.0; }
+
+// The environment of a child: ours, with the platform, the paint marker and
+// a settings folder of its own.
+std::vector<std::string> ChildEnvironment(const fs::path& config) {
+    std::vector<std::string> env;
+    for (char** e = environ; *e; ++e) {
+        const std::string_view entry(*e);
+        if (entry.starts_with("XDG_CONFIG_HOME=") || entry.starts_with("KQ314_MARK_FIRST_PAINT=")) continue;
+        env.emplace_back(entry);
+    }
+    env.push_back("XDG_CONFIG_HOME=" + config.string());
+    env.push_back("KQ314_MARK_FIRST_PAINT=1");
+    return env;
 }
 
-void CloseWindow(frmMain* window) {
-    if (window) window->close();  // deletes itself
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
+// Starts `program`, waits for its first-paint line and ends it. The time
+// runs from just before the process is created to the line's arrival.
+bool TimeOneStart(const fs::path& program, const fs::path& config, Run& run, std::string& error) {
+    std::error_code ec;
+    fs::remove_all(config, ec);
+    fs::create_directories(config, ec);
+    std::vector<std::string> env = ChildEnvironment(config);
+    std::vector<char*> envp;
+    for (std::string& e : env) envp.push_back(e.data());
+    envp.push_back(nullptr);
+    std::string path = program.string();
+    char* argv[] = {path.data(), nullptr};
 
-long PeakRssKb() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmHWM:", 0) == 0) return std::strtol(line.c_str() + 6, nullptr, 10);
-    return -1;
-}
-
-// One start-up in a fresh process: this program again with --once.
-bool RunOnce(const fs::path& folder, double& ms, double& rssMb, std::string& error) {
-    const std::string command = "'" + (fs::path(platform::ExecutableFolder()) / "bench_startup").string() +
-                                "' --once '" + folder.string() + "'";
-    FILE* child = ::popen(command.c_str(), "r");
-    if (!child) {
-        error = "cannot run " + command;
+    int out[2];
+    if (::pipe2(out, O_CLOEXEC) != 0) {
+        error = std::string("pipe: ") + std::strerror(errno);
         return false;
     }
-    long us = -1, kb = -1;
-    const int got = std::fscanf(child, "%ld %ld", &us, &kb);
-    const int status = ::pclose(child);
-    if (got != 2 || status != 0 || us < 0 || kb < 0) {
-        error = "the single start-up failed (" + command + ")";
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+
+    const Clock::time_point start = Clock::now();
+    pid_t pid = 0;
+    const int spawned = ::posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(out[1]);
+    if (spawned != 0) {
+        ::close(out[0]);
+        error = "cannot start " + path + ": " + std::strerror(spawned);
         return false;
     }
-    ms = static_cast<double>(us) / 1000.0;
-    rssMb = static_cast<double>(kb) / 1024.0;
+
+    std::string seen;
+    bool painted = false;
+    while (!painted) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(start + kPaintLimit - Clock::now());
+        if (left.count() <= 0) break;
+        pollfd p{out[0], POLLIN, 0};
+        if (::poll(&p, 1, static_cast<int>(left.count())) <= 0) break;
+        char buffer[256];
+        const ssize_t n = ::read(out[0], buffer, sizeof buffer);
+        if (n <= 0) break;  // the child ended without painting
+        seen.append(buffer, static_cast<std::size_t>(n));
+        painted = seen.find("first paint\n") != std::string::npos;
+    }
+    const Clock::time_point end = Clock::now();
+
+    ::kill(pid, SIGTERM);
+    int status = 0;
+    rusage usage{};
+    while (::wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
+    }
+    ::close(out[0]);
+    if (!painted) {
+        error = path + " did not report a first paint within " + std::to_string(kPaintLimit.count()) + " s";
+        return false;
+    }
+    run.ms = std::chrono::duration<double, std::milli>(end - start).count();
+    run.cpuMs = Ms(usage.ru_utime) + Ms(usage.ru_stime);
+    run.peakRssMb = static_cast<double>(usage.ru_maxrss) / 1024.0;
     return true;
 }
 
-fs::path WorkFolder() { return fs::temp_directory_path() / ("kq314-startup-" + std::to_string(::getpid())); }
+double Median(std::vector<double> v) {
+    if (v.empty()) return 0;
+    std::sort(v.begin(), v.end());
+    const std::size_t mid = v.size() / 2;
+    return v.size() % 2 ? v[mid] : (v[mid - 1] + v[mid]) / 2;
+}
 
-void BM_StartupToMainWindowShown(benchmark::State& state) {
+std::string LoadAverage() {
+    std::ifstream in("/proc/loadavg");
+    std::string one;
+    in >> one;
+    return one.empty() ? "?" : one;
+}
+
+void BM_StartupProcessToFirstPaint(benchmark::State& state) {
     const fs::path work = WorkFolder();
-    int round = 0;
-    int promptsSeen = 0;
+    const fs::path folder = work / "program";
+    const fs::path config = work / "config";
+    const fs::path program = folder / "kq314";
+    const fs::path minimal = BenchFolder() / "bench_startup_minimal_window";
+    const char* platformName = std::getenv("QT_QPA_PLATFORM");
+    state.SetLabel(std::string("platform ") + (platformName ? platformName : "?") + ", load " + LoadAverage());
+
+    std::string error;
+    if (!InstallProgram(folder, error)) {
+        state.SkipWithError(error.c_str());
+        return;
+    }
+    // The language texts of a file changed in the last two seconds are read
+    // afresh at every look-up; an installed program's files are older.
+    const Clock::time_point installed = Clock::now();
+    // One start of each first, uncounted: the first start of a binary
+    // also pays for loading it from disc.
+    Run warm;
+    if (!TimeOneStart(program, config, warm, error) || !TimeOneStart(minimal, config, warm, error)) {
+        state.SkipWithError(error.c_str());
+        return;
+    }
+    std::this_thread::sleep_until(installed + std::chrono::milliseconds(2100));
+
+    std::vector<double> programMs, minimalMs, programCpuMs, minimalCpuMs, rssMb;
+    bool programFirst = true;
     for (auto _ : state) {
-        state.PauseTiming();
-        ResetProgramState();
-        // A new folder each time: nothing read before is remembered for it.
-        const fs::path folder = work / std::to_string(++round);
-        std::string error;
-        if (!CopyProgramData(folder, error)) {
+        Run p, m;
+        const bool ok = programFirst
+                            ? TimeOneStart(program, config, p, error) && TimeOneStart(minimal, config, m, error)
+                            : TimeOneStart(minimal, config, m, error) && TimeOneStart(program, config, p, error);
+        if (!ok) {
             state.SkipWithError(error.c_str());
             break;
         }
-        platform::SetProgramFolder(folder.string());
-        prompts.count = 0;
-        state.ResumeTiming();
-
-        frmMain* window = StartUp();
-
-        state.PauseTiming();
-        promptsSeen += prompts.count;
-        CloseWindow(window);
-        std::error_code ec;
-        fs::remove_all(folder, ec);
-        if (!window) {
-            state.SkipWithError("the main window was never painted");
-            break;
-        }
-        state.ResumeTiming();
-    }
-    state.counters["prompts"] = promptsSeen;
-    if (promptsSeen > 0) state.SkipWithError(("start-up raised a message box: " + prompts.last).c_str());
-
-    double ms = 0, rssMb = 0;
-    std::string error;
-    const fs::path folder = work / "once";
-    if (!CopyProgramData(folder, error) || !RunOnce(folder, ms, rssMb, error)) {
-        state.SkipWithError(error.c_str());
-    } else {
-        state.counters["cold_ms"] = ms;
-        state.counters["peak_rss_mb"] = rssMb;
+        programFirst = !programFirst;
+        state.SetIterationTime(p.ms / 1000.0);
+        programMs.push_back(p.ms);
+        minimalMs.push_back(m.ms);
+        programCpuMs.push_back(p.cpuMs);
+        minimalCpuMs.push_back(m.cpuMs);
+        rssMb.push_back(p.peakRssMb);
     }
     std::error_code ec;
     fs::remove_all(work, ec);
+    const double programMedian = Median(programMs);
+    const double minimalMedian = Median(minimalMs);
+    state.counters["kq314_ms"] = programMedian;
+    state.counters["minimal_qt_ms"] = minimalMedian;
+    state.counters["own_ms"] = programMedian - minimalMedian;
+    const double programCpu = Median(programCpuMs);
+    const double minimalCpu = Median(minimalCpuMs);
+    state.counters["kq314_cpu_ms"] = programCpu;
+    state.counters["minimal_qt_cpu_ms"] = minimalCpu;
+    state.counters["own_cpu_ms"] = programCpu - minimalCpu;
+    state.counters["peak_rss_mb"] = Median(rssMb);
 }
-BENCHMARK(BM_StartupToMainWindowShown)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-int RunOnceMode(const char* folder) {
-    ResetProgramState();
-    platform::SetProgramFolder(folder);
-    const auto start = std::chrono::steady_clock::now();
-    frmMain* window = StartUp();
-    const auto us =
-        std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start).count();
-    const long kb = PeakRssKb();
-    CloseWindow(window);
-    if (!window || prompts.count > 0) return 1;
-    std::printf("%ld %ld\n", static_cast<long>(us), kb);
-    return 0;
-}
+BENCHMARK(BM_StartupProcessToFirstPaint)->Iterations(kRuns)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    // The window keeps its place in the per-user settings: keep the user's own
-    // settings out of reach.
-    const fs::path config = WorkFolder().string() + "-config";
-    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
-    int result = 0;
-    {
-        QApplication app(argc, argv);
-        app.setQuitOnLastWindowClosed(false);
-        ProgramServices services;
-        platform::ScopedPromptService counting(prompts);
-        if (argc == 3 && std::string(argv[1]) == "--once") {
-            result = RunOnceMode(argv[2]);
-        } else {
-            benchmark::Initialize(&argc, argv);
-            benchmark::RunSpecifiedBenchmarks();
-            benchmark::Shutdown();
-        }
-    }
-    std::error_code ec;
-    fs::remove_all(config, ec);
-    return result;
+    // The children inherit the platform; offscreen unless one was chosen.
+    if (!std::getenv("QT_QPA_PLATFORM")) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
 }

@@ -7,6 +7,7 @@
 #include "link/SessionHooks.h"
 #include "link/TestData.h"
 #include "mainwindow/DialogLauncher.h"
+#include "platform/LateWork.h"
 #include "printing/PrintData.h"
 
 void ResetProgramState() {
@@ -18,4 +19,5 @@ void ResetProgramState() {
     ResetTestDataLoad();
     ResetDialogOpeners();
     ResetPrintState();
+    platform::ResetLateWork();
 }

@@ -10,13 +10,14 @@
 #include "link/ComPorts.h"
 #include "link/TestData.h"
 #include "mainwindow/ColumnMap.h"
+#include "platform/LateWork.h"
 #include "printing/ReportText.h"
 
 namespace {
 
 // A stored port the system does not list gives way to the first listed one.
 void CheckComPort() {
-    if (IsVista == 0 && !IsComPortExist(CommPortNo)) CommPortNo = GetFirstComPort();
+    if (IsVista == 0) CommPortNo = CheckedComPort(CommPortNo);
 }
 
 }  // namespace
@@ -24,8 +25,13 @@ void CheckComPort() {
 void Main(const std::function<void()>& showMainWindow) {
     StartSharedState();
     ReadSetupFile();
-    CheckComPort();
-    WriteBackSetupFile();
+    // The system's port list is slow to get and the write-back waits for the
+    // disc; nothing the main window first shows needs either, so the program
+    // may leave them until its window has painted.
+    platform::DoLateWork([] {
+        CheckComPort();
+        WriteBackSetupFile();
+    });
 
     InitHyperRange();
     InitGridEditState();

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <map>
 #include <optional>
-#include <tuple>
 
 #include <sys/stat.h>
 
@@ -16,12 +15,12 @@
 namespace {
 
 // Every window localises itself through dozens of lookups, each of which would
-// otherwise read and scan the whole file. Values are remembered per file and
-// forgotten as soon as the file changes, so an edited file is seen at the
-// next lookup just as without the cache. A file is known by its device and
-// inode, size and nanosecond change times; one changed within the last two
-// seconds is read afresh each time, since an edit in the same tick of a
-// coarse file-system clock leaves its time as it was.
+// otherwise read and scan the whole file. A file is read once for all its
+// values, which are forgotten as soon as the file changes, so an edited file
+// is seen at the next lookup just as without the cache. A file is known by
+// its device and inode, size and nanosecond change times; one changed within
+// the last two seconds is read afresh each time, since an edit in the same
+// tick of a coarse file-system clock leaves its time as it was.
 struct FileStamp {
     bool exists = false;
     dev_t device = 0;
@@ -52,7 +51,8 @@ bool ChangedJustNow(const FileStamp& stamp) {
 
 struct CachedFile {
     FileStamp stamp;
-    std::map<std::pair<std::string, std::string>, std::optional<std::string>> values;
+    bool read = false;
+    std::optional<platform::ProfileValues> values;  // none: the file cannot be read
 };
 
 std::map<std::string, CachedFile>& Cache() {
@@ -65,13 +65,15 @@ std::optional<std::string> ReadCached(const std::string& path, std::string_view 
     CachedFile& file = Cache()[path];
     const FileStamp stamp = StampOf(path);
     if (!(stamp == file.stamp) || ChangedJustNow(stamp)) {
-        file.values.clear();
+        file.read = false;
         file.stamp = stamp;
     }
     if (!stamp.exists) return std::nullopt;
-    auto [it, fresh] = file.values.try_emplace({std::string(section), std::string(key)});
-    if (fresh) it->second = platform::ReadProfileValue(section, key, path);
-    return it->second;
+    if (!file.read) {
+        file.values = platform::ProfileValues::Read(path);
+        file.read = true;
+    }
+    return file.values ? file.values->Find(section, key) : std::nullopt;
 }
 
 std::string ReadText(const std::string& relative, std::string_view section, std::string_view key) {

@@ -31,15 +31,27 @@ int16_t FillComPortList(std::vector<std::string>& list, std::vector<std::string>
     return first;
 }
 
-bool IsComPortExist(int16_t port) {
-    for (const auto& d : platform::ListSerialDevices())
+namespace {
+
+bool Listed(const std::vector<platform::SerialDevice>& list, int16_t port) {
+    for (const auto& d : list)
         if (d.number == port) return true;
     return false;
 }
 
-int16_t GetFirstComPort() {
-    const auto list = platform::ListSerialDevices();
+int16_t FirstListed(const std::vector<platform::SerialDevice>& list) {
     return list.empty() ? 0 : static_cast<int16_t>(list.front().number);
+}
+
+}  // namespace
+
+bool IsComPortExist(int16_t port) { return Listed(platform::ListSerialDevices(), port); }
+
+int16_t GetFirstComPort() { return FirstListed(platform::ListSerialDevices()); }
+
+int16_t CheckedComPort(int16_t stored) {
+    const auto list = platform::ListSerialDevices();
+    return Listed(list, stored) ? stored : FirstListed(list);
 }
 
 std::string MySetupPath() { return platform::BesideProgram("language/mysetup.ini"); }

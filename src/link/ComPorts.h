@@ -19,6 +19,9 @@ std::optional<int16_t> PortNumberOfText(std::string_view text);
 int16_t FillComPortList(std::vector<std::string>& list, std::vector<std::string>* paths = nullptr);
 bool IsComPortExist(int16_t port);
 int16_t GetFirstComPort();
+// `stored` when the system lists it, else GetFirstComPort(): the two
+// answered from one look at the system's ports, which is slow.
+int16_t CheckedComPort(int16_t stored);
 
 // The settings file the choice is stored in.
 std::string MySetupPath();

@@ -17,14 +17,21 @@ std::string_view Trim(std::string_view s) {
     return s;
 }
 
+char Lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+
 bool SameName(std::string_view a, std::string_view b) {
     a = Trim(a);
     b = Trim(b);
     return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
+}
+
+// The form in which two names that SameName matches are equal.
+std::string NameKey(std::string_view name) {
+    name = Trim(name);
+    std::string key(name.size(), '\0');
+    std::transform(name.begin(), name.end(), key.begin(), Lower);
+    return key;
 }
 
 // A "[name]" line gives the name; anything else gives nullopt.
@@ -96,26 +103,41 @@ std::optional<IniFile> Load(const std::string& path, bool missingIsEmpty) {
 
 }  // namespace
 
-std::optional<std::string> ReadProfileValue(std::string_view section, std::string_view key,
-                                            const std::string& path) {
+std::optional<ProfileValues> ProfileValues::Read(const std::string& path) {
     const auto file = Load(path, false);
     if (!file) return std::nullopt;
-    bool inSection = false;
+    ProfileValues values;
+    // The first section of a name holds its values; later ones are not read.
+    std::map<std::string, std::string, std::less<>>* section = nullptr;
     for (const RawLine& raw : file->lines) {
         const std::string& line = raw.text;
         if (const auto name = SectionName(line)) {
-            // The first section of the name holds the value; later ones are not read.
-            if (inSection) return std::nullopt;
-            inSection = SameName(*name, section);
+            const auto [it, first] = values.sections_.try_emplace(NameKey(*name));
+            section = first ? &it->second : nullptr;
             continue;
         }
-        if (!inSection) continue;
+        if (!section) continue;
         const auto eq = line.find('=');
         if (eq == std::string::npos) continue;
-        if (SameName(std::string_view(line).substr(0, eq), key))
-            return std::string(Trim(std::string_view(line).substr(eq + 1)));
+        // The first line of a key holds its value.
+        section->try_emplace(NameKey(std::string_view(line).substr(0, eq)),
+                             Trim(std::string_view(line).substr(eq + 1)));
     }
-    return std::nullopt;
+    return values;
+}
+
+std::optional<std::string> ProfileValues::Find(std::string_view section, std::string_view key) const {
+    const auto s = sections_.find(NameKey(section));
+    if (s == sections_.end()) return std::nullopt;
+    const auto k = s->second.find(NameKey(key));
+    if (k == s->second.end()) return std::nullopt;
+    return k->second;
+}
+
+std::optional<std::string> ReadProfileValue(std::string_view section, std::string_view key,
+                                            const std::string& path) {
+    const auto values = ProfileValues::Read(path);
+    return values ? values->Find(section, key) : std::nullopt;
 }
 
 std::string ReadProfileString(std::string_view section, std::string_view key,

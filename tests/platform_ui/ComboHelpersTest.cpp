@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/DialogHelpers.h"
 
@@ -35,6 +38,26 @@ TEST(ComboBox, BehavesLikeTheOldLists) {
     EXPECT_EQ(c.List(0), "y");
     EXPECT_EQ(c.List(1), "");
     EXPECT_EQ(c.ListIndex(), -1);
+}
+
+// Many items in one change of the list, with the same items and selection
+// as one at a time.
+TEST(ComboBox, ManyItemsChangeTheListOnce) {
+    ComboBox c;
+    int inserts = 0;
+    QObject::connect(c.model(), &QAbstractItemModel::rowsInserted, [&] { ++inserts; });
+    c.AddItems(std::vector<std::string>{"a", "b", "c"});
+    EXPECT_EQ(inserts, 1);
+    EXPECT_EQ(c.ListIndex(), -1) << "the first item is not selected on its own";
+
+    c.SetLists(2, std::vector<std::string>{"C", "d", "e"});  // replaces one, appends two
+    EXPECT_EQ(inserts, 2);
+    c.SetLists(6, std::vector<std::string>{"z"});  // beyond the end: ignored
+    c.SetLists(0, std::vector<std::string>{"A"});
+    std::vector<std::string> items;
+    for (int i = 0; i < c.ListCount(); ++i) items.push_back(c.List(i));
+    EXPECT_EQ(items, (std::vector<std::string>{"A", "b", "C", "d", "e"}));
+    EXPECT_EQ(inserts, 2);
 }
 
 TEST(ComboHelpers, EmptyList) {

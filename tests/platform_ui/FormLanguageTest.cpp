@@ -99,6 +99,15 @@ TEST_F(FormLanguage, RunsTwiceAndFollowsTheLanguage) {
     EXPECT_EQ(f.tagged->font().pointSize(), 12) << "controls take the form's font";
 }
 
+TEST_F(FormLanguage, AControlWithAFontOfItsOwnTakesTheFormsToo) {
+    SmallForm f;
+    f.check->setFont(QFont("Monospace", 20));
+    LoadFormLanguage(&f.form);
+    EXPECT_EQ(f.check->font().family(), "Serif");
+    EXPECT_EQ(f.check->font().pointSize(), 11);
+    EXPECT_EQ(f.file->font().pointSize(), 11) << "a menu, a window of its own, takes it too";
+}
+
 TEST_F(FormLanguage, ButtonCaptionsByName) {
     InitLangButtonText();
     QWidget form;

@@ -4,6 +4,7 @@
 // reader is told of them.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 #include <set>
 #include <utility>
@@ -224,6 +225,46 @@ TEST_F(GridTest, AGridNeverShownWorksAsAShownOne) {
     EXPECT_EQ(grid->TextMatrix(0, 2), "Code");
     EXPECT_EQ(grid->CellForeColor(0, 2), QColor(0, 0, 155));
     EXPECT_EQ(grid->CellBackColor(4, 3), QColor(250, 250, 240));
+}
+
+// A row's background shows in its cells that scroll and have none of their
+// own, on screen as in what the program reads back, until the row is gone.
+TEST_F(GridTest, ARowBackgroundFillsTheRowsCellsWithoutOneOfTheirOwn) {
+    const QColor row(250, 250, 240);
+    const QColor own(200, 0, 0);
+    grid->SetRowBackColor(4, row);
+    grid->SetCellBackColor(4, 3, own);
+    struct Case { int col; QColor back; const char* what; };
+    const Case cases[] = {
+        {2, row, "a cell without a background of its own"},
+        {3, own, "a cell with one"},
+        {1, QColor(), "a fixed cell"},
+    };
+    Show();
+    const QImage drawn = grid->grab().toImage();
+    for (const Case& c : cases) {
+        EXPECT_EQ(grid->CellBackColor(4, c.col), c.back) << c.what;
+        if (!c.back.isValid()) continue;
+        const QRect cell = grid->CellRect(4, c.col);
+        EXPECT_EQ(drawn.pixelColor(cell.left() + 2, cell.center().y()), c.back) << c.what << " as drawn";
+    }
+    EXPECT_FALSE(grid->CellBackColor(5, 2).isValid()) << "another row";
+
+    // The style draws the chosen cell in its highlight, shaded a little, with
+    // the focus elsewhere as well.
+    Ctl<QWidget>(&dialog, "Text2")->setFocus();
+    grid->SetCurrentCell(4, 2);
+    const QRect current = grid->CellRect(4, 2);
+    const QColor chosen = grid->grab().toImage().pixelColor(current.left() + 2, current.center().y());
+    const QColor highlight =
+        grid->palette().color(grid->isActiveWindow() ? QPalette::Active : QPalette::Inactive, QPalette::Highlight);
+    const int off = std::abs(chosen.red() - highlight.red()) + std::abs(chosen.green() - highlight.green()) +
+                    std::abs(chosen.blue() - highlight.blue());
+    EXPECT_LE(off, 12) << "the current cell shows as chosen, empty as it is: " << chosen.name().toStdString();
+
+    grid->SetRows(4);
+    grid->SetRows(21);
+    EXPECT_FALSE(grid->CellBackColor(4, 2).isValid()) << "a row dropped and added again starts without one";
 }
 
 TEST_F(GridTest, TheUserNeverMakesAFixedCellCurrent) {

@@ -37,6 +37,7 @@
 #include "platform/ui/FormLanguage.h"
 #include "platform/ui/TextBox.h"
 #include "platform/ui/GuardedSlots.h"
+#include "platform/LateWork.h"
 #include "platform/Locale.h"
 #include "platform/UserSettings.h"
 
@@ -117,6 +118,10 @@ private:
 
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     platform::SetControlName(this, "frmMain");
+    // The controls are born in the language's font: localising the window at
+    // load then changes no font, which would make every control, and every
+    // list's drop-down, lay itself out again.
+    setFont(LanguageFont(font()));
     CreateControls();
 }
 
@@ -323,6 +328,9 @@ void frmMain::StoreGeometry() {
 void frmMain::Form_Unload() {
     if (unloaded_) return;
     unloaded_ = true;
+    // Nothing start-up left for later is skipped, even in a window closed
+    // before it painted.
+    platform::RunLateWork();
     clockTimer_->stop();
     // Every other window of the program goes with the main window, the
     // newest first.

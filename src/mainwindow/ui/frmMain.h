@@ -119,6 +119,8 @@ public:
     void ShowCHInfoByList(int16_t row);
     // Header row, lookup lists and editor lists.
     void LoadShowList();
+    // The in-cell editors' lists.
+    void LoadEditorLists();
 
     // ---- row redraw and row clipboard ----
     // Redraws one row of grid 0 from the data of the current view; the

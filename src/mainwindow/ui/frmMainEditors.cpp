@@ -18,6 +18,7 @@
 #include "mainwindow/ColumnMap.h"
 #include "mainwindow/DialogLauncher.h"
 #include "mainwindow/ui/frmMain.h"
+#include "platform/LateWork.h"
 #include "platform/TextConvert.h"
 #include "platform/ui/CellEditorHost.h"
 #include "platform/ui/ComboBox.h"
@@ -97,8 +98,8 @@ void frmMain::CreateEditors(QWidget* central) {
     for (const CellEditor type : {CellEditor::ComboDe_CTC_Type, CellEditor::ComboEn_CTC_Type})
         for (const char* item : {"", "CTCSS", "DCS"}) List(type)->AddItem(item);
     for (const char* item : {"", "DTMF", "2Tone", "5Tone"}) List(CellEditor::ComboOptSig)->AddItem(item);
-    for (const CellEditor list : {CellEditor::ComboDe_CTCSS, CellEditor::ComboEn_CTCSS})
-        for (const auto tone : CTCSSTones) List(list)->AddItem(tone);
+    const std::vector<std::string> tones(CTCSSTones.begin(), CTCSSTones.end());
+    for (const CellEditor list : {CellEditor::ComboDe_CTCSS, CellEditor::ComboEn_CTCSS}) List(list)->AddItems(tones);
 
     for (const EditorPlace& e : kEditors) {
         if (IsTextEditor(e.editor)) continue;
@@ -140,6 +141,9 @@ void frmMain::MSFlexGrid1_KeyPress(int16_t index, int key) {
 
 void frmMain::MSFlexGrid1_DblClick(int16_t index) {
     if (index != 0) return;
+    // The editors' lists, among what start-up may have left until the window
+    // painted, are filled before any editor opens.
+    platform::RunLateWork();
     const int row = MSFlexGrid1->Row();
     const int col = MSFlexGrid1->Col();
     const CellAction action = ActionOfCell(row, col, MSFlexGrid1->Cols());

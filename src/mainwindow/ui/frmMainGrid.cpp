@@ -1,5 +1,8 @@
 // The channel grid's views: shaping the grid for the list on show, the
 // header row and lookup lists, and filling every row from the data.
+#include <string>
+#include <vector>
+
 #include <QFrame>
 
 #include "core/ChannelOps.h"
@@ -13,6 +16,7 @@
 #include "mainwindow/ChannelViews.h"
 #include "mainwindow/ColumnMap.h"
 #include "mainwindow/ui/frmMain.h"
+#include "platform/LateWork.h"
 #include "platform/TextConvert.h"
 #include "platform/ui/ComboBox.h"
 
@@ -62,8 +66,7 @@ void frmMain::InitShowListContent() {
     for (int c = 0; c < cols; ++c) MSFlexGrid1->SetCellForeColor(0, c, kHeaderText);
     for (int r = 1; r < rows; ++r) {
         MSFlexGrid1->SetCellForeColor(r, 0, kLabelText);
-        if (r % 2 == 0)
-            for (int c = 1; c < cols; ++c) MSFlexGrid1->SetCellBackColor(r, c, kEvenRowBack);
+        if (r % 2 == 0) MSFlexGrid1->SetRowBackColor(r, kEvenRowBack);
     }
     // The colouring leaves the current cell in the last, empty column of the
     // last even row, where a double-click opens no editor.
@@ -88,9 +91,27 @@ void frmMain::LoadShowList() {
         MSFlexGrid1->SetTextMatrix(0, GetShowCol(c), platform::QText(HeaderText(static_cast<Col>(c))));
 
     lookups_.steps = StepTexts();
+
+    // The user-tone item is added once, in the language of the first fill.
+    const int n = List(CellEditor::ComboDe_CTCSS)->ListCount();
+    if (n > 0 && IsNumericText(List(CellEditor::ComboDe_CTCSS)->List(n - 1))) {
+        const std::string user = GetLangText(4031);
+        SetListItem(lookups_.ctcss, static_cast<std::size_t>(n), user);
+        List(CellEditor::ComboEn_CTCSS)->SetList(n, user);
+        List(CellEditor::ComboDe_CTCSS)->SetList(n, user);
+    }
+
+    // Nothing shows the editors' lists before an editor opens: they may
+    // wait until the window has painted (platform/LateWork.h), and the
+    // editors open only after anything left has run (MSFlexGrid1_DblClick).
+    platform::DoLateWork([this] { LoadEditorLists(); });
+    LoadHyperPanelLists();
+}
+
+void frmMain::LoadEditorLists() {
     platform::ComboBox* step = List(CellEditor::ComboStep);
     step->Clear();
-    for (std::size_t i = 0; i < lookups_.steps.size(); ++i) step->SetList(static_cast<int>(i), lookups_.steps[i]);
+    step->AddItems(lookups_.steps);
 
     List(CellEditor::ComboWN)->SetList(0, "25KHz");
     List(CellEditor::ComboWN)->SetList(1, "20KHz");
@@ -106,29 +127,15 @@ void frmMain::LoadShowList() {
     List(CellEditor::ComboDe_CTC_Type)->SetList(0, none);
     List(CellEditor::ComboEn_CTC_Type)->SetList(0, none);
 
-    // The user-tone item is added once, in the language of the first fill.
-    const int n = List(CellEditor::ComboDe_CTCSS)->ListCount();
-    if (n > 0 && IsNumericText(List(CellEditor::ComboDe_CTCSS)->List(n - 1))) {
-        const std::string user = GetLangText(4031);
-        SetListItem(lookups_.ctcss, static_cast<std::size_t>(n), user);
-        List(CellEditor::ComboEn_CTCSS)->SetList(n, user);
-        List(CellEditor::ComboDe_CTCSS)->SetList(n, user);
-    }
-
+    std::vector<std::string> dcs;
+    dcs.reserve(1024);
+    for (const char* inversion : {"N", "I"})
+        for (int16_t i = 0; i < 512; ++i) dcs.push_back("D" + IntToOct(i, 3) + inversion);
     List(CellEditor::ComboDe_CDCSS)->Clear();
-    for (int16_t i = 0; i < 512; ++i) {
-        const std::string text = "D" + IntToOct(i, 3) + "N";
-        List(CellEditor::ComboDe_CDCSS)->SetList(i, text);
-        List(CellEditor::ComboEn_CDCSS)->SetList(i, text);
-    }
-    for (int16_t i = 0; i < 512; ++i) {
-        const std::string text = "D" + IntToOct(i, 3) + "I";
-        List(CellEditor::ComboDe_CDCSS)->SetList(512 + i, text);
-        List(CellEditor::ComboEn_CDCSS)->SetList(512 + i, text);
-    }
+    List(CellEditor::ComboDe_CDCSS)->AddItems(dcs);
+    List(CellEditor::ComboEn_CDCSS)->SetLists(0, dcs);
 
     List(CellEditor::ComboOptSig)->SetList(0, none);
-    LoadHyperPanelLists();
 }
 
 void frmMain::RefreshCellLanguageTexts() {
@@ -178,8 +185,11 @@ void frmMain::ReShowListByData() {
 // Any of the ten data cells, not only the receive frequency: a row left over
 // from another view may show text in any of them.
 bool frmMain::RowShowsText(int16_t row) const {
-    for (int16_t c = kFirstDataCol; c <= kLastDataCol; ++c)
-        if (!TrimFixStr(MSFlexGrid1->TextMatrix(row, GetShowCol(c)).toStdString()).empty()) return true;
+    for (int16_t c = kFirstDataCol; c <= kLastDataCol; ++c) {
+        // Most cells of a view not full are empty: they need no conversion.
+        const QString text = MSFlexGrid1->TextMatrix(row, GetShowCol(c));
+        if (!text.isEmpty() && !TrimFixStr(text.toStdString()).empty()) return true;
+    }
     return false;
 }
 

@@ -72,8 +72,11 @@ void SetItems(platform::ComboBox& box, std::initializer_list<std::string> items)
 }
 
 void SetNumbers(platform::ComboBox& box, const std::vector<int16_t>& numbers) {
+    std::vector<std::string> texts;
+    texts.reserve(numbers.size());
+    for (const int16_t n : numbers) texts.push_back(std::to_string(n));
     box.Clear();
-    for (const int16_t n : numbers) box.AddItem(std::to_string(n));
+    box.AddItems(texts);
 }
 
 // The list a caption stands beside.

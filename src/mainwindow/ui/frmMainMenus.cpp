@@ -21,6 +21,7 @@
 #include "mainwindow/ui/frmMain.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/GuardedSlots.h"
+#include "platform/LateWork.h"
 #include "platform/ProgramFolder.h"
 #include "platform/TextConvert.h"
 
@@ -73,12 +74,15 @@ void frmMain::CreateMenus() {
         if (parents.count(e.name)) {
             QMenu* menu = parent ? parent->addMenu(QString()) : menuBar()->addMenu(QString());
             platform::SetControlName(menu->menuAction(), e.name);
+            platform::IndexControl(menuBar(), menu->menuAction());
             platform::SetLangTag(menu->menuAction(), e.caption);
             menus[e.name] = menu;
             continue;
         }
         if (e.caption == 0) {
-            platform::SetControlName(parent->addSeparator(), e.name);
+            QAction* separator = parent->addSeparator();
+            platform::SetControlName(separator, e.name);
+            platform::IndexControl(menuBar(), separator);
             continue;
         }
         QAction* item = nullptr;
@@ -91,6 +95,8 @@ void frmMain::CreateMenus() {
             continue;
         }
         item = platform::Named(new QAction(parent), e.name);
+        // Found by name without a walk through every menu.
+        platform::IndexControl(menuBar(), item);
         platform::SetLangTag(item, e.caption);
         if (!e.shortcut.empty()) item->setShortcut(QKeySequence(platform::QText(e.shortcut)));
         parent->addAction(item);
@@ -129,6 +135,9 @@ QAction* frmMain::ToolButton(std::string_view key) const { return platform::Cont
 void frmMain::tbToolBar_ButtonClick(std::string_view key) { RunCommand(ToolButtonCommand(key)); }
 
 void frmMain::RunCommand(MainCommand command) {
+    // Start-up may have left work until the window painted (the port check
+    // among it): whatever the user does comes after it.
+    platform::RunLateWork();
     using C = MainCommand;
     switch (command) {
         case C::None:

@@ -17,10 +17,20 @@ void CellEditorHost::Add(int id, QWidget* editor) {
     editors_.emplace_back(id, editor);
     byEditor_[editor] = id;
     editor->installEventFilter(this);
-    if (auto* list = qobject_cast<QComboBox*>(editor)) {
-        byList_[list->view()] = id;
-        list->view()->installEventFilter(this);
-    }
+    WatchDropDown(editor);
+}
+
+// A list makes its drop-down when it is first needed, and making it costs:
+// it is looked for, never asked for, here and whenever the list has readied a
+// child of its to show (eventFilter), which comes before the drop-down can
+// take a key.
+void CellEditorHost::WatchDropDown(const QObject* list) {
+    if (!qobject_cast<const QComboBox*>(list)) return;
+    auto* view = list->findChild<QAbstractItemView*>();
+    const auto editor = byEditor_.find(list);
+    if (!view || editor == byEditor_.end() || byList_.count(view)) return;
+    byList_[view] = editor->second;
+    view->installEventFilter(this);
 }
 
 QWidget* CellEditorHost::Editor(int id) const {
@@ -76,6 +86,7 @@ void CellEditorHost::CommitOrDrop(const std::function<bool()>& commit) {
 }
 
 bool CellEditorHost::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ChildPolished) WatchDropDown(watched);
     if (event->type() != QEvent::KeyPress) return false;
     auto& key = static_cast<QKeyEvent&>(*event);
     if (const auto list = byList_.find(watched); list != byList_.end())

@@ -18,6 +18,7 @@
 #include <QObject>
 
 class QKeyEvent;
+class QComboBox;
 class QWidget;
 
 namespace platform {
@@ -32,7 +33,8 @@ public:
 
     static constexpr int kNone = -1;
 
-    // Adds an editor (hidden). A list's dropped-down view is watched too.
+    // Adds an editor (hidden). A list's dropped-down view is watched too,
+    // from when the list makes it (when first needed).
     void Add(int id, QWidget* editor);
     QWidget* Editor(int id) const;
     // The first shown editor in the order they were added; kNone when none.
@@ -61,6 +63,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void WatchDropDown(const QObject* list);
+
     Grid& grid_;
     std::vector<std::pair<int, QWidget*>> editors_;
     std::map<const QObject*, int> byEditor_;

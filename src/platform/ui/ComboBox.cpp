@@ -36,6 +36,19 @@ void ComboBox::SetList(int i, std::string_view text) {
         addItem(QText(text));
 }
 
+void ComboBox::AddItems(std::span<const std::string> texts) { SetLists(count(), texts); }
+
+void ComboBox::SetLists(int first, std::span<const std::string> texts) {
+    if (first < 0 || first > count()) return;
+    std::size_t k = 0;
+    for (; k < texts.size() && first + static_cast<int>(k) < count(); ++k)
+        setItemText(first + static_cast<int>(k), QText(texts[k]));
+    QStringList added;
+    added.reserve(static_cast<qsizetype>(texts.size() - k));
+    for (; k < texts.size(); ++k) added.push_back(QText(texts[k]));
+    if (!added.isEmpty()) insertItems(count(), added);
+}
+
 void ComboBox::Clear() {
     QSignalBlocker quiet(this);
     QComboBox::clear();

@@ -6,6 +6,7 @@
 // Rules connect to currentIndexChanged (it fires for changes the program
 // makes too); setting the index the list already has emits nothing.
 // Texts are UTF-8.
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,11 @@ public:
 
     void AddItem(std::string_view text);
     void SetList(int i, std::string_view text);
+    // AddItem, and SetList from item `first` on (nothing when `first` is
+    // beyond the end), for many texts at once: the list changes in one step
+    // rather than once per item.
+    void AddItems(std::span<const std::string> texts);
+    void SetLists(int first, std::span<const std::string> texts);
     void RemoveItem(int i) { removeItem(i); }
     void Clear();
     // Hides QComboBox::clear() so that code holding a ComboBox gets Clear().

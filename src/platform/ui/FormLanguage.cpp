@@ -92,15 +92,18 @@ void LocaliseOther(QWidget* w) {
 
 }  // namespace
 
+QFont LanguageFont(QFont base) {
+    const QString family = Lang(20);
+    if (!family.isEmpty()) base.setFamily(family);
+    if (const auto size = NumberOf(Lang(21)); size && *size > 0 && *size < 100) base.setPointSize(int(*size));
+    return base;
+}
+
 void LoadFormLanguage(QWidget* form) {
     if (const auto id = NumberOf(platform::LangTag(form))) form->setWindowTitle(Lang(*id));
 
-    QFont font = form->font();
-    const QString family = Lang(20);
-    if (!family.isEmpty()) font.setFamily(family);
-    if (const auto size = NumberOf(Lang(21)); size && *size > 0 && *size < 100)
-        font.setPointSize(int(*size));
-    form->setFont(font);
+    const QFont font = LanguageFont(form->font());
+    if (form->font() != font) form->setFont(font);
 
     for (QObject* o : form->findChildren<QObject*>()) {
         if (auto* action = qobject_cast<QAction*>(o)) {
@@ -112,7 +115,9 @@ void LoadFormLanguage(QWidget* form) {
         }
         auto* w = qobject_cast<QWidget*>(o);
         if (!w || IsInnerPart(w, form)) continue;
-        w->setFont(font);
+        // A control that shows the font already (most inherit it from the
+        // form) is left alone: told again, it would lay itself out anew.
+        if (w->font() != font) w->setFont(font);
         if (auto* label = qobject_cast<QLabel*>(w)) {
             if (const auto id = NumberOf(platform::LangTag(label))) label->setText(Lang(*id));
         } else if (auto* tabs = qobject_cast<QTabBar*>(w)) {

@@ -13,6 +13,11 @@
 //   of its tool tip sets the tool tip.
 // Tool-tip ids are kept in the property "langTipTag" once replaced, so the
 // tips follow a later language switch as the captions do.
+class QFont;
 class QWidget;
 
 void LoadFormLanguage(QWidget* form);
+// `base` in the font of the current language (language texts 20 and 21),
+// the font LoadFormLanguage gives a form. A window born in it finds no font
+// to change when it is localised.
+QFont LanguageFont(QFont base);

@@ -5,12 +5,14 @@
 #include <vector>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPalette>
 #include <QScrollBar>
 #include <QStyleOptionHeader>
+#include <QStyledItemDelegate>
 
 #include "platform/Twips.h"
 #include "platform/ui/GridCells.h"
@@ -130,6 +132,27 @@ private:
     Grid* grid_;
 };
 
+// Draws a cell with nothing on it but its panel as that panel alone, which
+// is most of a grid not yet full: the style's whole drawing of an item costs
+// as much for an empty cell as for a full one.
+class Grid::EmptyCellPanel : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem cell = option;
+        initStyleOption(&cell, index);
+        const QStyle* style = cell.widget ? cell.widget->style() : QApplication::style();
+        const bool panelOnly = cell.text.isEmpty() && cell.icon.isNull() &&
+                               !(cell.features & QStyleOptionViewItem::HasCheckIndicator) &&
+                               !(cell.state & QStyle::State_HasFocus);
+        if (panelOnly)
+            style->drawPrimitive(QStyle::PE_PanelItemViewItem, &cell, painter, cell.widget);
+        else
+            style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, cell.widget);
+    }
+};
+
 Grid::Grid(QWidget* parent)
     : QTableView(parent), cells_(new GridCells(this)), fixedRowPx_(1, -1), fixedColPx_(1, -1) {
     topBand_ = new FixedBand(Qt::Horizontal, this);
@@ -137,6 +160,7 @@ Grid::Grid(QWidget* parent)
     setHorizontalHeader(topBand_);
     setVerticalHeader(leftBand_);
     setModel(cells_);
+    setItemDelegate(new EmptyCellPanel(this));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -254,8 +278,13 @@ QColor Grid::CellForeColor(int row, int col) const {
 
 QColor Grid::CellBackColor(int row, int col) const {
     const Cell* cell = cells_->At(row, col);
-    return cell ? GridCells::ColorOf(cell->back) : QColor();
+    if (!cell) return {};
+    const QColor own = GridCells::ColorOf(cell->back);
+    if (own.isValid() || row < FixedRows() || col < FixedCols()) return own;
+    return cells_->RowBack(row);
 }
+
+void Grid::SetRowBackColor(int row, const QColor& color) { cells_->SetRowBack(row, color); }
 
 Qt::Alignment Grid::ColAlignment(int col) const { return cells_->Alignment(col); }
 

@@ -69,7 +69,12 @@ public:
     void SetCellForeColor(int row, int col, const QColor& color);
     void SetCellBackColor(int row, int col, const QColor& color);
     QColor CellForeColor(int row, int col) const;
+    // A cell that scrolls without a background of its own shows its row's.
     QColor CellBackColor(int row, int col) const;
+    // The background of the cells of `row` that scroll and have none of their
+    // own: one call for a whole row, kept with the row, not in each cell. An
+    // invalid colour takes it away.
+    void SetRowBackColor(int row, const QColor& color);
 
     // Switches painting off while many cells change.
     void SetRedraw(bool on);
@@ -125,6 +130,7 @@ protected:
 private:
     class FixedBand;
     friend class FixedBand;
+    class EmptyCellPanel;
 
     bool Inside(int row, int col) const { return row >= 0 && col >= 0 && row < Rows() && col < Cols(); }
 

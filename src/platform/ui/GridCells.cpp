@@ -39,6 +39,7 @@ void GridCells::SetRows(int rows) {
     } else {
         beginRemoveRows({}, rows - fixedRows_, rows_ - fixedRows_ - 1);
         cells_.resize(Count(rows, cols_));
+        if (rowBack_.size() > static_cast<std::size_t>(rows)) rowBack_.resize(static_cast<std::size_t>(rows));
         rows_ = rows;
         endRemoveRows();
     }
@@ -105,6 +106,27 @@ void GridCells::SetBack(int row, int col, const QColor& color) {
     Set(row, col, &Cell::back, BrushOf(color), Qt::BackgroundRole);
 }
 
+void GridCells::SetRowBack(int row, const QColor& color) {
+    if (row < 0 || row >= rows_) return;
+    const QBrush brush = BrushOf(color);
+    if (rowBack_.size() <= static_cast<std::size_t>(row)) {
+        if (brush.style() == Qt::NoBrush) return;
+        rowBack_.resize(static_cast<std::size_t>(row) + 1);
+    }
+    QBrush& kept = rowBack_[static_cast<std::size_t>(row)];
+    if (kept == brush) return;
+    kept = brush;
+    if (row >= fixedRows_ && cols_ > fixedCols_)
+        emit dataChanged(index(row - fixedRows_, 0), index(row - fixedRows_, cols_ - fixedCols_ - 1),
+                         {Qt::BackgroundRole});
+}
+
+QColor GridCells::RowBack(int row) const {
+    return row >= 0 && static_cast<std::size_t>(row) < rowBack_.size()
+               ? ColorOf(rowBack_[static_cast<std::size_t>(row)])
+               : QColor();
+}
+
 Qt::Alignment GridCells::Alignment(int col) const {
     return col >= 0 && col < cols_ ? alignment_[static_cast<std::size_t>(col)] : kUsualAlignment;
 }
@@ -139,13 +161,18 @@ const GridCells::Cell* GridCells::ItemCell(const QModelIndex& index) const {
     return At(index.row() + fixedRows_, index.column() + fixedCols_);
 }
 
-QVariant GridCells::Value(const Cell& cell, int col, int role) const {
+QVariant GridCells::Value(const Cell& cell, int row, int col, int role) const {
     switch (role) {
         // An empty cell has nothing to lay out.
         case Qt::DisplayRole:
         case Qt::EditRole: return cell.text.isEmpty() ? QVariant() : QVariant(cell.text);
         case Qt::ForegroundRole: return cell.fore.style() == Qt::NoBrush ? QVariant() : QVariant(cell.fore);
-        case Qt::BackgroundRole: return cell.back.style() == Qt::NoBrush ? QVariant() : QVariant(cell.back);
+        case Qt::BackgroundRole:
+            if (cell.back.style() != Qt::NoBrush) return QVariant(cell.back);
+            if (static_cast<std::size_t>(row) < rowBack_.size() &&
+                rowBack_[static_cast<std::size_t>(row)].style() != Qt::NoBrush)
+                return QVariant(rowBack_[static_cast<std::size_t>(row)]);
+            return {};
         case Qt::TextAlignmentRole: return static_cast<int>(Alignment(col));
         default: return {};
     }
@@ -153,14 +180,14 @@ QVariant GridCells::Value(const Cell& cell, int col, int role) const {
 
 QVariant GridCells::data(const QModelIndex& index, int role) const {
     const Cell* cell = ItemCell(index);
-    return cell ? Value(*cell, index.column() + fixedCols_, role) : QVariant();
+    return cell ? Value(*cell, index.row() + fixedRows_, index.column() + fixedCols_, role) : QVariant();
 }
 
 // The view asks for every role of a cell it draws at once: one look-up.
 void GridCells::multiData(const QModelIndex& index, QModelRoleDataSpan roleDataSpan) const {
     const Cell* cell = ItemCell(index);
     for (QModelRoleData& d : roleDataSpan)
-        d.setData(cell ? Value(*cell, index.column() + fixedCols_, d.role()) : QVariant());
+        d.setData(cell ? Value(*cell, index.row() + fixedRows_, index.column() + fixedCols_, d.role()) : QVariant());
 }
 
 QVariant GridCells::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -49,6 +49,12 @@ public:
     void SetText(int row, int col, const QString& text);
     void SetFore(int row, int col, const QColor& color);
     void SetBack(int row, int col, const QColor& color);
+    // The background of the cells of a row that scroll and have none of
+    // their own: kept with the row, not in each cell, so that colouring
+    // every other row of a long grid costs one change a row. An invalid
+    // colour takes it away; a row dropped takes its colour with it.
+    void SetRowBack(int row, const QColor& color);
+    QColor RowBack(int row) const;
     // How the cells of a column place their text.
     Qt::Alignment Alignment(int col) const;
     void SetAlignment(int col, Qt::Alignment alignment);
@@ -69,7 +75,7 @@ private:
     void Set(int row, int col, T Cell::*part, const T& value, int role);
     // The cell of a model index; nullptr for one of another model or none.
     const Cell* ItemCell(const QModelIndex& index) const;
-    QVariant Value(const Cell& cell, int col, int role) const;
+    QVariant Value(const Cell& cell, int row, int col, int role) const;
     // What the header of a column (the fixed rows, one line each) or of a
     // row (the fixed columns, side by side) shows.
     QString HeaderText(Qt::Orientation orientation, int section) const;
@@ -84,6 +90,8 @@ private:
     // Row by row.
     std::vector<Cell> cells_;
     std::vector<Qt::Alignment> alignment_;
+    // Row backgrounds by row; shorter when the last rows have none.
+    std::vector<QBrush> rowBack_;
 };
 
 }  // namespace platform
