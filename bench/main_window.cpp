@@ -4,7 +4,6 @@
 // painted. Reported: grid_paints, the grid's paints per redraw (at least 1).
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <string>
 
 #include <QApplication>
@@ -19,6 +18,8 @@
 #include "platform/UserSettings.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Grid.h"
+
+#include "WidgetBenchMain.h"
 
 namespace {
 
@@ -126,11 +127,4 @@ BENCHMARK(BM_ReShowListByDataIntoEmptyRowsPainted)->Unit(benchmark::kMillisecond
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunWidgetBenchmarks(argc, argv); }
