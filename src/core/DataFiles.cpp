@@ -4,6 +4,7 @@
 #include <cctype>
 #include <filesystem>
 #include <new>
+#include <variant>
 
 #include "core/ChannelRecord.h"
 #include "core/Defaults.h"
@@ -16,6 +17,8 @@
 #include "platform/ProgramFolder.h"
 #include "platform/Prompts.h"
 #include "platform/SafeFile.h"
+#include "platform/FolderLocks.h"
+#include "platform/SaveRecovery.h"
 #include "platform/StagedFiles.h"
 
 namespace {
@@ -27,14 +30,13 @@ constexpr std::string_view kVersionText = "V200";
 constexpr int16_t kUnknownLengthText = 9065;
 // The band plan every model falls back to.
 constexpr std::string_view kFallbackInitFile = "Init/314KTR_0.dat";
-// The longest files of their kinds: a V200 record, and every normal channel.
-constexpr std::size_t kDatFileLimit = kDatSizeV200;
-constexpr std::size_t kFreFileLimit = std::size_t{kMaxChannels} * UFreData::kPackedSize;
+// The longest record of a data file: a file that says it holds one is read
+// only that far, since a save overwrites a longer file and keeps its tail.
+constexpr std::size_t kDatRecordLimit = kDatSizeV200;
 
 // "file error." with a second line naming the file and why.
-void ShowFileError(const FileProblem& problem) {
-    platform::MsgBox(std::string(kFileError) + "\n" + problem.Text(), platform::Buttons::Ok);
-}
+std::string FileErrorText(const FileProblem& problem) { return std::string(kFileError) + "\n" + problem.Text(); }
+void ShowFileError(const FileProblem& problem) { platform::MsgBox(FileErrorText(problem), platform::Buttons::Ok); }
 
 FileProblem Problem(const std::string& path, std::string reason) {
     return {FileProblem::Kind::Failed, path, std::move(reason)};
@@ -70,10 +72,21 @@ std::optional<Companions> CompanionsOf(const std::string& datPath, FileProblem& 
     return c;
 }
 
+// Every file of the set, the data file last.
+std::vector<std::string> SetFiles(const std::string& datPath, const Companions& companions) {
+    std::vector<std::string> files{companions.fre};
+    if (companions.ted) files.push_back(*companions.ted);
+    files.push_back(datPath);
+    return files;
+}
+
 // The channels of a channel file; nothing (and why) when it cannot be read
 // or holds fewer than `count`.
 std::optional<std::vector<UFreData>> ReadChannels(const std::string& frePath, int16_t count, FileProblem& problem) {
-    platform::FileBytes fre = platform::ReadFileUpTo(frePath, kFreFileLimit);
+    // Records past the count are left over from a longer list, and a file of
+    // any length costs no more than the records wanted.
+    const std::size_t wanted = static_cast<std::size_t>(std::clamp<int16_t>(count, 0, kMaxChannels));
+    platform::FileBytes fre = platform::ReadFileHead(frePath, wanted * UFreData::kPackedSize);
     if (!fre.ok()) {
         problem = *fre.problem;
         return std::nullopt;
@@ -165,7 +178,7 @@ std::optional<std::string> ModelInitFile() {
 // A default data file: the V200 layout without a version test, over the
 // defaults just built.
 std::optional<LoadedData> ReadInitFiles(const std::string& path) {
-    const platform::FileBytes bytes = platform::ReadFileUpTo(path, kDatFileLimit);
+    const platform::FileBytes bytes = platform::ReadFileHead(path, kDatRecordLimit);
     if (!bytes.ok()) return std::nullopt;
     auto record = UnpackDatFile(bytes.bytes, DatLayout::V200, CurData);
     if (!record) return std::nullopt;
@@ -273,8 +286,9 @@ bool WriteFreFile(const std::string& named, int16_t count) {
     const auto fre = CompanionPath(datPath, "fre");
     if (!fre || *fre == datPath || count < 0 || count > kMaxChannels) return false;
     const auto bytes = PackFreFile(std::span<const UFreData>(OldUFreList).first(static_cast<std::size_t>(count)));
+    // Records past `count` keep what they held.
     platform::StagedFiles files;
-    return files.Stage(*fre, bytes) && files.Commit();
+    return files.StageHead(*fre, bytes) && files.Commit();
 }
 
 bool ReadFreFile(const std::string& named, int16_t count) {
@@ -297,7 +311,8 @@ namespace {
 
 // The save itself; a problem leaves every old file in place. The set stands
 // beside the file the name resolves to, so a data file reached through a
-// link keeps its companions beside it.
+// link keeps its companions beside it. Each file is written from its start
+// and keeps what a longer old file holds past the new bytes.
 std::optional<FileProblem> SaveFiles(const std::string& named) {
     const std::string path = platform::ResolvedPath(named);
     FileProblem problem;
@@ -308,65 +323,57 @@ std::optional<FileProblem> SaveFiles(const std::string& named) {
     record.Version = kVersionText;
     const auto count = static_cast<std::size_t>(std::clamp<int16_t>(record.CHCount, 0, kMaxChannels));
     record.CHCount = static_cast<int16_t>(count);
+    if (companions->ted && !FactoryHooks().pack) return Problem(*companions->ted, "No test data to write");
 
     platform::StagedFiles files;
-    bool written = files.Stage(companions->fre, PackFreFile(std::span<const UFreData>(UFreList).first(count)));
-    if (written && companions->ted) {
-        if (!FactoryHooks().pack) return Problem(*companions->ted, "No test data to write");
-        written = files.Stage(*companions->ted, FactoryHooks().pack());
-    }
-    written = written && files.Stage(path, PackDatFile(record)) && files.Commit();
+    const std::vector<std::string> set = SetFiles(path, *companions);
+    bool written = files.Reserve(set) &&
+                   files.StageHead(companions->fre, PackFreFile(std::span<const UFreData>(UFreList).first(count)));
+    if (written && companions->ted) written = files.StageHead(*companions->ted, FactoryHooks().pack());
+    written = written && files.StageHead(path, PackDatFile(record)) && files.Commit();
     if (!written) return files.Problem().value_or(Problem(path, "Not written"));
     return std::nullopt;
 }
 
-// The load itself; nothing of the program's data changes unless it succeeds.
-bool LoadFiles(const std::string& named) {
-    // A save into this folder that was cut short is finished first, so the
-    // files read are one whole set.
-    if (auto problem = platform::RecoverSavesBeside(named)) {
-        ShowFileError(*problem);
-        return false;
-    }
-    const std::string path = platform::ResolvedPath(named);
-    const platform::FileBytes bytes = platform::ReadFileUpTo(path, kDatFileLimit);
-    if (!bytes.ok() && bytes.problem->kind == FileProblem::Kind::TooLong) {
-        platform::MsgBox(GetLangText(kUnknownLengthText), platform::Buttons::Ok);
-        return false;
-    }
-    if (!bytes.ok()) {
-        ShowFileError(*bytes.problem);
-        return false;
-    }
+// Reads the set of a data file while no other program can change it, and
+// says nothing: the loaded configuration, or the message that refuses it
+// (shown once the files are let go, so a message left open keeps no other
+// program waiting).
+std::variant<LoadedData, std::string> ReadSet(const std::string& path) {
+    FileProblem problem;
+    const auto companions = CompanionsOf(path, problem);
+    if (!companions) return FileErrorText(problem);
+    platform::FolderLocks locks;
+    // A save of the set that was cut short is finished first, so the files
+    // read are one whole set.
+    if (auto busy = platform::HoldForReading(SetFiles(path, *companions), locks)) return FileErrorText(*busy);
+    // One byte past the longest record tells a file of unknown length.
+    const platform::FileBytes bytes = platform::ReadFileHead(path, kDatRecordLimit + 1);
+    if (!bytes.ok()) return FileErrorText(*bytes.problem);
     const auto detected = DetectVersion(bytes.bytes);
-    if (!detected) {
-        platform::MsgBox(GetLangText(kUnknownLengthText), platform::Buttons::Ok);
-        return false;
-    }
-    if (!detected->layout) {
-        platform::MsgBox("File Version Error!\r\nFile Version Is " + detected->version, platform::Buttons::Ok);
-        return false;
-    }
+    if (!detected) return GetLangText(kUnknownLengthText);
+    if (!detected->layout) return "File Version Error!\r\nFile Version Is " + detected->version;
     const std::size_t size = DatSize(*detected->layout);
-    if (bytes.bytes.size() < size) {
-        ShowFileError(Problem(path, "Shorter than its " + std::to_string(size) + "-byte record"));
-        return false;
-    }
+    if (bytes.bytes.size() < size)
+        return FileErrorText(Problem(path, "Shorter than its " + std::to_string(size) + "-byte record"));
     // An older layout is read over the saved copy: what it lacks keeps the
     // saved copy's values.
     auto record = UnpackDatFile(bytes.bytes, *detected->layout, OldData);
-    if (!record) {
-        ShowFileError(Problem(path, "Its channel count lies outside 0 to " + std::to_string(kMaxChannels)));
-        return false;
-    }
+    if (!record) return FileErrorText(Problem(path, "Its channel count lies outside 0 to " + std::to_string(kMaxChannels)));
     ConvertFileVersion(detected->version, *record);
-    FileProblem problem;
-    const auto loaded = ReadCompanions(path, std::move(*record), problem);
-    if (!loaded) {
-        ShowFileError(problem);
+    auto loaded = ReadCompanions(path, std::move(*record), problem);
+    if (!loaded) return FileErrorText(problem);
+    return std::move(*loaded);
+}
+
+// The load itself; nothing of the program's data changes unless it succeeds.
+bool LoadFiles(const std::string& named) {
+    auto read = ReadSet(platform::ResolvedPath(named));
+    if (const auto* refused = std::get_if<std::string>(&read)) {
+        platform::MsgBox(*refused, platform::Buttons::Ok);
         return false;
     }
-    CommitLoaded(*loaded);
+    CommitLoaded(std::get<LoadedData>(read));
     DataFileName = named;
     IsNewFile = 0;
     MainView().ReShowListByData();

@@ -97,7 +97,8 @@ TedReadResult ReadTedFile(const std::string& path, TestRecord& record) {
 }
 
 bool WriteTedFile(const std::string& path, const TestRecord& record) {
-    if (!platform::WriteFileAtomically(path, std::as_bytes(std::span(record)))) return false;
+    // Written from the file's start: a longer file keeps its bytes after the record.
+    if (platform::WriteFileHead(path, record)) return false;
     TedFileName = path;
     return true;
 }

@@ -1,6 +1,8 @@
 #include "platform/FileSystem.h"
 
+#include <chrono>
 #include <cstdio>
+#include <thread>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -23,11 +25,14 @@ int FileSystem::Rename(const std::string& from, const std::string& to) {
 int FileSystem::Unlink(const std::string& path) { return ::unlink(path.c_str()); }
 int FileSystem::Link(const std::string& from, const std::string& to) { return ::link(from.c_str(), to.c_str()); }
 int FileSystem::TryLock(int fd) { return ::flock(fd, LOCK_EX | LOCK_NB); }
+int FileSystem::TryLockShared(int fd) { return ::flock(fd, LOCK_SH | LOCK_NB); }
 int FileSystem::Status(int fd, struct stat& st) { return ::fstat(fd, &st); }
 int FileSystem::PathStatus(const std::string& path, struct stat& st) { return ::stat(path.c_str(), &st); }
 int FileSystem::Access(const std::string& path, int mode) {
     return ::faccessat(AT_FDCWD, path.c_str(), mode, AT_EACCESS);
 }
+
+void FileSystem::Pause() { std::this_thread::sleep_for(std::chrono::milliseconds(20)); }
 
 namespace {
 FileSystem& RealFiles() {

@@ -29,10 +29,15 @@ public:
     // with EWOULDBLOCK while another open of it holds the lock, even one of
     // this process. The system drops the lock when its holder dies.
     virtual int TryLock(int fd);
+    // The same for a shared lock, which any number of opens may hold at once
+    // while nobody holds the exclusive one.
+    virtual int TryLockShared(int fd);
     virtual int Status(int fd, struct stat& st);
     virtual int PathStatus(const std::string& path, struct stat& st);  // follows links
     // Whether this process may open the file with `mode` (W_OK, R_OK).
     virtual int Access(const std::string& path, int mode);
+    // Waits a moment before a lock is tried again.
+    virtual void Pause();
 };
 
 // The file system in use: the real one unless a test installed another.

@@ -4,27 +4,29 @@
 // folder holds either every old file or every new one, and every name of the
 // set holds a whole file at every instant.
 //
-// Stage resolves the path (absolute, symbolic links followed) and writes the
-// file in full to a temporary file with a short name in the folder of the
-// file it replaces, and syncs it. Commit then records the set in a journal
-// beside the first file, keeps each old file under a backup name (a hard
-// link, or a copy where the file system has none), renames each new one over
-// its old one, marks the journal committed, and only then deletes the
-// backups. A failure before that mark puts the backups back. The saving
-// process holds a lock on its journal and temporary files for as long as the
-// save runs; the system drops it when the process dies, so a journal nobody
-// holds is a save cut short, whatever became of its process id. The next
-// Stage into that folder, a load, or RecoverInterruptedSaves finishes it: the
-// roll-back (journal not yet marked) or the roll-forward (marked). The
-// journal names the files relative to its own folder, so a folder renamed or
-// mounted elsewhere is recovered all the same.
+// A save holds the folder of each file it stages exclusively
+// (platform/FolderLocks.h) from its first Stage there until it ends, and
+// finishes first any save cut short that touches the file
+// (platform/SaveRecovery.h). Stage resolves the path (absolute, symbolic
+// links followed) and writes the file in full to a temporary file with a
+// short name in the folder of the file it replaces, and syncs it. Commit then
+// records the set in a journal beside the first file (with a fingerprint of
+// each old file), keeps each old file under a backup name (a hard link, or a
+// copy where the file system has none), renames each new one over its old
+// one, marks the journal committed, and only then deletes the backups. A
+// failure before that mark puts the old files back the way a recovery would.
+// The saving process also holds a lock on its journal and temporary files
+// for as long as the save runs.
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "platform/FolderLocks.h"
 #include "platform/SafeFile.h"
+#include "platform/SaveRecovery.h"
+#include "platform/SaveTraces.h"
 
 namespace platform {
 
@@ -35,9 +37,17 @@ public:
     StagedFiles(const StagedFiles&) = delete;
     StagedFiles& operator=(const StagedFiles&) = delete;
 
+    // Holds the folders of every file of the set at once (in the one order
+    // every save takes them, so two saves cannot wait on each other) and
+    // finishes the saves cut short that touch them, before anything is
+    // staged. Optional: Stage does the same for its own file. False when
+    // another program keeps a folder busy, or a save of one of the files
+    // that was cut short cannot be finished.
+    bool Reserve(std::span<const std::string> paths);
+
     // Writes `data` beside `path`; false when it cannot be written, when the
-    // file there may not be replaced (ReplaceProblem), or when an interrupted
-    // save in that folder cannot be finished first.
+    // file there may not be replaced (ReplaceProblem), or when it cannot be
+    // reserved.
     bool Stage(const std::string& path, std::span<const uint8_t> data);
     // The same with `head` in place of the file's first bytes and every byte
     // after them kept, copied in blocks: the file never gets shorter.
@@ -57,22 +67,24 @@ private:
         std::string backup;
         int tempLock = -1;   // the temporary file, open and locked
         bool hadOld = false;
-        bool backedUp = false;
-        bool placed = false;
+        std::optional<traces::Fingerprint> old;
     };
+    bool Hold(const std::vector<std::string>& named);
     bool StageFile(const std::string& path, std::span<const uint8_t> data, bool keepRest);
     bool CommitOne(Entry& e);
     bool WriteJournal();
-    bool RollBack();
     void Release();
     bool Fail(const std::string& path, int error);
     bool Fail(FileProblem problem);
-    // Rolls back after a failure (the problem, when given, is the reason).
+    // Puts the old files back after a failure (the problem, when given, is
+    // the reason); what cannot be undone now stays in the journal.
     bool Abort(std::optional<FileProblem> problem);
 
     std::vector<Entry> staged_;
     std::string journal_;
     int journalLock_ = -1;
+    FolderLocks locks_;
+    std::vector<std::string> reserved_;  // targets whose folders are held and recovered
     std::optional<FileProblem> problem_;
 };
 
@@ -82,17 +94,6 @@ private:
 // or that has no write permission for anyone (which holds for the superuser
 // too, whom the system would let write it).
 std::optional<FileProblem> ReplaceProblem(const std::string& path);
-
-// Finishes every save that a killed process left in `folder`: a journal not
-// yet marked committed is rolled back, a marked one rolled forward, and
-// temporary files nobody holds are removed. Nothing when all is done, else
-// the problem that stopped it; a journal that cannot be carried out in full
-// stays, for the next try and for whoever looks into it.
-std::optional<FileProblem> RecoverInterruptedSaves(const std::string& folder);
-
-// The same for the folder of `path` and, when it is a symbolic link, the
-// folder of the file it resolves to.
-std::optional<FileProblem> RecoverSavesBeside(const std::string& path);
 
 // True for the names this file layer gives its temporary files, backups and
 // journals.

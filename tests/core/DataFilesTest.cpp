@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <map>
 
@@ -257,9 +258,6 @@ TEST_F(DataFiles, AFileThatCannotBeLoadedChangesNothing) {
          fileError("bad.fre", "Holds 2 of the 3 channel records")},
         {"data file named like its channel file", good.b, std::nullopt,
          fileError("bad.fre", "The name leaves no name for its channel file"), "bad.fre"},
-        {"a V200 record with a byte more", good.b + "x", threeChannels, "The file is no data file of this program."},
-        {"channel file with more than 758 records", good.b, threeChannels + std::string(758 * 89, '\0'),
-         fileError("bad.fre", "Longer than 67462 bytes")},
     };
     BuildConfiguration();
     SaveOldRadioData();
@@ -503,6 +501,15 @@ protected:
             return !bytes || bytes->size() == 48;
         };
     }
+    // Saves to DataFileName, dying after step `n` whatever it says; the steps
+    // it tried.
+    int SaveDyingAfter(int n) {
+        FaultyFileSystem faults;
+        faults.DieAfter(n);
+        prompts.expectAny(Answer::Ok);
+        if (WriteDatFile()) platform::MsgBox("", platform::Buttons::Ok);  // nothing was asked: use the answer up
+        return faults.steps;
+    }
     uint8_t testByte = 0x11;
     uint8_t loadedTestByte = 0;
 };
@@ -638,14 +645,7 @@ TEST_F(DataFileSets, ASaveKilledAtAnyStepIsPutRightByALoadInTheFolderItWasMovedT
         for (const auto& [name, bytes] : oldFiles) dir.write("set/" + name, bytes);
         DataFileName = dir.file("set/cfg.dat");
         CurData = newData;
-        int steps = 0;
-        {
-            FaultyFileSystem faults;
-            faults.DieAfter(n);
-            prompts.expectAny(Answer::Ok);
-            if (WriteDatFile()) platform::MsgBox("", platform::Buttons::Ok);  // nothing was asked: use the answer up
-            steps = faults.steps;
-        }
+        const int steps = SaveDyingAfter(n);
         fs::rename(dir.file("set"), dir.file("moved"));
         ASSERT_TRUE(ReadDatFile(dir.file("moved/cfg.dat")));
         const bool isNew = ChannelNumbers() == newChannels;
@@ -689,14 +689,22 @@ TEST_F(DataFileSets, ARecoveryThatCannotBeCarriedOutKeepsItsJournalAndSaysSo) {
     ASSERT_FALSE(journal.empty());
     const std::string mixed = dir.read("set.fre");
     const Snapshot before = Take();
-    prompts.expect("file error.\n" + dir.file("set.fre") +
-                       ": An interrupted save could not be finished (its old contents are missing); " + journal +
-                       " keeps its record",
-                   Buttons::Ok, Answer::Ok);
+    const std::string refused = "file error.\n" + dir.file("set.fre") +
+                                ": An interrupted save of set.fre, set.dat could not be finished (its old contents "
+                                "are missing); " + journal + " keeps its record";
+    prompts.expect(refused, Buttons::Ok, Answer::Ok);
     EXPECT_FALSE(ReadDatFile(path));
     ExpectUnchanged(before, "nothing loaded");
+    prompts.expect(refused, Buttons::Ok, Answer::Ok);
+    EXPECT_FALSE(WriteDatFile());
     EXPECT_TRUE(std::filesystem::exists(dir.file(journal)));
     EXPECT_EQ(dir.read("set.fre"), mixed);
+
+    // It keeps only the set it names: another set of the folder saves and
+    // loads, and a contact book is written beside it.
+    const std::string other = Save("other.dat");
+    EXPECT_TRUE(ReadDatFile(other));
+    EXPECT_FALSE(platform::WriteFileHead(dir.file("book.cb"), std::vector<uint8_t>(1400, 0x20)));
 }
 
 TEST_F(DataFileSets, TheSetStandsBesideTheFileItsNameResolvesTo) {
@@ -769,26 +777,39 @@ TEST_F(DataFileSets, AFifoInTheSetIsRefusedWithoutWaiting) {
     }
 }
 
-TEST_F(DataFileSets, HugeUnreadableOrUnaffordableFilesAreRefusedAsTheyStand) {
+TEST_F(DataFileSets, HugeFilesCostNoMoreThanTheirRecordsAndUnreadableOnesAreRefused) {
     BuildConfiguration();
     const std::string path = Save("set.dat");
+    const RadioData saved = CurData;
     // Sparse files: three gigabytes that take no room.
-    const auto huge = [&](const std::string& name) {
-        std::filesystem::copy_file(dir.file("set" + name.substr(name.size() - 4)), dir.file(name));
+    const auto huge = [&](const std::string& name, const std::string& from) {
+        std::filesystem::copy_file(from, dir.file(name));
         std::filesystem::resize_file(dir.file(name), 3ull << 30);
         return dir.file(name);
     };
-    const std::string hugeDat = huge("hugedat.dat");
+    const std::string hugeDat = huge("hugedat.dat", path);
     std::filesystem::copy_file(dir.file("set.fre"), dir.file("hugedat.fre"));
     const std::string hugeFre = dir.file("hugefre.dat");
     std::filesystem::copy_file(path, hugeFre);
-    huge("hugefre.fre");
+    huge("hugefre.fre", dir.file("set.fre"));
+    // Only their records are read.
+    for (const std::string& name : {hugeDat, hugeFre}) {
+        NewRadioData();
+        EXPECT_TRUE(ReadDatFile(name)) << name;
+        EXPECT_TRUE(CurData == saved) << name;
+    }
 
+    // Without a version text, the length says what a file is; a huge one is
+    // none of ours.
+    const std::string unknown = dir.file("unknown.dat");
+    std::filesystem::copy_file(dir.file("set.fre"), dir.file("unknown.fre"));
+    {
+        std::ofstream(unknown, std::ios::binary) << "V1";
+    }
+    std::filesystem::resize_file(unknown, 3ull << 30);
     const Snapshot before = Take();
     prompts.expect("The file is no data file of this program.", Buttons::Ok, Answer::Ok);
-    EXPECT_FALSE(ReadDatFile(hugeDat));
-    prompts.expect("file error.\n" + dir.file("hugefre.fre") + ": Longer than 67462 bytes", Buttons::Ok, Answer::Ok);
-    EXPECT_FALSE(ReadDatFile(hugeFre));
+    EXPECT_FALSE(ReadDatFile(unknown));
     {
         FaultyFileSystem faults;
         faults.FailReads("set.fre");
@@ -799,4 +820,76 @@ TEST_F(DataFileSets, HugeUnreadableOrUnaffordableFilesAreRefusedAsTheyStand) {
         EXPECT_FALSE(ReadDatFile(path));
     }
     ExpectUnchanged(before, "refused loads");
+}
+
+TEST_F(DataFileSets, LongerFilesKeepWhatFollowsTheirRecords) {
+    ThreeFileSaves();
+    BuildConfiguration();
+    // Left over from a longer list and from other programs: five bytes past
+    // the record, 40 channel records, 28 bytes past the test record.
+    Save("long.dat");
+    const std::string datTail = "tail!", tedTail(28, 't');
+    std::string fre;
+    for (int16_t no = 1; no <= 40; ++no) fre += FreRecord(no, "014500000");
+    dir.write("long.dat", dir.read("long.dat") + datTail);
+    dir.write("long.fre", fre);
+    dir.write("long.ted", dir.read("long.ted") + tedTail);
+
+    CurData.FunSet.DTMF.DTMFSelfID = "999";
+    testByte = 0x22;
+    const RadioData saved = CurData;
+    ASSERT_TRUE(WriteDatFile());
+    EXPECT_EQ(dir.read("long.dat").size(), 13116u);
+    EXPECT_EQ(dir.read("long.dat").substr(13111), datTail);
+    EXPECT_EQ(dir.read("long.fre").size(), 40u * 89u);
+    EXPECT_EQ(dir.read("long.fre").substr(4 * 89), fre.substr(4 * 89)) << "records 5 to 40 as they were";
+    EXPECT_EQ(dir.read("long.ted"), std::string(48, '\x22') + tedTail);
+
+    // The files load back as they were saved, and save to the same bytes.
+    const std::map<std::string, std::string> files = Folder();
+    NewRadioData();
+    ASSERT_TRUE(ReadDatFile(dir.file("long.dat")));
+    EXPECT_TRUE(CurData == saved);
+    EXPECT_EQ(loadedTestByte, 0x22);
+    ASSERT_TRUE(WriteDatFile());
+    EXPECT_EQ(Folder(), files);
+}
+
+TEST_F(DataFileSets, ASetWhoseChannelFileLinksIntoAnotherFolderIsWholeAfterAKillAtAnyStep) {
+    namespace fs = std::filesystem;
+    BuildConfiguration();
+    // cfg.dat in one folder; its channel file a link into another.
+    fs::create_directories(dir.file("data"));
+    fs::create_directories(dir.file("channels"));
+    DataFileName = dir.file("data/cfg.dat");
+    ASSERT_TRUE(WriteDatFile());
+    fs::rename(dir.file("data/cfg.fre"), dir.file("channels/list.fre"));
+    fs::create_symlink("../channels/list.fre", dir.file("data/cfg.fre"));
+    const std::string oldDat = dir.read("data/cfg.dat"), oldFre = dir.read("channels/list.fre");
+    const RadioData oldData = CurData;
+    AddChannel(30, "146.0000");
+    CurData.FunSet.DTMF.DTMFSelfID = "999";
+    const RadioData newData = CurData;
+    const auto newChannels = ChannelNumbers();
+
+    for (int n = 0;; ++n) {
+        SCOPED_TRACE("killed after step " + std::to_string(n));
+        dir.write("data/cfg.dat", oldDat);
+        dir.write("channels/list.fre", oldFre);
+        for (const char* folder : {"data", "channels"})
+            for (const auto& e : fs::directory_iterator(dir.file(folder)))
+                if (platform::IsSaveTraceName(e.path().filename().string())) fs::remove(e.path());
+        CurData = newData;
+        const int steps = SaveDyingAfter(n);
+        // The load puts right both folders before it reads.
+        ASSERT_TRUE(ReadDatFile(dir.file("data/cfg.dat")));
+        const bool isNew = ChannelNumbers() == newChannels;
+        EXPECT_EQ(CurData.FunSet.DTMF.DTMFSelfID.raw(), isNew ? "999" : "123");
+        EXPECT_TRUE(CurData == (isNew ? newData : oldData));
+        // And the set saves again.
+        CurData = newData;
+        EXPECT_TRUE(WriteDatFile());
+        EXPECT_TRUE(fs::is_symlink(dir.file("data/cfg.fre")));
+        if (steps <= n) break;  // this save was never cut short
+    }
 }

@@ -96,6 +96,9 @@ TEST_F(FactoryData, TedFilesAreTakenOnlyWhole) {
     EXPECT_EQ(ReadTedFile(folder.file("long.ted"), record), TedReadResult::Read);
     EXPECT_EQ(record, CountingRecord(7));
     EXPECT_EQ(TedFileName, folder.file("long.ted"));
+    // and a write over it keeps what follows them.
+    ASSERT_TRUE(WriteTedFile(folder.file("long.ted"), written));
+    EXPECT_EQ(folder.read("long.ted"), RecordBytes(written) + "tail");
 
     // A short or missing file changes neither the record nor the name.
     folder.write("short.ted", RecordBytes(CountingRecord(9)).substr(0, 47));

@@ -15,42 +15,13 @@
 #include <unistd.h>
 
 #include "FaultyFileSystem.h"
+#include "FolderContents.h"
 #include "TempDir.h"
 #include "platform/StagedFiles.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::vector<uint8_t> Bytes(std::string_view s) { return {s.begin(), s.end()}; }
-
-std::string Read(const fs::path& path) {
-    std::string out;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK);
-    char buffer[4096];
-    for (ssize_t n; fd >= 0 && (n = ::read(fd, buffer, sizeof buffer)) > 0;) out.append(buffer, static_cast<std::size_t>(n));
-    if (fd >= 0) ::close(fd);
-    return out;
-}
-
-// Every entry of a folder: a file's bytes, a link's target.
-using FolderContents = std::map<std::string, std::string>;
-FolderContents Contents(const std::string& folder) {
-    FolderContents out;
-    for (const auto& e : fs::directory_iterator(folder)) {
-        const std::string name = e.path().filename().string();
-        out[name] = e.is_symlink() ? "-> " + fs::read_symlink(e.path()).string() : Read(e.path());
-    }
-    return out;
-}
-FolderContents Contents(const TempDir& dir) { return Contents(dir.path()); }
-
-bool NoTemporaryFiles(const std::string& folder) {
-    for (const auto& e : std::filesystem::directory_iterator(folder))
-        if (platform::IsSaveTraceName(e.path().filename().string())) return false;
-    return true;
-}
-bool NoTemporaryFiles(const TempDir& dir) { return NoTemporaryFiles(dir.path()); }
 
 TEST(StagedFiles, AllFilesChangeOnlyAtCommit) {
     TempDir dir;
@@ -243,31 +214,44 @@ TEST(StagedFiles, ATraceNobodyHoldsGoesWhateverItsProcessIdAndAHeldOneStays) {
     const std::string mine = ".kq-" + std::to_string(::getpid()) + "-999999.tmp";
     const std::string liveId = ".kq-1-5.tmp";  // process 1 always runs
     const std::string held = ".kq-1-6.tmp";
-    const std::string heldJournal = ".kq-1-7.jnl";
     dir.write(mine, "half a file");
     dir.write(liveId, "half a file");
     dir.write(held, "being written");
-    dir.write(heldJournal, "being written");
     {
         HeldTrace running(dir.file(held));
-        HeldTrace runningJournal(dir.file(heldJournal));
         EXPECT_FALSE(platform::ReplaceFile(dir.file("a.dat"), Bytes("new")));
         EXPECT_FALSE(fs::exists(dir.file(mine)));
         EXPECT_FALSE(fs::exists(dir.file(liveId))) << "its process id says nothing";
         EXPECT_TRUE(fs::exists(dir.file(held)));
-        EXPECT_EQ(dir.read(heldJournal), "being written");
     }
-    // Once its holder is gone, what cannot be read of a journal is said, and
-    // the journal stays for whoever looks into it.
-    const auto problem = platform::RecoverInterruptedSaves(dir.path());
-    ASSERT_TRUE(problem);
-    EXPECT_EQ(problem->path, dir.file(heldJournal));
-    EXPECT_EQ(problem->reason, "An interrupted save could not be finished (its record cannot be read); " +
-                                   heldJournal + " keeps its record");
-    EXPECT_TRUE(fs::exists(dir.file(heldJournal)));
-    EXPECT_TRUE(fs::exists(dir.file(held))) << "no temporary file goes while a journal stays";
     EXPECT_TRUE(platform::IsSaveTraceName(liveId));
     EXPECT_FALSE(platform::IsSaveTraceName("a.dat"));
+}
+
+TEST(StagedFiles, AJournalThatCannotBeReadKeepsEveryFileOfItsFolderAsItStands) {
+    TempDir dir;
+    dir.write("a.dat", "old data");
+    dir.write("b.dat", "other data");
+    const std::string journal = ".kq-1-7.jnl";
+    const std::string temp = ".kq-1-8.tmp";
+    dir.write(journal, "no journal");
+    dir.write(temp, "may be named in it");
+    const FolderContents old = Contents(dir);
+    // It may name any file of the folder, so none is saved or read, and
+    // whoever looks into it finds it and every temporary file as they were.
+    const std::string why = "An interrupted save could not be finished (its record cannot be read); " + journal +
+                            " keeps its record";
+    for (const char* name : {"a.dat", "b.dat"}) {
+        const auto problem = platform::ReplaceFile(dir.file(name), Bytes("new"));
+        ASSERT_TRUE(problem) << name;
+        EXPECT_EQ(problem->Text(), dir.file(journal) + ": " + why) << name;
+        platform::FolderLocks locks;
+        const std::vector<std::string> files{dir.file(name)};
+        const auto refused = platform::HoldForReading(files, locks);
+        ASSERT_TRUE(refused) << name;
+        EXPECT_EQ(refused->Text(), dir.file(journal) + ": " + why) << name;
+    }
+    EXPECT_EQ(Contents(dir), old);
 }
 
 // A process that saves on request and dies in each save after a given step
@@ -351,7 +335,8 @@ TEST(StagedFiles, EveryNameStaysWholeAndOnlyADeadSaveIsFinishedWhereverItsFolder
                 bool reached = false;
                 if (stop == Stop::LeftRunning) {
                     // Another recovery comes by while the save is at step n:
-                    // a running save is nobody else's to finish.
+                    // a running save is nobody else's to finish, and it says
+                    // so once it has waited as long as it may.
                     FaultyFileSystem faults;
                     if (!hardLinks) faults.NoHardLinks();
                     faults.beforeStep = [&](int step) {
@@ -359,7 +344,10 @@ TEST(StagedFiles, EveryNameStaysWholeAndOnlyADeadSaveIsFinishedWhereverItsFolder
                         reached = true;
                         const FolderContents left = Contents(folder);
                         expectWhole(left);
-                        EXPECT_FALSE(platform::RecoverInterruptedSaves(folder));
+                        platform::ScopedLockPatience impatient(std::chrono::milliseconds(0));
+                        const auto busy = platform::RecoverInterruptedSaves(folder);
+                        ASSERT_TRUE(busy);
+                        EXPECT_EQ(busy->reason, "Another program is saving this file; try again when it is done");
                         EXPECT_EQ(Contents(folder), left);
                     };
                     EXPECT_TRUE(save());
@@ -458,6 +446,25 @@ TEST(StagedFiles, AFolderThatDoesNotExistCannotBeStaged) {
     TempDir dir;
     platform::StagedFiles files;
     EXPECT_FALSE(files.Stage(dir.file("no/such/folder.dat"), Bytes("x")));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(StagedFiles, AFileSystemThatKeepsNoPermissionsStillSaves) {
+    for (int error : {ENOSYS, EPERM}) {
+        SetOfThree set;
+        ::chmod(set.dir.file("a.dat").c_str(), 0600);
+        FaultyFileSystem faults;
+        faults.NoModes(error);
+        EXPECT_TRUE(set.Save()) << error;
+        EXPECT_EQ(Contents(set.dir), set.now) << error;
+        // The new file was born with the old one's permissions all the same.
+        EXPECT_EQ(fs::status(set.dir.file("a.dat")).permissions() & fs::perms::all,
+                  fs::perms::owner_read | fs::perms::owner_write)
+            << error;
+    }
 }
 
 }  // namespace

@@ -40,13 +40,20 @@ public:
     void FailReads(std::string part, int error = EIO, bool outOfMemory = false) {
         readPart_ = std::move(part), readError_ = error, readThrows_ = outOfMemory;
     }
+    // Every open of a path containing `part` fails with EACCES, as for a
+    // file another user made private.
+    void Unopenable(std::string part) { unopenable_ = std::move(part); }
     // Hard links fail with EPERM.
     void NoHardLinks() { noHardLinks_ = true; }
+    // Permission changes fail with `error`, as on a file system that keeps
+    // no permissions (ENOSYS, EPERM).
+    void NoModes(int error) { modeError_ = error; }
     void Heal() {
         failStep_ = dieAfter_ = -1;
         readOnly_.clear();
         spaceLeft_.reset();
         readPart_.clear();
+        unopenable_.clear();
     }
 
     int steps = 0;            // changes attempted so far
@@ -55,6 +62,7 @@ public:
     std::vector<std::string> log;  // what each step was, for failure messages
 
     int Open(const std::string& path, int flags, mode_t mode) override {
+        if (!unopenable_.empty() && path.find(unopenable_) != std::string::npos) return Failed(EACCES);
         if ((flags & (O_WRONLY | O_RDWR | O_CREAT)) == 0) {
             if (ReadFails(path)) return -1;
             const int fd = FileSystem::Open(path, flags, mode);
@@ -92,6 +100,7 @@ public:
     }
     int ChangeMode(int fd, mode_t mode) override {
         if (const int e = Step("chmod", "")) return Failed(e);
+        if (modeError_) return Failed(modeError_);
         return FileSystem::ChangeMode(fd, mode);
     }
     int Rename(const std::string& from, const std::string& to) override {
@@ -143,5 +152,7 @@ private:
     int readError_ = EIO;
     bool readThrows_ = false;
     bool noHardLinks_ = false;
+    int modeError_ = 0;
+    std::string unopenable_;
     std::vector<std::string> readPaths_;
 };

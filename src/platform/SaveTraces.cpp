@@ -1,0 +1,285 @@
+#include "platform/SaveTraces.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <charconv>
+#include <csignal>
+#include <filesystem>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/FileSystem.h"
+
+namespace platform::traces {
+
+namespace {
+
+namespace fsys = std::filesystem;
+
+constexpr std::string_view kPrefix = ".kq-";
+// The process id in a name only keeps the names of two processes apart;
+// whether a trace is still in use is its lock's to say.
+constexpr std::array<std::pair<Kind, std::string_view>, 4> kSuffixes{{
+    {Kind::Temp, "tmp"},
+    {Kind::Backup, "bak"},
+    {Kind::Journal, "jnl"},
+    {Kind::Committed, "jok"},
+}};
+
+std::string_view SuffixOf(Kind kind) {
+    for (const auto& [k, suffix] : kSuffixes)
+        if (k == kind) return suffix;
+    return {};
+}
+
+// A write past the file-size limit must fail like any other write, not end
+// the program.
+void IgnoreFileSizeSignal() {
+    static const bool ignored = [] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        return true;
+    }();
+    (void)ignored;
+}
+
+// A new file in `folder`, created and locked; its name, or nothing with
+// `error` set. A process that does not take the folder's lock may see the
+// file between its creation and its lock and take it for a dead save's:
+// then its lock is held by that recovery, or its name is gone, and another
+// name is tried.
+std::optional<std::string> CreateLocked(const std::string& folder, mode_t mode, int& fd, int& error) {
+    FileSystem& fs = Files();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string name = NewName(folder, Kind::Temp);
+        fd = fs.Open(name, O_WRONLY | O_CREAT | O_EXCL, mode);
+        if (fd < 0 && errno == EEXIST) continue;
+        if (fd < 0) {
+            error = errno;
+            return std::nullopt;
+        }
+        struct stat st {};
+        const int locked = fs.TryLock(fd) == 0 ? 0 : errno;
+        // Without locks on this file system the file goes unlocked; a
+        // recovery cannot lock it either, and so leaves it alone.
+        if (locked != 0 && locked != EWOULDBLOCK) return name;
+        if (locked == 0 && fs.Status(fd, st) == 0 && st.st_nlink > 0) return name;
+        CloseLock(fd);
+    }
+    error = EEXIST;
+    return std::nullopt;
+}
+
+int WriteAll(FileSystem& fs, int fd, std::span<const uint8_t> data) {
+    std::size_t done = 0;
+    while (done < data.size()) {
+        const ssize_t n = fs.Write(fd, data.data() + done, data.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return errno;
+        if (n == 0) return EIO;
+        done += static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+// Reads the regular file at `path` a block at a time, handing each block to
+// `use` (which may stop the reading with a problem of its own). A missing
+// file is a problem of kind Missing.
+template <class Use>
+std::optional<FileProblem> ReadBlocks(const std::string& path, Use&& use) {
+    std::optional<FileProblem> problem;
+    const int in = OpenRegularFile(path, problem);
+    if (in < 0) return problem;
+    FileSystem& fs = Files();
+    std::vector<uint8_t> block(64 * 1024);
+    for (;;) {
+        const ssize_t n = fs.Read(in, block.data(), block.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            problem = ProblemOf(path, errno);
+            break;
+        }
+        if (n == 0) break;
+        problem = use(std::span<const uint8_t>(block).first(static_cast<std::size_t>(n)));
+        if (problem) break;
+    }
+    fs.Close(in);
+    return problem;
+}
+
+// Appends what `source` holds past its first `skip` bytes to `fd`, however
+// long the file is.
+std::optional<FileProblem> CopyRest(const std::string& source, std::size_t skip, int fd, const std::string& name) {
+    auto problem = ReadBlocks(source, [&](std::span<const uint8_t> block) -> std::optional<FileProblem> {
+        const std::size_t skipped = std::min(skip, block.size());
+        skip -= skipped;
+        if (const int error = WriteAll(Files(), fd, block.subspan(skipped))) return ProblemOf(name, error);
+        return std::nullopt;
+    });
+    // Nothing to keep of a file that is not there.
+    if (problem && problem->kind == FileProblem::Kind::Missing) problem.reset();
+    return problem;
+}
+
+bool IsNoHardLinkError(int error) {
+    return error == EPERM || error == EXDEV || error == EMLINK || error == ENOTSUP || error == EOPNOTSUPP ||
+           error == ENOSYS;
+}
+
+}  // namespace
+
+std::string NewName(const std::string& folder, Kind kind) {
+    static unsigned long counter = 0;
+    const std::string stem = folder + "/" + std::string(kPrefix) + std::to_string(::getpid()) + "-";
+    for (;;) {
+        const std::string base = stem + std::to_string(++counter) + ".";
+        if (std::none_of(kSuffixes.begin(), kSuffixes.end(),
+                         [&](const auto& k) { return Exists(base + std::string(k.second)); }))
+            return base + std::string(SuffixOf(kind));
+    }
+}
+
+std::optional<Kind> KindOf(std::string_view name) {
+    if (name.substr(0, kPrefix.size()) != kPrefix) return std::nullopt;
+    name.remove_prefix(kPrefix.size());
+    for (char separator : {'-', '.'}) {
+        unsigned long n = 0;
+        auto [p, ec] = std::from_chars(name.data(), name.data() + name.size(), n);
+        if (ec != std::errc() || p == name.data() || p == name.data() + name.size() || *p != separator)
+            return std::nullopt;
+        name.remove_prefix(static_cast<std::size_t>(p - name.data()) + 1);
+    }
+    for (const auto& [kind, suffix] : kSuffixes)
+        if (name == suffix) return kind;
+    return std::nullopt;
+}
+
+std::string Renamed(const std::string& journal, Kind kind) {
+    const std::size_t dot = journal.rfind('.');
+    return journal.substr(0, dot + 1) + std::string(SuffixOf(kind));
+}
+
+std::string FolderOf(const std::string& path) {
+    const fsys::path parent = fsys::path(path).parent_path();
+    return parent.empty() ? std::string(".") : parent.string();
+}
+
+std::string NameOf(const std::string& path) { return fsys::path(path).filename().string(); }
+
+bool Exists(const std::string& path) {
+    std::error_code ec;
+    return fsys::exists(fsys::symlink_status(path, ec));
+}
+
+void CloseLock(int& fd) {
+    if (fd >= 0) Files().Close(fd);
+    fd = -1;
+}
+
+int LockIfAbandoned(const std::string& path, int& error) {
+    FileSystem& fs = Files();
+    int fd = fs.Open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY, 0);
+    if (fd < 0 && errno == EACCES) fd = fs.Open(path, O_WRONLY | O_NONBLOCK | O_NOCTTY, 0);
+    if (fd < 0) {
+        error = errno;
+        return -1;
+    }
+    struct stat st {};
+    if (fs.TryLock(fd) != 0) {
+        error = errno == EWOULDBLOCK ? EWOULDBLOCK : errno;
+    } else if (fs.Status(fd, st) != 0 || st.st_nlink == 0) {
+        error = ENOENT;
+    } else {
+        return fd;
+    }
+    CloseLock(fd);
+    return -1;
+}
+
+std::optional<std::string> WriteLocked(const std::string& folder, const Contents& contents, int& fd,
+                                       const std::string& name, std::optional<FileProblem>& problem) {
+    IgnoreFileSizeSignal();
+    FileSystem& fs = Files();
+    int error = 0;
+    // Born with the old file's permissions, so a private file's new contents
+    // are never readable by others, not even for a moment.
+    const mode_t born = contents.mode ? (*contents.mode & 0777) : 0666;
+    const auto temp = CreateLocked(folder, born, fd, error);
+    if (!temp) {
+        problem = ProblemOf(name, error);
+        return std::nullopt;
+    }
+    error = WriteAll(fs, fd, contents.data);
+    if (error) problem = ProblemOf(name, error);
+    if (!problem && contents.restOf) problem = CopyRest(*contents.restOf, contents.data.size(), fd, name);
+    // The permissions are copied where the file system keeps them; one that
+    // has none (FAT, some network and user-space file systems) refuses, which
+    // is no reason to refuse the save.
+    if (!problem && contents.mode) fs.ChangeMode(fd, *contents.mode);
+    if (!problem && fs.Sync(fd) != 0) problem = ProblemOf(name, errno);
+    if (!problem) return temp;
+    fs.Unlink(*temp);
+    CloseLock(fd);
+    return std::nullopt;
+}
+
+void SyncFolder(const std::string& folder) {
+    FileSystem& fs = Files();
+    const int fd = fs.Open(folder, O_RDONLY | O_DIRECTORY | O_NONBLOCK, 0);
+    if (fd < 0) return;
+    fs.Sync(fd);
+    fs.Close(fd);
+}
+
+std::optional<FileProblem> KeepOld(const std::string& target, const std::string& backup, const std::string& name) {
+    FileSystem& fs = Files();
+    if (fs.Link(target, backup) == 0) return std::nullopt;
+    if (!IsNoHardLinkError(errno)) return ProblemOf(name, errno);
+    struct stat st {};
+    std::optional<mode_t> mode;
+    if (fs.PathStatus(target, st) == 0) mode = st.st_mode & 07777;
+    int lock = -1;
+    std::optional<FileProblem> problem;
+    const auto copy = WriteLocked(FolderOf(target), {{}, target, mode}, lock, name, problem);
+    if (!copy) return problem;
+    if (fs.Rename(*copy, backup) != 0) {
+        problem = ProblemOf(name, errno);
+        fs.Unlink(*copy);
+    }
+    CloseLock(lock);
+    return problem;
+}
+
+std::string Fingerprint::Text() const {
+    char hex[17];
+    auto [end, ec] = std::to_chars(hex, hex + 16, hash, 16);
+    (void)ec;
+    return std::to_string(size) + "-" + std::string(hex, end);
+}
+
+std::optional<Fingerprint> Fingerprint::Parse(std::string_view text) {
+    Fingerprint f;
+    const char* end = text.data() + text.size();
+    auto [p, ec] = std::from_chars(text.data(), end, f.size);
+    if (ec != std::errc() || p == end || *p != '-') return std::nullopt;
+    auto [q, ec2] = std::from_chars(p + 1, end, f.hash, 16);
+    if (ec2 != std::errc() || q != end || q == p + 1) return std::nullopt;
+    return f;
+}
+
+std::optional<Fingerprint> FingerprintOf(const std::string& path, std::optional<FileProblem>& problem) {
+    // FNV-1a: quick, and more than enough to tell a file's versions apart.
+    Fingerprint f{0, 14695981039346656037ull};
+    problem = ReadBlocks(path, [&](std::span<const uint8_t> block) -> std::optional<FileProblem> {
+        f.size += block.size();
+        for (uint8_t b : block) f.hash = (f.hash ^ b) * 1099511628211ull;
+        return std::nullopt;
+    });
+    if (problem) return std::nullopt;
+    return f;
+}
+
+}  // namespace platform::traces
