@@ -132,24 +132,24 @@ bool QtSerialPort::Write(std::span<const uint8_t> bytes) {
     }
     // The frame goes to the device now. QSerialPort would keep it until the
     // event loop next looks at the device, after whatever else is queued (a
-    // repaint, say), and wake the loop for that on every frame. Nothing
-    // queued in it: straight to the device; what the device does not take
-    // at once goes through QSerialPort.
+    // repaint, say), and wake the loop for that on every frame. Straight to
+    // the device only while QSerialPort holds nothing, or the frame would
+    // overtake the bytes it still holds.
     std::size_t done = 0;
     if (port_->bytesToWrite() == 0) {
         const auto n = ::write(static_cast<int>(port_->handle()), bytes.data(), bytes.size());
         if (n > 0) done = static_cast<std::size_t>(n);
     }
     if (done == bytes.size()) return true;
+    // Only the rest, which QSerialPort sends once the device has room: the
+    // device has the first part already. Asking it to send at once (flush)
+    // would find the device still full and take that for a failed device.
     const auto rest = bytes.subspan(done);
     const auto written = port_->write(reinterpret_cast<const char*>(rest.data()), static_cast<qint64>(rest.size()));
     if (written != static_cast<qint64>(rest.size())) {
         SetLastError("cannot write to " + path_ + ": " + Utf8(port_->errorString()));
         return false;
     }
-    // A device that fails here is reported as lost, as it would be later.
-    InsidePort inside(inSignal_);
-    port_->flush();
     return true;
 }
 
