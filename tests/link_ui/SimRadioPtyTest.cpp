@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <cerrno>
+#include <cstring>
 #include <optional>
 #include <thread>
 
@@ -288,6 +290,18 @@ TEST(QtSerialPortTest, AFrameTheDeviceTakesOnlyPartOfLeavesWholeAndFirst) {
         << "the line differs from byte " << (diff.first - sent.begin());
     EXPECT_FALSE(t.lost) << t.port.LastError();
     EXPECT_TRUE(t.port.IsOpen());
+}
+
+// A device that fails the write is a failed write with the system's reason,
+// as when QSerialPort refuses the bytes.
+TEST(QtSerialPortTest, ADeviceThatFailsTheWriteFailsIt) {
+    Terminal line;
+    ASSERT_TRUE(line.Ok());
+    TerminalPort t(line);
+    ASSERT_TRUE(t.opened) << t.port.LastError();
+    line.HangUp();
+    EXPECT_FALSE(t.port.Write(BuildLinkRequest()));
+    EXPECT_EQ(t.port.LastError(), "cannot write to " + t.port.DevicePath() + ": " + std::strerror(EIO));
 }
 
 TEST(QtSerialPortTest, ALostDeviceIsASentenceWithTheSystemsReasonWhereItHasOne) {
