@@ -2,6 +2,9 @@
 
 #include <unistd.h>
 
+#include <cerrno>
+#include <system_error>
+
 #include <QSerialPort>
 
 #include "platform/Guard.h"
@@ -36,6 +39,22 @@ private:
     bool& flag_;
     bool outer_;
 };
+
+// What a device opened without waiting takes of `bytes` now. A full device
+// takes nothing, which is no failure; `error` is the system's code of one.
+struct DirectWrite {
+    std::size_t taken = 0;
+    int error = 0;
+};
+DirectWrite WriteWithoutWaiting(int fd, std::span<const uint8_t> bytes) {
+    for (;;) {
+        const auto n = ::write(fd, bytes.data(), bytes.size());
+        if (n >= 0) return {static_cast<std::size_t>(n), 0};
+        if (errno == EINTR) continue;
+        if (errno == EAGAIN || errno == EWOULDBLOCK) return {};
+        return {0, errno};
+    }
+}
 
 }  // namespace
 
@@ -125,32 +144,31 @@ void QtSerialPort::Close() {
 bool QtSerialPort::IsOpen() const { return port_ && port_->isOpen(); }
 
 bool QtSerialPort::Write(std::span<const uint8_t> bytes) {
-    if (!IsOpen()) {
-        SetLastError("cannot write to " + (path_.empty() ? std::string("the serial port") : path_) +
-                     ": the port is not open");
-        return false;
-    }
+    if (!IsOpen()) return WriteFailed("the port is not open");
     // The frame goes to the device now. QSerialPort would keep it until the
     // event loop next looks at the device, after whatever else is queued (a
-    // repaint, say), and wake the loop for that on every frame. Nothing
-    // queued in it: straight to the device; what the device does not take
-    // at once goes through QSerialPort.
+    // repaint, say), and wake the loop for that on every frame. Straight to
+    // the device only while QSerialPort holds nothing, or the frame would
+    // overtake the bytes it still holds.
     std::size_t done = 0;
     if (port_->bytesToWrite() == 0) {
-        const auto n = ::write(static_cast<int>(port_->handle()), bytes.data(), bytes.size());
-        if (n > 0) done = static_cast<std::size_t>(n);
+        const auto now = WriteWithoutWaiting(static_cast<int>(port_->handle()), bytes);
+        if (now.error != 0) return WriteFailed(std::generic_category().message(now.error));
+        done = now.taken;
     }
     if (done == bytes.size()) return true;
+    // Only the rest, which QSerialPort sends once the device has room: the
+    // device has the first part already. Asking it to send at once (flush)
+    // would find the device still full and take that for a failed device.
     const auto rest = bytes.subspan(done);
     const auto written = port_->write(reinterpret_cast<const char*>(rest.data()), static_cast<qint64>(rest.size()));
-    if (written != static_cast<qint64>(rest.size())) {
-        SetLastError("cannot write to " + path_ + ": " + Utf8(port_->errorString()));
-        return false;
-    }
-    // A device that fails here is reported as lost, as it would be later.
-    InsidePort inside(inSignal_);
-    port_->flush();
+    if (written != static_cast<qint64>(rest.size())) return WriteFailed(Utf8(port_->errorString()));
     return true;
+}
+
+bool QtSerialPort::WriteFailed(const std::string& reason) {
+    SetLastError("cannot write to " + (path_.empty() ? std::string("the serial port") : path_) + ": " + reason);
+    return false;
 }
 
 void QtSerialPort::DropOutput() {

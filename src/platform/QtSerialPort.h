@@ -34,6 +34,8 @@ protected:
 private:
     void OnReadyRead();
     void OnError(int error);
+    // Keeps the reason a write failed, with the device; always false.
+    bool WriteFailed(const std::string& reason);
 
     std::unique_ptr<QSerialPort> port_;
     std::optional<std::string> override_;

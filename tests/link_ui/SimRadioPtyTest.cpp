@@ -6,10 +6,16 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
 #include <atomic>
+#include <cerrno>
+#include <cstring>
 #include <optional>
 #include <thread>
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QSerialPort>
 #include <QTimer>
@@ -185,31 +191,117 @@ TEST(QtSerialPortTest, OpenFailuresNameTheDeviceAndTheRemedy) {
     EXPECT_FALSE(numbered.Write(Bytes{1}));
 }
 
+// The far end of a pseudo-terminal: the port opens its device, the test reads
+// what reached the line. The terminal takes only some kilobytes before a
+// write to it would wait.
+class Terminal {
+public:
+    Terminal() {
+        fd_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+        if (fd_ >= 0 && (::grantpt(fd_) != 0 || ::unlockpt(fd_) != 0)) HangUp();
+    }
+    ~Terminal() { HangUp(); }
+    Terminal(const Terminal&) = delete;
+    Terminal& operator=(const Terminal&) = delete;
+
+    bool Ok() const { return fd_ >= 0; }
+    std::string Device() const { return ::ptsname(fd_); }
+    void HangUp() {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = -1;
+    }
+    // What arrives until at least `count` bytes are there (five seconds at
+    // most) and the line then stays quiet a moment. With `serve` false the
+    // event loop never runs, so nothing QSerialPort holds is sent meanwhile.
+    Bytes Receive(bool serve, std::size_t count = 0) {
+        Bytes got;
+        std::array<uint8_t, 65536> chunk{};
+        QElapsedTimer t;
+        t.start();
+        while (t.elapsed() < 5000) {
+            if (serve) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+            pollfd p{fd_, POLLIN, 0};
+            if (::poll(&p, 1, 100) != 1) {
+                if (got.size() >= count) break;
+                continue;
+            }
+            const auto n = ::read(fd_, chunk.data(), chunk.size());
+            if (n <= 0) break;
+            got.insert(got.end(), chunk.begin(), chunk.begin() + n);
+        }
+        return got;
+    }
+
+private:
+    int fd_ = -1;
+};
+
+// A port on the terminal that remembers whether it reported itself lost.
+struct TerminalPort {
+    explicit TerminalPort(const Terminal& line) {
+        port.SetDevicePathOverride(line.Device());
+        port.OnComm([this](platform::CommEvent e) { lost = lost || e == platform::CommEvent::PortLost; });
+        opened = port.SetSettings("9600,N,8,1") && port.Open();
+    }
+    platform::QtSerialPort port;
+    bool opened = false;
+    bool lost = false;
+};
+
 // Bytes written reach the device when Write returns, not when the event
 // loop next looks at the port: nothing the program does after a send (the
 // progress display) can hold a frame up.
 TEST(QtSerialPortTest, WrittenBytesReachTheDeviceBeforeTheEventLoopRuns) {
-    struct Terminal {
-        int fd = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
-        ~Terminal() {
-            if (fd >= 0) ::close(fd);
-        }
-    } line;
-    ASSERT_GE(line.fd, 0);
-    ASSERT_EQ(::grantpt(line.fd), 0);
-    ASSERT_EQ(::unlockpt(line.fd), 0);
-    platform::QtSerialPort port;
-    port.SetDevicePathOverride(std::string(::ptsname(line.fd)));
-    ASSERT_TRUE(port.SetSettings("9600,N,8,1"));
-    ASSERT_TRUE(port.Open()) << port.LastError();
+    Terminal line;
+    ASSERT_TRUE(line.Ok());
+    TerminalPort t(line);
+    ASSERT_TRUE(t.opened) << t.port.LastError();
     const Bytes frame = BuildLinkRequest();
-    ASSERT_TRUE(port.Write(frame));
-    pollfd p{line.fd, POLLIN, 0};
-    ASSERT_EQ(::poll(&p, 1, 500), 1) << "nothing on the line";
-    Bytes got(64);
-    const auto n = ::read(line.fd, got.data(), got.size());
-    got.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
-    EXPECT_EQ(got, frame);
+    ASSERT_TRUE(t.port.Write(frame));
+    EXPECT_EQ(line.Receive(false, frame.size()), frame);
+}
+
+// A frame the device takes only part of: the rest follows once the device
+// has room, each byte once, and a frame written meanwhile waits behind it
+// even when the device could take that frame at once.
+TEST(QtSerialPortTest, AFrameTheDeviceTakesOnlyPartOfLeavesWholeAndFirst) {
+    Terminal line;
+    ASSERT_TRUE(line.Ok());
+    TerminalPort t(line);
+    ASSERT_TRUE(t.opened) << t.port.LastError();
+    Bytes first(256 * 1024);
+    for (std::size_t i = 0; i < first.size(); ++i) first[i] = static_cast<uint8_t>(i % 251);
+    const Bytes second = BuildLinkRequest();
+
+    ASSERT_TRUE(t.port.Write(first)) << t.port.LastError();
+    Bytes sent = line.Receive(false, 1);
+    ASSERT_LT(sent.size(), first.size()) << "the terminal took the whole frame at once";
+    ASSERT_FALSE(sent.empty());
+    // The device has room again; the rest of the first frame waits in QSerialPort.
+    ASSERT_TRUE(t.port.Write(second)) << t.port.LastError();
+    const Bytes rest = line.Receive(true, first.size() + second.size() - sent.size());
+    sent.insert(sent.end(), rest.begin(), rest.end());
+
+    Bytes expected = first;
+    expected.insert(expected.end(), second.begin(), second.end());
+    EXPECT_EQ(sent.size(), expected.size());
+    const auto diff = std::mismatch(sent.begin(), sent.end(), expected.begin(), expected.end());
+    EXPECT_TRUE(diff.first == sent.end() && diff.second == expected.end())
+        << "the line differs from byte " << (diff.first - sent.begin());
+    EXPECT_FALSE(t.lost) << t.port.LastError();
+    EXPECT_TRUE(t.port.IsOpen());
+}
+
+// A device that fails the write is a failed write with the system's reason,
+// as when QSerialPort refuses the bytes.
+TEST(QtSerialPortTest, ADeviceThatFailsTheWriteFailsIt) {
+    Terminal line;
+    ASSERT_TRUE(line.Ok());
+    TerminalPort t(line);
+    ASSERT_TRUE(t.opened) << t.port.LastError();
+    line.HangUp();
+    EXPECT_FALSE(t.port.Write(BuildLinkRequest()));
+    EXPECT_EQ(t.port.LastError(), "cannot write to " + t.port.DevicePath() + ": " + std::strerror(EIO));
 }
 
 TEST(QtSerialPortTest, ALostDeviceIsASentenceWithTheSystemsReasonWhereItHasOne) {
