@@ -198,7 +198,7 @@ TEST_F(FrmCommuBookTest, AClickOnAnEntrysNumberCommitsTheEditAndClosesTheEditor)
     EXPECT_EQ(Editor()->text(), "NEW");
 }
 
-TEST_F(FrmCommuBookTest, TabReachesTheEditorLastWhileItIsShown) {
+TEST_F(FrmCommuBookTest, TabGoesRoundTheDialogAndReachesTheEditorLastWhileItIsShown) {
     Open();
     Show();
     // Tab from each control in turn, as the focus lands, until it wraps.
@@ -207,21 +207,70 @@ TEST_F(FrmCommuBookTest, TabReachesTheEditorLastWhileItIsShown) {
         QWidget* at = first;
         first->setFocus(Qt::TabFocusReason);
         EXPECT_TRUE(WaitFor([&] { return first->hasFocus(); }));
-        for (int i = 0; i < 7; ++i) {
+        for (int i = 0; i < 8; ++i) {
             Key(at, Qt::Key_Tab);
             at = QApplication::focusWidget();
             names.push_back(at ? platform::ControlName(at) : "");
-            if (at == first || at == grid) break;
+            if (at == first) break;
         }
         return names;
     };
     QWidget* input = Ctl<QPushButton>(dialog.get(), "CommandInput");
-    EXPECT_EQ(chainFrom(input),
-              (std::vector<std::string>{"CommandOutput", "CommandOK", "CommandCancel", "MSFlexGrid1"}));
+    EXPECT_EQ(chainFrom(input), (std::vector<std::string>{"CommandOutput", "CommandOK", "CommandCancel",
+                                                          "MSFlexGrid1", "CommandInput"}));
     ClickCell(3, 1);
     ASSERT_TRUE(EditorOpen());
-    EXPECT_EQ(chainFrom(input),
-              (std::vector<std::string>{"CommandOutput", "CommandOK", "CommandCancel", "Text1", "MSFlexGrid1"}));
+    EXPECT_EQ(chainFrom(input), (std::vector<std::string>{"CommandOutput", "CommandOK", "CommandCancel", "Text1",
+                                                          "MSFlexGrid1", "CommandInput"}));
+    EXPECT_EQ(std::make_pair(grid->Row(), grid->Col()), std::make_pair(3, 1)) << "Tab moved no cell";
+    EXPECT_TRUE(EditorOverCell(3, 1));
+}
+
+// Tab and Shift+Tab are the dialog's, whatever cell is current; only the
+// arrow keys move from cell to cell.
+TEST_F(FrmCommuBookTest, TabLeavesTheGridAndArrowsMoveInIt) {
+    FrmCommuBook& f = Open();
+    Show();
+    // The control a key in the focused grid leaves the focus on.
+    const auto from = [&](int key, Qt::KeyboardModifiers mods) {
+        grid->setFocus(Qt::TabFocusReason);
+        EXPECT_TRUE(WaitFor([&] { return grid->hasFocus(); }));
+        Key(grid, key, mods);
+        QWidget* at = QApplication::focusWidget();
+        return at ? platform::ControlName(at) : "";
+    };
+
+    // Nothing edited yet.
+    EXPECT_EQ(from(Qt::Key_Tab, Qt::NoModifier), "CommandInput");
+    EXPECT_EQ(from(Qt::Key_Backtab, Qt::ShiftModifier), "CommandCancel");
+    EXPECT_FALSE(EditorOpen());
+    EXPECT_EQ(f.CurBookEditRow, 0);
+
+    // An edit left with Enter: the editor stays open over its cell, the edit
+    // pending, and comes before the grid in the order.
+    Edit(2, 2, "NEW");
+    Key(Editor(), Qt::Key_Return);
+    ASSERT_TRUE(WaitFor([&] { return grid->hasFocus(); }));
+    EXPECT_EQ(from(Qt::Key_Tab, Qt::NoModifier), "CommandInput");
+    EXPECT_EQ(from(Qt::Key_Backtab, Qt::ShiftModifier), "Text1");
+    EXPECT_EQ(std::make_pair(grid->Row(), grid->Col()), std::make_pair(2, 2));
+    EXPECT_TRUE(EditorOverCell(2, 2));
+    EXPECT_EQ(Editor()->text(), "NEW");
+    EXPECT_EQ(Copy(1).Name.value(), "");
+
+    // The arrows commit the pending edit and open the editor on the cell they
+    // reach.
+    grid->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(WaitFor([&] { return grid->hasFocus(); }));
+    Key(grid, Qt::Key_Left);
+    EXPECT_EQ(std::make_pair(grid->Row(), grid->Col()), std::make_pair(2, 1));
+    EXPECT_EQ(Copy(1).Name.value(), "NEW");
+    EXPECT_TRUE(EditorOverCell(2, 1));
+    grid->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(WaitFor([&] { return grid->hasFocus(); }));
+    Key(grid, Qt::Key_Down);
+    EXPECT_EQ(std::make_pair(grid->Row(), grid->Col()), std::make_pair(3, 1));
+    EXPECT_TRUE(EditorOverCell(3, 1));
 }
 
 TEST_F(FrmCommuBookTest, PastedTextMeetsTheColumnsRule) {

@@ -165,6 +165,11 @@ Grid::Grid(QWidget* parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setCornerButtonEnabled(false);
+    // Tab and Shift+Tab belong to the window: they move the focus to the
+    // next or previous control, never from cell to cell. A dialog opens its
+    // editor on every cell entered, so a Tab that moved the cell would open
+    // the next editor and keep the focus inside the grid for good.
+    setTabKeyNavigation(false);
     setWordWrap(false);
     // Narrow columns such as ">>" would otherwise show "..." in place of their text.
     setTextElideMode(Qt::ElideNone);

@@ -14,7 +14,9 @@
 // The grid edits nothing itself: a dialog places its own editors over a
 // cell (CellRect, CellEditorHost.h). Nothing the program does to the grid
 // opens an editor or touches the system clipboard, and moving its current
-// cell never scrolls it; what the user does is passed on as signals.
+// cell never scrolls it; what the user does is passed on as signals. The
+// arrow keys move the current cell; Tab and Shift+Tab leave the grid for the
+// next or previous control of the window's tab order.
 // Everything works on a grid that was never shown (printing reads dialogs
 // loaded hidden).
 #include <vector>
