@@ -11,13 +11,16 @@
 #include "link/TestData.h"
 #include "mainwindow/ColumnMap.h"
 #include "platform/LateWork.h"
+#include "platform/SerialDevices.h"
 #include "printing/ReportText.h"
 
 namespace {
 
 // A stored port the system does not list gives way to the first listed one.
 void CheckComPort() {
-    if (IsVista == 0) CommPortNo = CheckedComPort(CommPortNo);
+    if (IsVista != 0) return;
+    const auto ports = platform::ListSerialDevices();
+    if (!IsComPortExist(CommPortNo, ports)) CommPortNo = GetFirstComPort(ports);
 }
 
 }  // namespace

@@ -31,27 +31,14 @@ int16_t FillComPortList(std::vector<std::string>& list, std::vector<std::string>
     return first;
 }
 
-namespace {
-
-bool Listed(const std::vector<platform::SerialDevice>& list, int16_t port) {
-    for (const auto& d : list)
+bool IsComPortExist(int16_t port, const std::vector<platform::SerialDevice>& ports) {
+    for (const auto& d : ports)
         if (d.number == port) return true;
     return false;
 }
 
-int16_t FirstListed(const std::vector<platform::SerialDevice>& list) {
-    return list.empty() ? 0 : static_cast<int16_t>(list.front().number);
-}
-
-}  // namespace
-
-bool IsComPortExist(int16_t port) { return Listed(platform::ListSerialDevices(), port); }
-
-int16_t GetFirstComPort() { return FirstListed(platform::ListSerialDevices()); }
-
-int16_t CheckedComPort(int16_t stored) {
-    const auto list = platform::ListSerialDevices();
-    return Listed(list, stored) ? stored : FirstListed(list);
+int16_t GetFirstComPort(const std::vector<platform::SerialDevice>& ports) {
+    return ports.empty() ? 0 : static_cast<int16_t>(ports.front().number);
 }
 
 std::string MySetupPath() { return platform::BesideProgram("language/mysetup.ini"); }

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/SerialDevices.h"
+
 // The port number of a list entry: its characters from the fourth on, at most
 // three, trimmed, as a number ("COM12" gives 12, "COM1000" 100); nullopt when
 // they are no number.
@@ -17,11 +19,11 @@ std::optional<int16_t> PortNumberOfText(std::string_view text);
 // non-zero port number, 0 when there is none. `paths`, when given, receives
 // each entry's device path.
 int16_t FillComPortList(std::vector<std::string>& list, std::vector<std::string>* paths = nullptr);
-bool IsComPortExist(int16_t port);
-int16_t GetFirstComPort();
-// `stored` when the system lists it, else GetFirstComPort(): the two
-// answered from one look at the system's ports, which is slow.
-int16_t CheckedComPort(int16_t stored);
+// The start-up check of the stored port, both over one look at the system's
+// ports (platform::ListSerialDevices()), which is slow: whether `port` is
+// listed, and the first listed port (0 when there is none).
+bool IsComPortExist(int16_t port, const std::vector<platform::SerialDevice>& ports);
+int16_t GetFirstComPort(const std::vector<platform::SerialDevice>& ports);
 
 // The settings file the choice is stored in.
 std::string MySetupPath();

@@ -202,33 +202,56 @@ void SetCommDataByChannel(int slot, UFreData& ch) {
     if (addr == 0) return;
     const SlotPacker p(slot);
 
-    // Everything is checked and built first, so a failing channel leaves its
-    // slot and nibble as they were.
+    // The slot and its nibble are built aside and written only when every
+    // field fits, so a failing channel leaves them as they were. The fields
+    // are checked in the order they are packed, and the record takes bit 8
+    // of its DCS codes once the bytes before byte 9 fit: a channel refused
+    // for a field from byte 9 on holds them all the same, and a following
+    // save stores them.
     const std::string rx = ch.RxFre.value();
+    // A code of digits is a frequency; the empty text and the marker are none.
+    const bool hasFre = !rx.empty() && AllDigits(rx);
+    std::string rxPadded = rx;
+    if (hasFre) rxPadded.resize(9, '0');
+
+    uint8_t nibble = 0;
+    if (slot < kFlaggedSlots) {
+        const bool standard = hasFre && IsStdTxFre(Fre{std::stoll(rxPadded)});
+        nibble = standard ? 0 : kNotStandard;
+        if (ch.UsedFlag != 0 && ch.UsedFlag != 1)
+            p.fail("UsedFlag", std::to_string(ch.UsedFlag) + " is outside 0..1");
+        if (ch.UsedFlag == 0) nibble |= kEmpty;
+        nibble |= static_cast<uint8_t>(p.checked("ScanSkip", ch.ScanSkip, 3));
+    }
+
     const auto rxBytes = PackFreCode(rx, false);
     if (!rxBytes) p.fail("RxFre", "\"" + rx + "\" is not a frequency code");
     const std::string offset = ch.OffsetFre.value();
     const auto offsetBytes = PackFreCode(offset, true);
     if (!offsetBytes) p.fail("OffsetFre", "\"" + offset + "\" is not a frequency code");
 
-    // A code of digits is a frequency; the empty text and the marker are none.
-    const bool hasFre = !rx.empty() && AllDigits(rx);
-    std::string rxPadded = rx;
-    if (hasFre) rxPadded.resize(9, '0');
-    const bool standard = hasFre && IsStdTxFre(Fre{std::stoll(rxPadded)});
-    const int16_t bandNo = hasFre ? GetFreBandNo(CodeToFre(rxPadded)) : 4;
-
     std::array<uint8_t, kSlotSize> s{};
     std::copy(rxBytes->begin(), rxBytes->end(), s.begin() + kRx);
     std::copy(offsetBytes->begin(), offsetBytes->end(), s.begin() + kOffset);
-    EachSlotBits([&](auto row) {
+    auto pack = [&](auto row) {
         constexpr SlotBits b = kSlotBits[row];
         constexpr long max = FieldMax(row);
         const long value = p.checked(b.name, ch.*b.field, max);
         const long part = (value >> b.shift) & ((1L << b.count) - 1);
         s[b.offset] = static_cast<uint8_t>(s[b.offset] | part << b.first);
+    };
+    constexpr std::size_t kDCSBitsByte = 9;
+    EachSlotBits([&](auto row) {
+        if constexpr (kSlotBits[row].offset < kDCSBitsByte) pack(row);
     });
-    s[kBandNo] = static_cast<uint8_t>(bandNo);
+    // Division rather than a shift: a negative code (refused below) gives
+    // what the rule's whole-number division gives.
+    ch.Reserved1 = static_cast<int16_t>(ch.En_DCSCode / 256);
+    ch.Reserved2 = static_cast<int16_t>(ch.De_DCSCode / 256);
+    EachSlotBits([&](auto row) {
+        if constexpr (kSlotBits[row].offset >= kDCSBitsByte) pack(row);
+    });
+    s[kBandNo] = static_cast<uint8_t>(hasFre ? GetFreBandNo(CodeToFre(rxPadded)) : 4);
 
     // One byte a character; an empty name is all 0x00, any other is
     // padded with blanks.
@@ -241,18 +264,6 @@ void SetCommDataByChannel(int slot, UFreData& ch) {
     const auto tone = static_cast<uint16_t>(ch.UserCTCSS);
     s[kUserCTCSS] = static_cast<uint8_t>(tone & 0xFF);
     s[kUserCTCSS + 1] = static_cast<uint8_t>(tone >> 8);
-
-    uint8_t nibble = 0;
-    if (slot < kFlaggedSlots) {
-        nibble = standard ? 0 : kNotStandard;
-        if (ch.UsedFlag != 0 && ch.UsedFlag != 1)
-            p.fail("UsedFlag", std::to_string(ch.UsedFlag) + " is outside 0..1");
-        if (ch.UsedFlag == 0) nibble |= kEmpty;
-        nibble |= static_cast<uint8_t>(p.checked("ScanSkip", ch.ScanSkip, 3));
-    }
-
-    ch.Reserved1 = static_cast<int16_t>(ch.En_DCSCode >> 8);
-    ch.Reserved2 = static_cast<int16_t>(ch.De_DCSCode >> 8);
 
     ImageView img(CommData);
     std::copy(s.begin(), s.end(), img.span(addr, kSlotSize).begin());
@@ -284,7 +295,13 @@ void SetCommDataByFrequency() {
                     // An unused row keeps the blank slot, the only one the radio
                     // has ever been given; a read takes it as unused again.
                     if (ch.UsedFlag != 1) continue;
-                    SetCommDataByChannel(slot, ch);
+                    // The row takes what packing stores in it, failed or not.
+                    try {
+                        SetCommDataByChannel(slot, ch);
+                    } catch (...) {
+                        SetHyperChannel(row, bank, ch);
+                        throw;
+                    }
                     SetHyperChannel(row, bank, ch);
                 }
     });

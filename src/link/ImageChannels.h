@@ -26,10 +26,10 @@ inline constexpr int kHyperSlotCount = 24;
 std::size_t ChannelSlotAddr(int slot);
 
 // Packs one record into its slot (and flag nibble for slots 0..767). Stores
-// bit 8 of the DCS codes into Reserved1 / Reserved2 of the record. A value
-// that does not fit its place throws EncodeError naming the channel and the
-// field; nothing of the slot is written then. Any other slot index writes
-// nothing.
+// bit 8 of the DCS codes into Reserved1 / Reserved2 of the record once the
+// nibble and bytes 0-8 fit, before byte 9 on is checked. A value that does
+// not fit its place throws EncodeError naming the channel and the field;
+// nothing of the slot is written then. Any other slot index writes nothing.
 void SetCommDataByChannel(int slot, UFreData& ch);
 
 // Unpacks one slot into its list: list 0 normal (number 1..758, appended to

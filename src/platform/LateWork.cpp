@@ -3,6 +3,9 @@
 #include <utility>
 #include <vector>
 
+#include <QObject>
+#include <QPointer>
+
 namespace platform {
 namespace {
 
@@ -23,6 +26,12 @@ void DoLateWork(std::function<void()> work) {
         Kept().push_back(std::move(work));
     else
         work();
+}
+
+void DoLateWork(const QObject& owner, std::function<void()> work) {
+    DoLateWork([alive = QPointer<const QObject>(&owner), work = std::move(work)] {
+        if (alive) work();
+    });
 }
 
 void RunLateWork() {

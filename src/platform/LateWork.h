@@ -8,10 +8,15 @@
 
 #include "platform/Seam.h"
 
+class QObject;
+
 namespace platform {
 
 // Runs `work` now, or keeps it while late work is held.
 void DoLateWork(std::function<void()> work);
+// The same for work that uses `owner`: kept work goes with its owner, so a
+// window destroyed before the kept work runs leaves nothing that reaches it.
+void DoLateWork(const QObject& owner, std::function<void()> work);
 // Runs the kept work now, oldest first.
 void RunLateWork();
 // Holds late work or not; returns the previous setting. Ending the hold

@@ -1,5 +1,6 @@
 #include "platform/ReportSurface.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -29,6 +30,17 @@ std::string ControlsAsBlanks(std::string_view text) {
     return out;
 }
 
+// Runs f on each line of `text` that Print draws, as it draws it.
+template <class F>
+void EachDrawnLine(std::string_view text, F&& f) {
+    while (true) {
+        const auto end = text.find("\r\n");
+        f(ControlsAsBlanks(text.substr(0, end)));
+        if (end == std::string_view::npos) break;
+        text.remove_prefix(end + 2);
+    }
+}
+
 }  // namespace
 
 void ReportSurface::CheckOpen() const {
@@ -46,23 +58,25 @@ void ReportSurface::SetFontBold(bool bold) {
     font_.bold = bold;
 }
 
-double ReportSurface::TextWidth(std::string_view text) const { return MeasureWidth(text, font_); }
+// A title is centred by its width: it is the width of the widest line as it
+// is drawn, so a control character counts as the blank it becomes.
+double ReportSurface::TextWidth(std::string_view text) const {
+    double widest = 0;
+    EachDrawnLine(text, [&](const std::string& line) { widest = std::max(widest, MeasureWidth(line, font_)); });
+    return widest;
+}
 
 void ReportSurface::Print(std::string_view text) {
     CheckOpen();
     const double lineHeight = LineHeight(font_);
-    while (true) {
-        const auto end = text.find("\r\n");
-        const std::string_view line = text.substr(0, end);
+    EachDrawnLine(text, [&](const std::string& line) {
         if (!line.empty()) {
-            DrawLine(page_, x_, y_, ControlsAsBlanks(line), font_);
+            DrawLine(page_, x_, y_, line, font_);
             lastPageWithText_ = page_;
         }
         x_ = 0;
         y_ += lineHeight;
-        if (end == std::string_view::npos) break;
-        text.remove_prefix(end + 2);
-    }
+    });
 }
 
 void ReportSurface::NewPage() {

@@ -41,7 +41,8 @@ public:
     void SetCurrentX(double x) { x_ = x; }
     void SetCurrentY(double y) { y_ = y; }
 
-    // The width of `text` (UTF-8) in the current font.
+    // The width of `text` (UTF-8) in the current font as Print draws it: its
+    // widest line, control characters as blanks.
     double TextWidth(std::string_view text) const;
     // Prints `text` (UTF-8) as lines from the print position; see above.
     void Print(std::string_view text);

@@ -102,6 +102,55 @@ TEST_F(ImageChannelsTest, EncodingKeepsBit8OfTheDCSCodesInTheRecord) {
     EXPECT_EQ(UFreList[0].Reserved2, 0);
 }
 
+// A channel takes bit 8 of its DCS codes once its nibble and the bytes
+// before byte 9 fit: refused for a field from byte 9 on, it holds them for the
+// save that may follow; refused earlier, it keeps what it held.
+TEST_F(ImageChannelsTest, ARefusedChannelHoldsTheDCSBitsWhenAFieldFromByte9OnFails) {
+    struct List {
+        const char* name;
+        void (*put)(const UFreData&);
+        UFreData (*get)();
+    };
+    const List lists[] = {
+        {"normal", [](const UFreData& c) { AddChannel(c); }, [] { return UFreList[0]; }},
+        {"limit", [](const UFreData& c) { CurData.LimitCH[3] = c; }, [] { return CurData.LimitCH[3]; }},
+        {"hyper", [](const UFreData& c) { SetHyperChannel(9, 1, c); }, [] { return GetHyperChannel(9, 1); }},
+    };
+    struct Field {
+        const char* field;
+        void (*spoil)(UFreData&);
+        bool bitsTaken;
+    };
+    const Field fields[] = {
+        {"Bandwidth", [](UFreData& c) { c.Bandwidth = 4; }, true},
+        {"TxPower", [](UFreData& c) { c.TxPower = 4; }, true},
+        {"En_CTCSS", [](UFreData& c) { c.En_CTCSS = 256; }, true},
+        {"Tone5No", [](UFreData& c) { c.Tone5No = 300; }, true},
+        {"StepIndex", [](UFreData& c) { c.StepIndex = 256; }, false},
+        {"RxFre", [](UFreData& c) { c.RxFre = "01A512500"; }, false},
+    };
+    for (const List& l : lists)
+        for (const Field& f : fields) {
+            SetUp();
+            const std::string what = std::string(l.name) + ", " + f.field;
+            UFreData ch = PlainChannel(4);
+            ch.En_DCSCode = 0x1A5;
+            ch.De_DCSCode = 0x123;  // Reserved1 and Reserved2 stale at 0
+            f.spoil(ch);
+            l.put(ch);
+            ScriptedPrompts prompts;
+            prompts.expectAny(Answer::Ok);
+            SetCommDataByFrequency();
+            ASSERT_EQ(prompts.asked().size(), 1u) << what;
+            EXPECT_NE(prompts.asked()[0].text.find(std::string(", ") + f.field + ":"), std::string::npos)
+                << what << ": " << prompts.asked()[0].text;
+            EXPECT_FALSE(WriteDataOK) << what;
+            const UFreData after = l.get();
+            EXPECT_EQ(after.Reserved1, f.bitsTaken ? 1 : 0) << what;
+            EXPECT_EQ(after.Reserved2, f.bitsTaken ? 1 : 0) << what;
+        }
+}
+
 TEST_F(ImageChannelsTest, FrequencyCodesPackAsBCDAndRestoreThe10HzDigit) {
     struct Case {
         const char* rx;

@@ -135,13 +135,14 @@ TEST(ComPortsTest, PortNumberOfEntryText) {
 }
 
 TEST_F(FrmComSetTest, StartUpChecks) {
-    EXPECT_EQ(GetFirstComPort(), 0);
-    EXPECT_FALSE(IsComPortExist(0));
+    EXPECT_EQ(GetFirstComPort(platform::ListSerialDevices()), 0);
+    EXPECT_FALSE(IsComPortExist(0, platform::ListSerialDevices()));
     Plug("ttyACM0");
     Plug("ttyUSB3");
-    EXPECT_EQ(GetFirstComPort(), 4);
-    EXPECT_TRUE(IsComPortExist(101));
-    EXPECT_FALSE(IsComPortExist(1));
+    const auto ports = platform::ListSerialDevices();
+    EXPECT_EQ(GetFirstComPort(ports), 4);
+    EXPECT_TRUE(IsComPortExist(101, ports));
+    EXPECT_FALSE(IsComPortExist(1, ports));
 }
 
 }  // namespace

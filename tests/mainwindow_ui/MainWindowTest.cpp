@@ -33,6 +33,7 @@
 #include "mainwindow/ColumnMap.h"
 #include "mainwindow/ui/frmMain.h"
 #include "platform/Clock.h"
+#include "platform/LateWork.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ProgramFolder.h"
 #include "platform/UserSettings.h"
@@ -202,6 +203,19 @@ TEST_F(MainWindowTest, EditorListsAreFilledOnceAndFollowTheLanguage) {
     EXPECT_NE(Cell(0, Col::RxFre), "RX Freq (MHz)");
     EXPECT_EQ(CHListType, 1);
     EXPECT_EQ(Grid().Rows(), 11);
+}
+
+// The filling of the editors' lists waits while late work is held; a window
+// destroyed unclosed (closing would have run it) takes that work with it.
+TEST_F(MainWindowTest, LateWorkOfAWindowDestroyedUnclosedIsDropped) {
+    platform::ScopedHoldLateWork hold(true);
+    Open();
+    EXPECT_EQ(List("ComboDe_CDCSS")->ListCount(), 0) << "held";
+    window_.reset();
+    platform::RunLateWork();  // ASan: no use of the destroyed window
+    Open();
+    platform::RunLateWork();
+    EXPECT_EQ(List("ComboDe_CDCSS")->ListCount(), 1024) << "a living window's work still runs";
 }
 
 TEST_F(MainWindowTest, RowClipboardCopiesCutsAndPastesInTheNormalView) {

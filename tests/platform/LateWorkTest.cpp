@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
+
+#include <QObject>
 
 #include "platform/LateWork.h"
 
@@ -46,4 +49,19 @@ TEST(LateWork, AStepThatLetsTheUserActFindsTheStepsAfterItRunFirst) {
     DoLateWork([&] { ran.push_back("second"); });
     RunLateWork();
     EXPECT_EQ(ran, (std::vector<std::string>{"first", "second", "first, after the command"}));
+}
+
+TEST(LateWork, KeptWorkGoesWithItsOwner) {
+    std::vector<std::string> ran;
+    auto stays = std::make_unique<QObject>();
+    auto goes = std::make_unique<QObject>();
+    {
+        platform::ScopedHoldLateWork hold(true);
+        DoLateWork(*goes, [&, owner = goes.get()] { ran.push_back(owner->objectName().toStdString()); });
+        DoLateWork(*stays, [&] { ran.push_back("kept"); });
+        goes.reset();
+        RunLateWork();
+    }
+    DoLateWork(*stays, [&] { ran.push_back("not held: at once"); });
+    EXPECT_EQ(ran, (std::vector<std::string>{"kept", "not held: at once"}));
 }

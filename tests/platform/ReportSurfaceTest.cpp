@@ -5,6 +5,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/Printer.h"
@@ -69,6 +70,44 @@ TEST(ReportSurface, ControlCharactersAreDrawnAsBlanksAndNothingElseChanges) {
         const auto& lines = surface.Recording()->lines;
         ASSERT_EQ(lines.size(), 2U) << c.name;
         for (const auto& line : lines) EXPECT_EQ(line.text, c.drawn) << c.name;
+    }
+}
+
+// A surface on which a byte is one unit wide and a control character, to
+// which a font may give any width, ten.
+class ByteWideSurface : public platform::ReportSurface {
+public:
+    ByteWideSurface() : ReportSurface(1000, 1000) {}
+
+protected:
+    double MeasureWidth(std::string_view text, const platform::ReportFont&) const override {
+        double width = 0;
+        for (const char c : text) width += static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? 10 : 1;
+        return width;
+    }
+    double LineHeight(const platform::ReportFont&) const override { return 10; }
+    void DrawLine(int, double, double, std::string_view, const platform::ReportFont&) override {}
+    void Finish(int) override {}
+};
+
+TEST(ReportSurface, ATextIsAsWideAsItsWidestLineIsDrawn) {
+    const struct {
+        const char* name;
+        std::string text;
+        double width;
+    } cases[] = {
+        {"plain", "Channel", 7},
+        {"C0 controls as blanks", "A\x01" "B\x1F", 4},
+        {"a tab and a lone CR as blanks", "A\tB\rC", 5},
+        {"DEL as a blank", "A\x7F", 2},
+        {"a C1 control of two bytes as one blank", "N\xC2\x8D" "1", 3},
+        {"the widest of its lines", "AB\r\nChannel\r\nC", 7},
+        {"a line end is no width", "Title\r\n", 5},
+        {"empty", "", 0},
+    };
+    for (const auto& c : cases) {
+        ByteWideSurface surface;
+        EXPECT_EQ(surface.TextWidth(c.text), c.width) << c.name;
     }
 }
 

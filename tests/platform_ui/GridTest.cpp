@@ -4,6 +4,7 @@
 // reader is told of them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <set>
@@ -397,16 +398,27 @@ public:
         qint64 key;
         QColor text;
         QColor back;
+        QString label;
     };
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override {
-        if (element == CE_Header)
+        if (const auto* header = qstyleoption_cast<const QStyleOptionHeader*>(option); element == CE_Header && header)
             drawn.push_back({option->palette.cacheKey(), option->palette.color(QPalette::ButtonText),
-                             option->palette.color(QPalette::Button)});
+                             option->palette.color(QPalette::Button), header->text});
         QProxyStyle::drawControl(element, option, painter, widget);
     }
     mutable std::vector<Drawn> drawn;
 };
+
+// A grid of four columns drawn in `style`, with one fixed row and column.
+platform::Grid* GridDrawnIn(QDialog& dialog, HeaderPalettes& style, int rows) {
+    platform::BuildForm(dialog, platform::Form("Frm2Tone").Size(6300, 3000), kRows);
+    auto* grid = Ctl<platform::Grid>(&dialog, "MSHFlexGrid1");
+    grid->setStyle(&style);
+    grid->SetCols(4);
+    grid->SetRows(rows);
+    return grid;
+}
 
 TEST(GridPaint, AColouredFixedCellIsDrawnUnderOnePaletteInEveryGridAtEveryPaint) {
     const QColor blue(0, 0, 155);
@@ -418,11 +430,7 @@ TEST(GridPaint, AColouredFixedCellIsDrawnUnderOnePaletteInEveryGridAtEveryPaint)
     // painted twice.
     for (int opening = 0; opening < 2; ++opening) {
         QDialog dialog;
-        platform::BuildForm(dialog, platform::Form("Frm2Tone").Size(6300, 3000), kRows);
-        auto* grid = Ctl<platform::Grid>(&dialog, "MSHFlexGrid1");
-        grid->setStyle(&style);
-        grid->SetCols(4);
-        grid->SetRows(5);
+        platform::Grid* grid = GridDrawnIn(dialog, style, 5);
         grid->SetTextMatrix(0, 1, QStringLiteral("Tone"));
         grid->SetCellForeColor(0, 1, blue);
         grid->SetTextMatrix(2, 0, QStringLiteral("2"));
@@ -446,6 +454,42 @@ TEST(GridPaint, AColouredFixedCellIsDrawnUnderOnePaletteInEveryGridAtEveryPaint)
     EXPECT_GE(beigeDrawn, 4) << "the coloured row cell was painted with its colour at every paint";
     EXPECT_EQ(blueKeys.size(), 1U);
     EXPECT_EQ(beigeKeys.size(), 1U);
+}
+
+// One palette per base and colours: cells that share one colour and differ
+// in the other each keep both of their own.
+TEST(GridPaint, FixedCellsSharingAColourAreEachDrawnInBothOfTheirOwn) {
+    const QColor blue(0, 0, 155), red(155, 0, 0), beige(250, 250, 240), grey(200, 200, 200);
+    struct Case {
+        QString label;
+        QColor text;
+        QColor back;
+    };
+    const Case cases[] = {
+        {QStringLiteral("blue on beige"), blue, beige},
+        {QStringLiteral("red on beige"), red, beige},
+        {QStringLiteral("blue on grey"), blue, grey},
+    };
+    HeaderPalettes style;
+    QDialog dialog;
+    platform::Grid* grid = GridDrawnIn(dialog, style, 4);
+    grid->SetColWidthTwips(0, 2000);
+    for (int r = 1; r <= 3; ++r) {
+        const Case& c = cases[r - 1];
+        grid->SetTextMatrix(r, 0, c.label);
+        grid->SetCellForeColor(r, 0, c.text);
+        grid->SetCellBackColor(r, 0, c.back);
+    }
+    dialog.show();
+    QApplication::processEvents();
+    style.drawn.clear();
+    grid->grab();
+    for (const Case& c : cases) {
+        const auto d = std::ranges::find(style.drawn, c.label, &HeaderPalettes::Drawn::label);
+        ASSERT_NE(d, style.drawn.end()) << c.label.toStdString();
+        EXPECT_EQ(d->text, c.text) << c.label.toStdString();
+        EXPECT_EQ(d->back, c.back) << c.label.toStdString();
+    }
 }
 
 }  // namespace

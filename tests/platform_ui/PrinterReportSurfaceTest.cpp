@@ -43,6 +43,8 @@ TEST_F(PrinterReportSurfaceTest, TheSheetIsTheWholeA4PageAndWidthsAreThePrinters
         const QFontMetricsF metrics(font, &printer);
         const char* title = "KQ_314 Radio Programming Information";
         EXPECT_DOUBLE_EQ(surface.TextWidth(title), metrics.horizontalAdvance(title)) << points;
+        EXPECT_DOUBLE_EQ(surface.TextWidth("CH\t1\x01"), metrics.horizontalAdvance("CH 1 "))
+            << points << ": controls are measured as the blanks they are drawn as";
         // A text of this size is about half a point a character per point wide
         // on the page, whatever the device resolution.
         EXPECT_NEAR(Points(surface.TextWidth(title)) / points, 36 * 0.55, 36 * 0.25) << points;

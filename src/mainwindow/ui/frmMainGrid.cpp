@@ -104,7 +104,7 @@ void frmMain::LoadShowList() {
     // Nothing shows the editors' lists before an editor opens: they may
     // wait until the window has painted (platform/LateWork.h), and the
     // editors open only after anything left has run (MSFlexGrid1_DblClick).
-    platform::DoLateWork([this] { LoadEditorLists(); });
+    platform::DoLateWork(*this, [this] { LoadEditorLists(); });
     LoadHyperPanelLists();
 }
 
