@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <tuple>
+#include <utility>
 
 #include "platform/Seam.h"
 
@@ -22,13 +23,24 @@ public:
                              std::string_view value) = 0;
 };
 
-// The platform's own per-user store (QSettings, native format).
+// The platform's own per-user store: QSettings' INI file
+// "<folder>/<app>/<app>.conf", where Qt's native store keeps it on this
+// system. A store file (or its lock) that is there but is not a regular file
+// is left alone: reads give the fallback and writes are dropped, since Qt's
+// blocking open would hold the program on a FIFO for ever.
 class SystemUserSettings : public UserSettingsStore {
 public:
+    // `folder` empty: the user's configuration folder (~/.config).
+    explicit SystemUserSettings(std::string folder = {}) : folder_(std::move(folder)) {}
     std::string GetSetting(std::string_view app, std::string_view section, std::string_view key,
                            std::string_view fallback) override;
     void SaveSetting(std::string_view app, std::string_view section, std::string_view key,
                      std::string_view value) override;
+
+private:
+    std::string StoreFile(std::string_view app) const;
+
+    std::string folder_;
 };
 
 // A store that lives only as long as the object.

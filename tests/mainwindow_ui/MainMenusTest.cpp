@@ -20,6 +20,7 @@
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
+#include "FifoWatchdog.h"
 #include "KeyPresses.h"
 #include "ProgramSandbox.h"
 #include "core/BandPlan.h"
@@ -81,6 +82,13 @@ protected:
         for (DialogId id : kLaunched) SetDialogOpener(id, [this, id] { ++opened[id]; });
     }
     void TearDown() override { window.reset(); }
+
+    // The shipped pictures in the program folder.
+    void CopyPictures() {
+        for (const auto& f : std::filesystem::directory_iterator(std::string(KQ_SOURCE_DIR) + "/data/icons"))
+            std::filesystem::copy_file(f.path(), folder.write("icons/" + f.path().filename().string(), ""),
+                                       std::filesystem::copy_options::overwrite_existing);
+    }
 
     static void UseLanguage(int16_t index) {
         LangIndex = index;
@@ -241,6 +249,7 @@ TEST_F(MainMenus, TreeNodeTextsAreShownWhole) {
 }
 
 TEST_F(MainMenus, ToolbarButtonsInOrderWithTheirTipsAndPictures) {
+    CopyPictures();
     Open();
     std::vector<std::string> keys;
     for (QAction* a : Control<QToolBar>("tbToolBar")->actions())
@@ -258,6 +267,20 @@ TEST_F(MainMenus, ToolbarButtonsInOrderWithTheirTipsAndPictures) {
     window->tbToolBar_ButtonClick("TNoSuchKey");
     EXPECT_EQ(opened[DialogId::ComSet], 1);
     EXPECT_EQ(opened[DialogId::About], 1);
+}
+
+TEST_F(MainMenus, PicturesThatAreNotRegularFilesAreLeftOutWithoutWaiting) {
+    CopyPictures();
+    const std::vector<std::string> fifos{folder.file("icons/tool1_new.png"), folder.file("icons/program.png")};
+    for (const std::string& f : fifos) std::filesystem::remove(f);
+    FifoWatchdog watchdog(fifos);
+    Open();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->ToolButton("TNewFile")->icon().isNull());
+    EXPECT_FALSE(window->ToolButton("TOpenFile")->icon().isNull());
+    frmAbout box;
+    EXPECT_TRUE(platform::Ctl<QLabel>(&box, "picIcon")->pixmap().isNull());
+    EXPECT_FALSE(watchdog.fired());
 }
 
 TEST_F(MainMenus, TreeNodesAndMenuItemsOpenTheSameDialogs) {
@@ -620,10 +643,12 @@ TEST_F(BandPlanDialog, APlanFromAFileOutsideTheTwoAsksAndAppliesTheChoice) {
 }
 
 TEST_F(MainMenus, AboutBoxShowsTitleVersionAndTextsAndHasNoSystemInformation) {
+    CopyPictures();
     for (int16_t lang : {int16_t{1}, int16_t{2}}) {
         UseLanguage(lang);
         frmAbout box;
         EXPECT_EQ(S(box.windowTitle()), GetLangText(5052));
+        EXPECT_FALSE(platform::Ctl<QLabel>(&box, "picIcon")->pixmap().isNull());
         EXPECT_EQ(S(platform::Ctl<QLabel>(&box, "lblTitle")->text()), "KQ_314");
         EXPECT_EQ(S(platform::Ctl<QLabel>(&box, "lblVersion")->text()), GetLangText(2200) + " 2.0.3");
         EXPECT_EQ(S(platform::Ctl<QLabel>(&box, "lblDescription")->text()), GetLangText(2101));

@@ -2,7 +2,6 @@
 
 #include <QFrame>
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 
 #include "core/LangText.h"
@@ -14,6 +13,7 @@
 #include "platform/ui/FormLanguage.h"
 #include "platform/ui/GuardedSlots.h"
 #include "platform/ui/Lang.h"
+#include "platform/ui/Picture.h"
 
 namespace {
 
@@ -64,8 +64,7 @@ std::string VersionLine() {
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     platform::BuildForm(*this, kForm, kRows);
-    Ctl<QLabel>(this, "picIcon")
-        ->setPixmap(QPixmap(platform::QText(platform::BesideProgram("icons/program.png"))));
+    Ctl<QLabel>(this, "picIcon")->setPixmap(platform::ReadPicture(platform::BesideProgram("icons/program.png")));
     for (const char* name : {"lblTitle", "lblVersion", "lblDescription", "lblDisclaimer"}) {
         auto* label = Ctl<QLabel>(this, name);
         label->setWordWrap(true);

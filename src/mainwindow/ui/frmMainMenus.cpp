@@ -21,6 +21,7 @@
 #include "mainwindow/ui/frmMain.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/GuardedSlots.h"
+#include "platform/ui/Picture.h"
 #include "platform/LateWork.h"
 #include "platform/ProgramFolder.h"
 #include "platform/TextConvert.h"
@@ -37,7 +38,7 @@ constexpr std::array<std::string_view, 8> kToolPictures{
 QIcon ToolPicture(int number) {
     if (number < 1 || number > static_cast<int>(kToolPictures.size())) return {};
     const std::string_view picture = kToolPictures[static_cast<std::size_t>(number - 1)];
-    return QIcon(platform::QText(platform::BesideProgram(std::string(picture))));
+    return QIcon(platform::ReadPicture(platform::BesideProgram(std::string(picture))));
 }
 
 // The dialogs the openers of the menus and the tree show.
