@@ -162,7 +162,11 @@ std::optional<FileProblem> RecoverSavesOf(std::span<const std::string> files, Fo
     return std::nullopt;
 }
 
-std::optional<FileProblem> HoldForReading(std::span<const std::string> files, FolderLocks& locks) {
+std::optional<FileProblem> HoldForReading(std::span<const std::string> named, FolderLocks& locks) {
+    // A file of the set may be a link into another folder, whose saves
+    // concern the set as much as those beside the data file.
+    std::vector<std::string> files;
+    for (const std::string& path : named) files.push_back(ResolvedPath(path));
     const auto deadline = LockDeadline();
     const std::vector<std::string> folders = FoldersOf(files);
     // What a dead save left is cleared away once; after that only a save of

@@ -33,7 +33,7 @@ std::optional<FileProblem> RecoverInterruptedSaves(const std::string& folder);
 std::optional<FileProblem> RecoverSavesOf(std::span<const std::string> files, FolderLocks& locks,
                                           std::chrono::steady_clock::time_point deadline);
 
-// Holds the folders of `files` (absolute, links followed) shared in `locks`
+// Holds the folders of `files` (each resolved first) shared in `locks`
 // once no save of them is left cut short, so that they can be read as one
 // whole set: no save or recovery changes them until `locks` lets go.
 // Nothing when held, else why not (a save cut short that cannot be

@@ -867,10 +867,13 @@ TEST_F(DataFileSets, ASetWhoseChannelFileLinksIntoAnotherFolderIsWholeAfterAKill
     fs::create_symlink("../channels/list.fre", dir.file("data/cfg.fre"));
     const std::string oldDat = dir.read("data/cfg.dat"), oldFre = dir.read("channels/list.fre");
     const RadioData oldData = CurData;
+    const auto oldList = UFreList;
+    // The new set differs in both files: its record, and its first channel.
     AddChannel(30, "146.0000");
     CurData.FunSet.DTMF.DTMFSelfID = "999";
+    UFreList[0].CHName = "NEWNAME";
     const RadioData newData = CurData;
-    const auto newChannels = ChannelNumbers();
+    const auto newList = UFreList;
 
     for (int n = 0;; ++n) {
         SCOPED_TRACE("killed after step " + std::to_string(n));
@@ -880,14 +883,18 @@ TEST_F(DataFileSets, ASetWhoseChannelFileLinksIntoAnotherFolderIsWholeAfterAKill
             for (const auto& e : fs::directory_iterator(dir.file(folder)))
                 if (platform::IsSaveTraceName(e.path().filename().string())) fs::remove(e.path());
         CurData = newData;
+        UFreList = newList;
         const int steps = SaveDyingAfter(n);
         // The load puts right both folders before it reads.
         ASSERT_TRUE(ReadDatFile(dir.file("data/cfg.dat")));
-        const bool isNew = ChannelNumbers() == newChannels;
-        EXPECT_EQ(CurData.FunSet.DTMF.DTMFSelfID.raw(), isNew ? "999" : "123");
+        const bool isNew = CurData.FunSet.DTMF.DTMFSelfID.raw() == "999";
         EXPECT_TRUE(CurData == (isNew ? newData : oldData));
+        const auto& list = isNew ? newList : oldList;
+        EXPECT_TRUE(std::equal(list.begin(), list.begin() + CurData.CHCount, UFreList.begin()))
+            << "its first channel is named " << UFreList[0].CHName.raw();
         // And the set saves again.
         CurData = newData;
+        UFreList = newList;
         EXPECT_TRUE(WriteDatFile());
         EXPECT_TRUE(fs::is_symlink(dir.file("data/cfg.fre")));
         if (steps <= n) break;  // this save was never cut short
