@@ -32,7 +32,7 @@ int FileSystem::Access(const std::string& path, int mode) {
     return ::faccessat(AT_FDCWD, path.c_str(), mode, AT_EACCESS);
 }
 
-void FileSystem::Pause() { std::this_thread::sleep_for(std::chrono::milliseconds(20)); }
+void FileSystem::Pause() { std::this_thread::sleep_for(std::chrono::milliseconds(5)); }
 
 namespace {
 FileSystem& RealFiles() {

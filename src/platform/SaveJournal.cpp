@@ -16,7 +16,8 @@ namespace {
 namespace fsys = std::filesystem;
 
 // Version 1 named files absolutely, version 2 relatively; version 3 adds the
-// old file's fingerprint, the 4th field of an entry ("-" for none).
+// fingerprints of the old and the new file, the 4th and 5th fields of an
+// entry ("-" for none).
 constexpr std::string_view kHead = "KQSAVE 3\n";
 constexpr std::string_view kRelativeHead = "KQSAVE 2\n";
 constexpr std::string_view kAbsoluteHead = "KQSAVE 1\n";
@@ -40,21 +41,39 @@ std::optional<std::string_view> TakeField(std::string_view& t) {
     return field;
 }
 
-// Whether the entry's file holds what the roll-back wants there: the old
-// contents, or nothing when there was no old file. A journal without the old
-// file's fingerprint can only tell from its traces: a temporary file still
-// there was never renamed over the old file, whose backup is then gone.
-std::optional<bool> InPlace(const JournalEntry& e, std::optional<FileProblem>& problem) {
-    if (!e.hadOld) return !Exists(e.target) || Exists(e.temp);
-    if (!e.old) return !Exists(e.backup) && Exists(e.temp);
-    if (!Exists(e.target)) return false;
+// Whether the file at `path` holds what `fingerprint` tells; nothing when
+// it cannot be read.
+std::optional<bool> Holds(const std::string& path, const Fingerprint& fingerprint,
+                          std::optional<FileProblem>& problem) {
     std::optional<FileProblem> unread;
-    const auto now = FingerprintOf(e.target, unread);
+    const auto now = FingerprintOf(path, unread);
     if (unread) {
         problem = unread;
         return std::nullopt;
     }
-    return *now == *e.old;
+    return *now == fingerprint;
+}
+
+// Whether the entry's file holds what the roll-back wants there: the old
+// contents, or, when there was no old file, anything but the new file the
+// save put there. A journal without fingerprints can only tell from its
+// traces: a temporary file still there was never renamed over the old file,
+// whose backup is then gone; and a file it cannot tell for its own stays.
+std::optional<bool> InPlace(const JournalEntry& e, std::optional<FileProblem>& problem) {
+    if (!e.hadOld) {
+        if (!Exists(e.target) || Exists(e.temp) || !e.fresh) return true;
+        const auto isNew = Holds(e.target, *e.fresh, problem);
+        if (!isNew) return std::nullopt;
+        return !*isNew;
+    }
+    if (!e.old) return !Exists(e.backup) && Exists(e.temp);
+    if (!Exists(e.target)) return false;
+    return Holds(e.target, *e.old, problem);
+}
+
+// A temporary file or backup the file layer made beside `target`.
+bool IsTraceBeside(const std::string& trace, Kind kind, const std::string& target) {
+    return KindOf(NameOf(trace)) == kind && FolderOf(trace) == FolderOf(target) && !KindOf(NameOf(target));
 }
 
 // Removes the names that exist among `names`; the first failure, if any.
@@ -94,7 +113,7 @@ std::vector<uint8_t> EncodeJournal(const std::vector<JournalEntry>& entries, con
         text += e.hadOld ? "E1" : "E0";
         for (const std::string* s : {&e.target, &e.temp, &e.backup})
             AppendField(text, fsys::path(*s).lexically_relative(folder).string());
-        AppendField(text, e.old ? e.old->Text() : "-");
+        for (const auto* f : {&e.old, &e.fresh}) AppendField(text, *f ? (*f)->Text() : "-");
         text += "\n";
     }
     text += kEnd;
@@ -118,14 +137,16 @@ std::optional<std::vector<JournalEntry>> DecodeJournal(std::span<const uint8_t> 
             if (!field) return std::nullopt;
             *s = (fsys::path(folder) / std::string(*field)).lexically_normal().string();
         }
-        if (withFingerprints) {
-            const auto field = TakeField(t);
-            if (!field) return std::nullopt;
-            if (*field != "-") {
-                e.old = Fingerprint::Parse(*field);
-                if (!e.old) return std::nullopt;
+        if (withFingerprints)
+            for (auto* f : {&e.old, &e.fresh}) {
+                const auto field = TakeField(t);
+                if (!field) return std::nullopt;
+                if (*field == "-") continue;
+                *f = Fingerprint::Parse(*field);
+                if (!*f) return std::nullopt;
             }
-        }
+        if (!IsTraceBeside(e.temp, Kind::Temp, e.target) || !IsTraceBeside(e.backup, Kind::Backup, e.target))
+            return std::nullopt;
         if (t.substr(0, 1) != "\n") return std::nullopt;
         t.remove_prefix(1);
         entries.push_back(std::move(e));

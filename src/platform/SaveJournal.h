@@ -22,15 +22,19 @@ namespace platform::traces {
 struct JournalEntry {
     bool hadOld = false;
     std::string target, temp, backup;  // absolute
-    // What the old file held; journals of earlier versions did not say.
-    std::optional<Fingerprint> old;
+    // What the old file held and what the new one holds; journals of
+    // earlier versions did not say.
+    std::optional<Fingerprint> old, fresh;
 };
 
 // Names are stored relative to the journal's folder, so a folder renamed or
 // mounted elsewhere is recovered all the same; texts carry their length, so
 // any name fits.
 std::vector<uint8_t> EncodeJournal(const std::vector<JournalEntry>& entries, const std::string& folder);
-// Nothing when the bytes are no journal (of this or an earlier version).
+// Nothing when the bytes are no journal (of this or an earlier version), or
+// when one of its temporary files or backups is not a trace of the file
+// layer beside the file it stands for: a journal is carried out by whoever
+// comes by, so one it did not write must not move or remove anything else.
 std::optional<std::vector<JournalEntry>> DecodeJournal(std::span<const uint8_t> bytes, const std::string& folder);
 
 // "a.fre, a.dat": the files a journal's save replaces, as a message names them.

@@ -105,16 +105,20 @@ bool StagedFiles::StageFile(const std::string& path, std::span<const uint8_t> da
 bool StagedFiles::Abort(std::optional<FileProblem> problem) {
     if (problem) problem_ = std::move(problem);
     if (!journal_.empty()) {
-        std::vector<JournalEntry> entries;
-        for (const Entry& e : staged_) entries.push_back({e.hadOld, e.target, e.temp, e.backup, e.old});
         // The same roll-back a recovery runs: what it cannot do now, the
         // journal keeps for the next one.
-        traces::RollBack(entries, journal_);
+        traces::RollBack(JournalEntries(), journal_);
     } else {
         for (const Entry& e : staged_) Files().Unlink(e.temp);
     }
     Release();
     return false;
+}
+
+std::vector<JournalEntry> StagedFiles::JournalEntries() const {
+    std::vector<JournalEntry> entries;
+    for (const Entry& e : staged_) entries.push_back({e.hadOld, e.target, e.temp, e.backup, e.old, e.fresh});
+    return entries;
 }
 
 bool StagedFiles::CommitOne(Entry& e) {
@@ -128,9 +132,7 @@ bool StagedFiles::CommitOne(Entry& e) {
 bool StagedFiles::WriteJournal() {
     FileSystem& fs = Files();
     const std::string folder = FolderOf(staged_.front().target);
-    std::vector<JournalEntry> entries;
-    for (const Entry& e : staged_) entries.push_back({e.hadOld, e.target, e.temp, e.backup, e.old});
-    const std::vector<uint8_t> bytes = traces::EncodeJournal(entries, folder);
+    const std::vector<uint8_t> bytes = traces::EncodeJournal(JournalEntries(), folder);
     // Written whole under a temporary name and renamed: a journal that exists
     // is complete, and locked from its first instant.
     const auto temp = traces::WriteLocked(folder, {bytes, std::nullopt, std::nullopt}, journalLock_,
@@ -158,11 +160,12 @@ bool StagedFiles::Commit() {
         folders.insert(FolderOf(e.target));
         e.hadOld = Exists(e.target);
         e.backup = traces::NewName(FolderOf(e.target), traces::Kind::Backup);
-        if (!e.hadOld) continue;
-        // What the old file holds tells a recovery whether it is back in place.
+        // What the old and the new file hold tells a recovery which of them
+        // stands in the file's place.
         std::optional<FileProblem> unread;
-        e.old = traces::FingerprintOf(e.target, unread);
-        if (!e.old) return Abort(FileProblem{unread->kind, e.path, unread->reason});
+        e.fresh = traces::FingerprintOf(e.temp, unread);
+        if (e.hadOld && !unread) e.old = traces::FingerprintOf(e.target, unread);
+        if (unread) return Abort(FileProblem{unread->kind, e.path, unread->reason});
     }
     if (!WriteJournal()) return Abort(std::nullopt);
 

@@ -10,8 +10,8 @@
 // (platform/SaveRecovery.h). Stage resolves the path (absolute, symbolic
 // links followed) and writes the file in full to a temporary file with a
 // short name in the folder of the file it replaces, and syncs it. Commit then
-// records the set in a journal beside the first file (with a fingerprint of
-// each old file), keeps each old file under a backup name (a hard link, or a
+// records the set in a journal beside the first file (with fingerprints of
+// each old and new file), keeps each old file under a backup name (a hard link, or a
 // copy where the file system has none), renames each new one over its old
 // one, marks the journal committed, and only then deletes the backups. A
 // failure before that mark puts the old files back the way a recovery would.
@@ -25,6 +25,7 @@
 
 #include "platform/FolderLocks.h"
 #include "platform/SafeFile.h"
+#include "platform/SaveJournal.h"
 #include "platform/SaveRecovery.h"
 #include "platform/SaveTraces.h"
 
@@ -67,12 +68,13 @@ private:
         std::string backup;
         int tempLock = -1;   // the temporary file, open and locked
         bool hadOld = false;
-        std::optional<traces::Fingerprint> old;
+        std::optional<traces::Fingerprint> old, fresh;
     };
     bool Hold(const std::vector<std::string>& named);
     bool StageFile(const std::string& path, std::span<const uint8_t> data, bool keepRest);
     bool CommitOne(Entry& e);
     bool WriteJournal();
+    std::vector<traces::JournalEntry> JournalEntries() const;
     void Release();
     bool Fail(const std::string& path, int error);
     bool Fail(FileProblem problem);

@@ -468,3 +468,42 @@ TEST(StagedFiles, AFileSystemThatKeepsNoPermissionsStillSaves) {
 }
 
 }  // namespace
+
+namespace {
+
+// A journal is carried out by whoever comes by, so one the file layer did
+// not write (copied in with a folder, or made to do harm) moves and removes
+// nothing it does not own.
+TEST(StagedFiles, AJournalItDidNotWriteMovesAndRemovesNothingElse) {
+    TempDir dir;
+    dir.write("victim/notes.txt", "keep me");
+    dir.write("victim/plain.txt", "keep me too");
+    dir.write("set/.kq-1-2.bak", "someone else's");
+    const auto entry = [](const char* kind, const std::string& target, const std::string& temp,
+                          const std::string& backup) {
+        std::string line = kind;
+        for (const std::string& f : {target, temp, backup, std::string("-"), std::string("-")})
+            line += " " + std::to_string(f.size()) + ":" + f;
+        return line + "\n";
+    };
+    struct Case { const char* what; std::string journal; };
+    const Case cases[] = {
+        // Its new file would be gone and nothing was there before: a file
+        // it cannot tell for its own stays.
+        {"a new file elsewhere", entry("E0", "../victim/notes.txt", "../victim/.kq-1-1.tmp", "../victim/.kq-1-2.bak")},
+        // A backup that is no trace beside the file it would replace.
+        {"a backup from elsewhere", entry("E1", "../victim/notes.txt", "../victim/.kq-1-1.tmp", ".kq-1-2.bak")},
+        {"a backup that is a plain file", entry("E1", "../victim/notes.txt", "../victim/.kq-1-1.tmp",
+                                                "../victim/plain.txt")},
+    };
+    for (const Case& c : cases) {
+        dir.write("set/.kq-1-3.jnl", "KQSAVE 3\n" + c.journal + "END\n");
+        platform::RecoverInterruptedSaves(dir.file("set"));
+        EXPECT_EQ(dir.read("victim/notes.txt"), "keep me") << c.what;
+        EXPECT_EQ(dir.read("victim/plain.txt"), "keep me too") << c.what;
+        EXPECT_EQ(dir.read("set/.kq-1-2.bak"), "someone else's") << c.what;
+        fs::remove(dir.file("set/.kq-1-3.jnl"));
+    }
+}
+
+}  // namespace

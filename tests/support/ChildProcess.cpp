@@ -54,6 +54,10 @@ std::string ReceiveFrom(int fd) {
 
 void ChildProcess::Parent::Send(const std::string& message) { SendTo(out_, message); }
 std::string ChildProcess::Parent::Receive() { return ReceiveFrom(in_); }
+bool ChildProcess::Parent::Pending() const {
+    pollfd p{in_, POLLIN, 0};
+    return ::poll(&p, 1, 0) > 0;
+}
 
 ChildProcess::ChildProcess(Job job) {
     int down[2], up[2];

@@ -20,6 +20,8 @@ public:
     public:
         void Send(const std::string& message);
         std::string Receive();
+        // Whether a message from the test waits to be received.
+        bool Pending() const;
 
     private:
         friend class ChildProcess;
