@@ -900,3 +900,42 @@ TEST_F(DataFileSets, ASetWhoseChannelFileLinksIntoAnotherFolderIsWholeAfterAKill
         if (steps <= n) break;  // this save was never cut short
     }
 }
+
+namespace {
+
+TEST_F(DataFileSets, AFolderAnotherProgramHoldsIsWaitedForThenRefusedWithWhy) {
+    BuildConfiguration();
+    const std::string path = Save("set.dat");
+    AddChannel(30, "146.0000");
+    const auto oldFiles = Folder();
+    const Snapshot before = Take();
+    platform::ScopedLockPatience briefly{std::chrono::milliseconds(50)};
+    struct Case { platform::FolderLocks::Mode held; const char* loadSays; const char* saveSays; };
+    const Case cases[] = {
+        {platform::FolderLocks::Mode::Exclusive, "saving", "saving"},
+        {platform::FolderLocks::Mode::Shared, nullptr, "reading"},
+    };
+    for (const Case& c : cases) {
+        // As another copy of the program would hold it.
+        platform::FolderLocks other;
+        ASSERT_FALSE(other.Take(dir.path(), c.held, platform::LockDeadline(), dir.path()));
+        const auto why = [&](const char* doing, const char* name) {
+            return "file error.\n" + dir.file(name) + ": Another program is " + doing +
+                   " this file; try again when it is done";
+        };
+        if (c.loadSays) {
+            prompts.expect(why(c.loadSays, "set.fre"), Buttons::Ok, Answer::Ok);
+            EXPECT_FALSE(ReadDatFile(path));
+        } else {
+            EXPECT_TRUE(ReadDatFile(path)) << "loads read side by side";
+            CurData = before.cur;
+            UFreList = before.list;
+        }
+        prompts.expect(why(c.saveSays, "set.fre"), Buttons::Ok, Answer::Ok);
+        EXPECT_FALSE(WriteDatFile());
+        EXPECT_EQ(Folder(), oldFiles);
+    }
+    ExpectUnchanged(before, "refused while held");
+}
+
+}  // namespace
