@@ -80,19 +80,6 @@ std::optional<FileProblem> FolderLocks::Take(const std::string& folder, Mode mod
     return std::nullopt;
 }
 
-const FolderLocks::Held* FolderLocks::Find(const std::string& folder) const {
-    struct stat st {};
-    if (Files().PathStatus(folder, st) != 0) return nullptr;
-    const auto at = std::find_if(held_.begin(), held_.end(),
-                                 [&](const Held& h) { return h.device == st.st_dev && h.inode == st.st_ino; });
-    return at == held_.end() ? nullptr : &*at;
-}
-
-bool FolderLocks::HoldsExclusively(const std::string& folder) const {
-    const Held* h = Find(folder);
-    return h && h->mode == Mode::Exclusive;
-}
-
 void FolderLocks::ReleaseAll() {
     for (const Held& h : held_)
         if (h.fd >= 0) Files().Close(h.fd);

@@ -44,9 +44,6 @@ public:
     // mode, or exclusively, costs nothing.
     std::optional<FileProblem> Take(const std::string& folder, Mode mode,
                                     std::chrono::steady_clock::time_point deadline, const std::string& forPath);
-    // Whether `folder` is held exclusively (or cannot be locked at all, so
-    // that holding it is all one can do).
-    bool HoldsExclusively(const std::string& folder) const;
     void ReleaseAll();
 
 private:
@@ -56,7 +53,6 @@ private:
         int fd;  // -1: the file system has no locks there
         Mode mode;
     };
-    const Held* Find(const std::string& folder) const;
     std::vector<Held> held_;
 };
 

@@ -132,16 +132,11 @@ std::vector<std::pair<FoundJournal, FileProblem>> RecoverFolder(const std::strin
     return stayed;
 }
 
-std::string AbsoluteFolder(const std::string& folder) {
-    std::error_code ec;
-    const fsys::path absolute = fsys::absolute(folder, ec);
-    return (ec ? fsys::path(folder) : absolute).lexically_normal().string();
-}
-
 }  // namespace
 
 std::optional<FileProblem> RecoverInterruptedSaves(const std::string& folderName) {
-    std::string folder = AbsoluteFolder(folderName);
+    // The folder as its journals name their files from: links followed.
+    std::string folder = ResolvedPath(folderName);
     if (folder.size() > 1 && folder.back() == '/') folder.pop_back();
     FolderLocks locks;
     if (auto busy = locks.Take(folder, FolderLocks::Mode::Exclusive, LockDeadline(), folder)) return busy;
