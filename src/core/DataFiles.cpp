@@ -99,18 +99,16 @@ std::optional<std::vector<UFreData>> ReadChannels(const std::string& frePath, in
 }
 
 // Reads the channels and the test data that belong to `record`.
-std::optional<LoadedData> ReadCompanions(const std::string& datPath, RadioData record, FileProblem& problem) {
-    const auto companions = CompanionsOf(datPath, problem);
-    if (!companions) return std::nullopt;
+std::optional<LoadedData> ReadCompanions(const Companions& companions, RadioData record, FileProblem& problem) {
     LoadedData loaded{std::move(record), {}};
     if (loaded.record.CHCount > 0) {
-        auto channels = ReadChannels(companions->fre, loaded.record.CHCount, problem);
+        auto channels = ReadChannels(companions.fre, loaded.record.CHCount, problem);
         if (!channels) return std::nullopt;
         loaded.channels = std::move(*channels);
     }
-    if (companions->ted) {
+    if (companions.ted) {
         // The record is the file's first bytes; a longer file keeps the rest.
-        platform::FileBytes ted = platform::ReadFileHead(*companions->ted, kTestDataSize);
+        platform::FileBytes ted = platform::ReadFileHead(*companions.ted, kTestDataSize);
         if (!ted.ok() && ted.problem->kind != FileProblem::Kind::Missing) {
             problem = *ted.problem;
             return std::nullopt;
@@ -118,7 +116,7 @@ std::optional<LoadedData> ReadCompanions(const std::string& datPath, RadioData r
         std::optional<std::span<const uint8_t>> tedBytes;
         if (ted.ok()) tedBytes = std::span<const uint8_t>(ted.bytes);
         if (!FactoryHooks().parse || !FactoryHooks().parse(tedBytes)) {
-            problem = Problem(*companions->ted,
+            problem = Problem(*companions.ted,
                               "Shorter than its " + std::to_string(kTestDataSize) + "-byte record");
             return std::nullopt;
         }
@@ -184,7 +182,9 @@ std::optional<LoadedData> ReadInitFiles(const std::string& path) {
     if (!record) return std::nullopt;
     record->Band = PCBand;
     FileProblem ignored;
-    return ReadCompanions(path, std::move(*record), ignored);
+    const auto companions = CompanionsOf(path, ignored);
+    if (!companions) return std::nullopt;
+    return ReadCompanions(*companions, std::move(*record), ignored);
 }
 
 // Only channels 1 to 4 of a default file stand in a new configuration,
@@ -361,7 +361,7 @@ std::variant<LoadedData, std::string> ReadSet(const std::string& path) {
     auto record = UnpackDatFile(bytes.bytes, *detected->layout, OldData);
     if (!record) return FileErrorText(Problem(path, "Its channel count lies outside 0 to " + std::to_string(kMaxChannels)));
     ConvertFileVersion(detected->version, *record);
-    auto loaded = ReadCompanions(path, std::move(*record), problem);
+    auto loaded = ReadCompanions(*companions, std::move(*record), problem);
     if (!loaded) return FileErrorText(problem);
     return std::move(*loaded);
 }

@@ -17,15 +17,15 @@ std::chrono::milliseconds patience = kDefaultLockPatience;
 
 bool IsBusy(int error) { return error == EWOULDBLOCK || error == EAGAIN || error == EINTR; }
 
-// Why a folder could not be had: a shared lock that can be had says only
-// readers hold it.
-std::string BusyReason(int fd) {
-    if (Files().TryLockShared(fd) == 0)
-        return "Another program is reading this file; try again when it is done";
-    return "Another program is saving this file; try again when it is done";
+}  // namespace
+
+FileProblem SavingElsewhere(const std::string& path) {
+    return {FileProblem::Kind::Failed, path, "Another program is saving this file; try again when it is done"};
 }
 
-}  // namespace
+FileProblem ReadingElsewhere(const std::string& path) {
+    return {FileProblem::Kind::Failed, path, "Another program is reading this file; try again when it is done"};
+}
 
 std::chrono::milliseconds SetLockPatience(std::chrono::milliseconds next) {
     const auto previous = patience;
@@ -70,7 +70,8 @@ std::optional<FileProblem> FolderLocks::Take(const std::string& folder, Mode mod
             return std::nullopt;
         }
         if (std::chrono::steady_clock::now() >= deadline) {
-            FileProblem busy{FileProblem::Kind::Failed, forPath, BusyReason(fd)};
+            // A shared lock that can be had says only readers hold it.
+            FileProblem busy = fs.TryLockShared(fd) == 0 ? ReadingElsewhere(forPath) : SavingElsewhere(forPath);
             fs.Close(fd);
             return busy;
         }

@@ -29,6 +29,10 @@ using ScopedLockPatience = Scoped<&SetLockPatience>;
 // The moment a wait for folders that began now ends.
 std::chrono::steady_clock::time_point LockDeadline();
 
+// Why `path` cannot be had now: another program saves it, or only reads it.
+FileProblem SavingElsewhere(const std::string& path);
+FileProblem ReadingElsewhere(const std::string& path);
+
 class FolderLocks {
 public:
     enum class Mode { Shared, Exclusive };

@@ -92,9 +92,7 @@ std::optional<FileProblem> Finish(const FoundJournal& j, FolderLocks& locks,
     if (lock < 0) {
         if (error == ENOENT) return std::nullopt;  // carried out meanwhile
         const std::string& first = j.entries->empty() ? j.path : j.entries->front().target;
-        if (error == EWOULDBLOCK)
-            return FileProblem{FileProblem::Kind::Failed, first,
-                               "Another program is saving this file; try again when it is done"};
+        if (error == EWOULDBLOCK) return SavingElsewhere(first);
         return traces::Unfinished(j.path, j.path, traces::SetNames(*j.entries), ProblemOf(j.path, error).reason);
     }
     auto problem = j.committed ? traces::RollForward(*j.entries, j.path) : traces::RollBack(*j.entries, j.path);
@@ -186,8 +184,7 @@ std::optional<FileProblem> HoldForReading(std::span<const std::string> named, Fo
         cleared = true;
     }
     locks.ReleaseAll();
-    return FileProblem{FileProblem::Kind::Failed, files.front(),
-                       "Another program is saving this file; try again when it is done"};
+    return SavingElsewhere(files.front());
 }
 
 }  // namespace platform

@@ -189,7 +189,7 @@ int LockIfAbandoned(const std::string& path, int& error) {
     }
     struct stat st {};
     if (fs.TryLock(fd) != 0) {
-        error = errno == EWOULDBLOCK ? EWOULDBLOCK : errno;
+        error = errno;
     } else if (fs.Status(fd, st) != 0 || st.st_nlink == 0) {
         error = ENOENT;
     } else {

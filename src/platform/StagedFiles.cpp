@@ -117,7 +117,7 @@ bool StagedFiles::Abort(std::optional<FileProblem> problem) {
 
 std::vector<JournalEntry> StagedFiles::JournalEntries() const {
     std::vector<JournalEntry> entries;
-    for (const Entry& e : staged_) entries.push_back({e.hadOld, e.target, e.temp, e.backup, e.old, e.fresh});
+    for (const Entry& e : staged_) entries.push_back(e);
     return entries;
 }
 

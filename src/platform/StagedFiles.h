@@ -61,14 +61,11 @@ public:
     const std::optional<FileProblem>& Problem() const { return problem_; }
 
 private:
-    struct Entry {
-        std::string path;    // as the caller named it, for messages
-        std::string target;  // the file replaced: absolute, links followed
-        std::string temp;
-        std::string backup;
-        int tempLock = -1;   // the temporary file, open and locked
-        bool hadOld = false;
-        std::optional<traces::Fingerprint> old, fresh;
+    // What the journal says of a file (its target: absolute, links
+    // followed), and what only the saving process knows.
+    struct Entry : traces::JournalEntry {
+        std::string path;   // as the caller named it, for messages
+        int tempLock = -1;  // the temporary file, open and locked
     };
     bool Hold(const std::vector<std::string>& named);
     bool StageFile(const std::string& path, std::span<const uint8_t> data, bool keepRest);
