@@ -17,7 +17,6 @@
 #include "platform/ProgramFolder.h"
 #include "platform/Prompts.h"
 #include "platform/SafeFile.h"
-#include "platform/FolderLocks.h"
 #include "platform/SaveRecovery.h"
 #include "platform/StagedFiles.h"
 
@@ -72,11 +71,11 @@ std::optional<Companions> CompanionsOf(const std::string& datPath, FileProblem& 
     return c;
 }
 
-// Every file of the set, the data file last.
+// Every file of the set, the data file first: a message about the whole set
+// names the file the user chose.
 std::vector<std::string> SetFiles(const std::string& datPath, const Companions& companions) {
-    std::vector<std::string> files{companions.fre};
+    std::vector<std::string> files{datPath, companions.fre};
     if (companions.ted) files.push_back(*companions.ted);
-    files.push_back(datPath);
     return files;
 }
 
@@ -335,18 +334,8 @@ std::optional<FileProblem> SaveFiles(const std::string& named) {
     return std::nullopt;
 }
 
-// Reads the set of a data file while no other program can change it, and
-// says nothing: the loaded configuration, or the message that refuses it
-// (shown once the files are let go, so a message left open keeps no other
-// program waiting).
-std::variant<LoadedData, std::string> ReadSet(const std::string& path) {
-    FileProblem problem;
-    const auto companions = CompanionsOf(path, problem);
-    if (!companions) return FileErrorText(problem);
-    platform::FolderLocks locks;
-    // A save of the set that was cut short is finished first, so the files
-    // read are one whole set.
-    if (auto busy = platform::HoldForReading(SetFiles(path, *companions), locks)) return FileErrorText(*busy);
+// Reads the set of a data file as it stands; the caller holds it steady.
+std::variant<LoadedData, std::string> ReadHeldSet(const std::string& path, const Companions& companions) {
     // One byte past the longest record tells a file of unknown length.
     const platform::FileBytes bytes = platform::ReadFileHead(path, kDatRecordLimit + 1);
     if (!bytes.ok()) return FileErrorText(*bytes.problem);
@@ -361,9 +350,25 @@ std::variant<LoadedData, std::string> ReadSet(const std::string& path) {
     auto record = UnpackDatFile(bytes.bytes, *detected->layout, OldData);
     if (!record) return FileErrorText(Problem(path, "Its channel count lies outside 0 to " + std::to_string(kMaxChannels)));
     ConvertFileVersion(detected->version, *record);
-    auto loaded = ReadCompanions(*companions, std::move(*record), problem);
+    FileProblem problem;
+    auto loaded = ReadCompanions(companions, std::move(*record), problem);
     if (!loaded) return FileErrorText(problem);
     return std::move(*loaded);
+}
+
+// Reads the set of a data file while no save changes it, and says nothing:
+// the loaded configuration, or the message that refuses it (shown once the
+// files are let go, so a message left open keeps no other program waiting).
+std::variant<LoadedData, std::string> ReadSet(const std::string& path) {
+    FileProblem problem;
+    const auto companions = CompanionsOf(path, problem);
+    if (!companions) return FileErrorText(problem);
+    // A save of the set that was cut short is finished first, and a set a
+    // save changed while it was read is read again, so the files read are
+    // one whole set.
+    auto read = platform::ReadSteadily(SetFiles(path, *companions), [&] { return ReadHeldSet(path, *companions); });
+    if (const auto* refused = std::get_if<FileProblem>(&read)) return FileErrorText(*refused);
+    return std::move(std::get<0>(read));
 }
 
 // The load itself; nothing of the program's data changes unless it succeeds.

@@ -1,9 +1,11 @@
 #include "platform/FileSystem.h"
 
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <thread>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -30,6 +32,24 @@ int FileSystem::Status(int fd, struct stat& st) { return ::fstat(fd, &st); }
 int FileSystem::PathStatus(const std::string& path, struct stat& st) { return ::stat(path.c_str(), &st); }
 int FileSystem::Access(const std::string& path, int mode) {
     return ::faccessat(AT_FDCWD, path.c_str(), mode, AT_EACCESS);
+}
+
+int FileSystem::ListFolder(const std::string& folder, std::vector<std::string>& names) {
+    names.clear();
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return -1;
+    for (;;) {
+        errno = 0;
+        const dirent* entry = ::readdir(dir);
+        if (!entry) break;
+        const std::string name = entry->d_name;
+        if (name != "." && name != "..") names.push_back(name);
+    }
+    const int error = errno;
+    ::closedir(dir);
+    if (error == 0) return 0;
+    errno = error;
+    return -1;
 }
 
 void FileSystem::Pause() { std::this_thread::sleep_for(std::chrono::milliseconds(5)); }

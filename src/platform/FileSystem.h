@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -36,6 +37,9 @@ public:
     virtual int PathStatus(const std::string& path, struct stat& st);  // follows links
     // Whether this process may open the file with `mode` (W_OK, R_OK).
     virtual int Access(const std::string& path, int mode);
+    // The names in `folder` (without "." and ".."); -1 with errno set when
+    // it cannot be listed, even part-way.
+    virtual int ListFolder(const std::string& folder, std::vector<std::string>& names);
     // Waits a moment before a lock is tried again.
     virtual void Pause();
 };

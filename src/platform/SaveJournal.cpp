@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "platform/FileSystem.h"
+#include "platform/SaveMarkers.h"
 
 namespace platform::traces {
 
@@ -24,23 +25,6 @@ constexpr std::string_view kAbsoluteHead = "KQSAVE 1\n";
 constexpr std::string_view kEnd = "END\n";
 static_assert(kHead.size() == kRelativeHead.size() && kHead.size() == kAbsoluteHead.size());
 
-void AppendField(std::string& text, std::string_view field) {
-    text += " " + std::to_string(field.size()) + ":" + std::string(field);
-}
-
-std::optional<std::string_view> TakeField(std::string_view& t) {
-    if (t.substr(0, 1) != " ") return std::nullopt;
-    t.remove_prefix(1);
-    std::size_t len = 0;
-    const auto [p, ec] = std::from_chars(t.data(), t.data() + t.size(), len);
-    if (ec != std::errc() || p == t.data() + t.size() || *p != ':') return std::nullopt;
-    t.remove_prefix(static_cast<std::size_t>(p - t.data()) + 1);
-    if (len > t.size() || len == 0) return std::nullopt;
-    const std::string_view field = t.substr(0, len);
-    t.remove_prefix(len);
-    return field;
-}
-
 // Whether the file at `path` holds what `fingerprint` tells; nothing when
 // it cannot be read.
 std::optional<bool> Holds(const std::string& path, const Fingerprint& fingerprint,
@@ -56,24 +40,33 @@ std::optional<bool> Holds(const std::string& path, const Fingerprint& fingerprin
 
 // Whether the entry's file holds what the roll-back wants there: the old
 // contents, or, when there was no old file, anything but the new file the
-// save put there. A journal without fingerprints can only tell from its
-// traces: a temporary file still there was never renamed over the old file,
-// whose backup is then gone; and a file it cannot tell for its own stays.
+// save put there. A temporary file still there was never renamed over the
+// file, so whatever the file holds did not come from this save (a later
+// save's file stays). A journal without fingerprints can tell only from its
+// traces, and a file it cannot tell for its own stays.
 std::optional<bool> InPlace(const JournalEntry& e, std::optional<FileProblem>& problem) {
+    if (Exists(e.temp)) return true;
     if (!e.hadOld) {
-        if (!Exists(e.target) || Exists(e.temp) || !e.fresh) return true;
+        if (!Exists(e.target) || !e.fresh) return true;
         const auto isNew = Holds(e.target, *e.fresh, problem);
         if (!isNew) return std::nullopt;
         return !*isNew;
     }
-    if (!e.old) return !Exists(e.backup) && Exists(e.temp);
+    if (!e.old) return false;  // renamed over: only its backup can tell
     if (!Exists(e.target)) return false;
     return Holds(e.target, *e.old, problem);
 }
 
+// A name the file layer gives the files it saves: no trace's, and no name
+// of a folder.
+bool IsFileName(const std::string& path) {
+    const std::string name = NameOf(path);
+    return !name.empty() && name != "." && name != ".." && !KindOf(name);
+}
+
 // A temporary file or backup the file layer made beside `target`.
 bool IsTraceBeside(const std::string& trace, Kind kind, const std::string& target) {
-    return KindOf(NameOf(trace)) == kind && FolderOf(trace) == FolderOf(target) && !KindOf(NameOf(target));
+    return KindOf(NameOf(trace)) == kind && FolderOf(trace) == FolderOf(target) && IsFileName(target);
 }
 
 // Removes the names that exist among `names`; the first failure, if any.
@@ -89,13 +82,22 @@ void SyncFolders(const std::vector<JournalEntry>& entries) {
     for (const std::string& f : folders) SyncFolder(f);
 }
 
-// The traces the save left beside its files, then the journal: the journal
-// goes last, so a run cut short finds it and does the rest.
+// The traces the save left beside its files, then their markers, then the
+// journal: the journal goes last, so a run cut short finds it and does the
+// rest, and the markers stand until every file is whole.
 std::optional<FileProblem> RemoveTraces(const std::vector<JournalEntry>& entries, const std::string& journal,
-                                        const std::string& set) {
+                                        const std::string& set, const OwnMarkers& own) {
     std::vector<const std::string*> traces;
     for (const JournalEntry& e : entries) traces.insert(traces.end(), {&e.backup, &e.temp});
     if (auto p = RemoveAll(traces)) return Unfinished(p->path, journal, set, p->reason);
+    for (const JournalEntry& e : entries) {
+        const std::string marker = MarkerOf(e.target);
+        const bool ours = std::find(own.begin(), own.end(), marker) != own.end();
+        if (ours && Files().Unlink(marker) != 0 && errno != ENOENT)
+            return Unfinished(marker, journal, set, ProblemOf(marker, errno).reason);
+        if (auto p = ours ? std::nullopt : RemoveMarker(e.target, journal))
+            return Unfinished(p->path, journal, set, p->reason);
+    }
     SyncFolders(entries);
     if (Files().Unlink(journal) != 0 && errno != ENOENT) {
         const FileProblem p = ProblemOf(journal, errno);
@@ -137,6 +139,7 @@ std::optional<std::vector<JournalEntry>> DecodeJournal(std::span<const uint8_t> 
             if (!field) return std::nullopt;
             *s = (fsys::path(folder) / std::string(*field)).lexically_normal().string();
         }
+        if (!IsFileName(e.target)) return std::nullopt;
         if (withFingerprints)
             for (auto* f : {&e.old, &e.fresh}) {
                 const auto field = TakeField(t);
@@ -168,7 +171,15 @@ FileProblem Unfinished(const std::string& path, const std::string& journal, cons
             what + " could not be finished (" + why + "); " + NameOf(journal) + " keeps its record"};
 }
 
-std::optional<FileProblem> RollBack(const std::vector<JournalEntry>& entries, const std::string& journal) {
+bool Whole(const std::vector<JournalEntry>& entries) {
+    return std::all_of(entries.begin(), entries.end(), [](const JournalEntry& e) {
+        std::optional<FileProblem> unread;
+        return InPlace(e, unread).value_or(false);
+    });
+}
+
+std::optional<FileProblem> RollBack(const std::vector<JournalEntry>& entries, const std::string& journal,
+                                    const OwnMarkers& own) {
     const std::string set = SetNames(entries);
     // First what must change, and whether it can: nothing changes unless
     // every old file can be had.
@@ -191,11 +202,12 @@ std::optional<FileProblem> RollBack(const std::vector<JournalEntry>& entries, co
         if (done != 0) return Unfinished(e.target, journal, set, ProblemOf(e.target, errno).reason);
     }
     SyncFolders(entries);
-    return RemoveTraces(entries, journal, set);
+    return RemoveTraces(entries, journal, set, own);
 }
 
-std::optional<FileProblem> RollForward(const std::vector<JournalEntry>& entries, const std::string& journal) {
-    return RemoveTraces(entries, journal, SetNames(entries));
+std::optional<FileProblem> RollForward(const std::vector<JournalEntry>& entries, const std::string& journal,
+                                       const OwnMarkers& own) {
+    return RemoveTraces(entries, journal, SetNames(entries), own);
 }
 
 }  // namespace platform::traces

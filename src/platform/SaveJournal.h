@@ -32,9 +32,11 @@ struct JournalEntry {
 // any name fits.
 std::vector<uint8_t> EncodeJournal(const std::vector<JournalEntry>& entries, const std::string& folder);
 // Nothing when the bytes are no journal (of this or an earlier version), or
-// when one of its temporary files or backups is not a trace of the file
-// layer beside the file it stands for: a journal is carried out by whoever
-// comes by, so one it did not write must not move or remove anything else.
+// when they name anything the file layer never writes: a name holding a NUL
+// byte, a file named like a trace or a folder, a temporary file or backup
+// that is no trace beside the file it stands for. A journal is carried out
+// by whoever comes by, so one it did not write must not move or remove
+// anything else.
 std::optional<std::vector<JournalEntry>> DecodeJournal(std::span<const uint8_t> bytes, const std::string& folder);
 
 // "a.fre, a.dat": the files a journal's save replaces, as a message names them.
@@ -44,12 +46,24 @@ std::string SetNames(const std::vector<JournalEntry>& entries);
 FileProblem Unfinished(const std::string& path, const std::string& journal, const std::string& set,
                        const std::string& why);
 
+// Whether every file an uncommitted journal names holds what a roll-back
+// would leave there: the set is whole as it stands, though the journal's
+// traces are still to be removed.
+bool Whole(const std::vector<JournalEntry>& entries);
+
+// The markers (platform/SaveMarkers.h) the process carrying a journal out
+// placed itself and holds: removed without a look, where any other marker
+// is removed only when it names the journal and nobody holds it.
+using OwnMarkers = std::vector<std::string>;
+
 // Puts every old file back and removes the new ones, then the backups and
-// temporary files, then the journal. Changes nothing when an old file is
-// nowhere to be had. Nothing when done and the journal is gone.
-std::optional<FileProblem> RollBack(const std::vector<JournalEntry>& entries, const std::string& journal);
+// temporary files, the markers, and the journal. Changes nothing when an old
+// file is nowhere to be had. Nothing when done and the journal is gone.
+std::optional<FileProblem> RollBack(const std::vector<JournalEntry>& entries, const std::string& journal,
+                                    const OwnMarkers& own = {});
 // Every new file is in place: removes what is left of the save, then the
 // journal.
-std::optional<FileProblem> RollForward(const std::vector<JournalEntry>& entries, const std::string& journal);
+std::optional<FileProblem> RollForward(const std::vector<JournalEntry>& entries, const std::string& journal,
+                                       const OwnMarkers& own = {});
 
 }  // namespace platform::traces

@@ -2,23 +2,34 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <filesystem>
 #include <set>
+#include <utility>
 #include <vector>
+
+#include <sys/stat.h>
 
 #include "platform/FileSystem.h"
 #include "platform/SaveJournal.h"
+#include "platform/SaveMarkers.h"
 #include "platform/SaveTraces.h"
 
 namespace platform {
 
 namespace {
 
-namespace fsys = std::filesystem;
 using traces::JournalEntry;
 using traces::Kind;
+using Clock = std::chrono::steady_clock;
 
-// A journal found in a folder, read.
+bool Contains(std::span<const std::string> files, const std::string& file) {
+    return std::find(files.begin(), files.end(), file) != files.end();
+}
+
+// What may go on while a journal stays: a load may read a set that stands
+// whole, a save may replace only files no journal still needs.
+enum class Purpose { Reading, Saving };
+
+// A journal found in a folder or through a marker, read.
 struct FoundJournal {
     std::string path;
     bool committed = false;
@@ -26,108 +37,215 @@ struct FoundJournal {
     std::optional<FileProblem> unreadable;
 
     bool Names(std::span<const std::string> files) const {
-        return entries && std::any_of(entries->begin(), entries->end(), [&](const JournalEntry& e) {
-                   return std::find(files.begin(), files.end(), e.target) != files.end();
-               });
+        return entries && std::any_of(entries->begin(), entries->end(),
+                                      [&](const JournalEntry& e) { return Contains(files, e.target); });
     }
-    // Whether `files` may be read or replaced while the journal stays: a
-    // committed save left every file new, and only a journal that cannot be
-    // read may name any file.
+    // Whether `files` may be replaced while the journal stays: a committed
+    // save left every file new, and only a journal that cannot be read may
+    // name any file.
     bool Blocks(std::span<const std::string> files) const { return !committed && (!entries || Names(files)); }
+    bool Keeps(std::span<const std::string> files, Purpose purpose) const {
+        if (!Blocks(files)) return false;
+        return purpose == Purpose::Saving || !entries || !traces::Whole(*entries);
+    }
+    bool IsJournal(const std::string& other) const {
+        return traces::Renamed(path, Kind::Journal) == traces::Renamed(other, Kind::Journal);
+    }
 };
 
-struct FolderTraces {
+FoundJournal ReadJournal(const std::string& path) {
+    FoundJournal j{path, traces::KindOf(traces::NameOf(path)) == Kind::Committed, std::nullopt, std::nullopt};
+    const FileBytes bytes = ReadFileUpTo(path, kSmallFileLimit);
+    if (bytes.ok()) j.entries = traces::DecodeJournal(bytes.bytes, traces::FolderOf(path));
+    if (!j.entries)
+        j.unreadable = traces::Unfinished(path, path, "", bytes.ok() ? "its record cannot be read"
+                                                                  : "its record cannot be read: " +
+                                                                        bytes.problem->reason);
+    return j;
+}
+
+// What a look at a set's folders and at its files' markers finds.
+struct Found {
     std::vector<FoundJournal> journals;
-    std::vector<std::string> temps;
+    std::vector<std::string> strays;  // temporary files and markers of the folders listed
+    bool running = false;             // a marker of a save under way
+    std::optional<FileProblem> unlookable;  // a marker that cannot be looked into
+
+    bool Any() const { return !journals.empty() || !strays.empty(); }
+    void Add(FoundJournal j) {
+        if (std::none_of(journals.begin(), journals.end(), [&](const FoundJournal& k) { return k.IsJournal(j.path); }))
+            journals.push_back(std::move(j));
+    }
 };
 
-FolderTraces TracesIn(const std::string& folder) {
-    FolderTraces found;
-    std::error_code ec;
-    fsys::directory_iterator it(folder, ec);
-    for (; !ec && it != fsys::directory_iterator(); it.increment(ec)) {
-        const std::string name = it->path().filename().string();
+// A folder that cannot be listed hides nothing that matters: a save of a
+// set's file that could have changed it has a marker beside the file.
+void ListTraces(const std::string& folder, Found& found) {
+    std::vector<std::string> names;
+    if (Files().ListFolder(folder, names) != 0) return;
+    for (const std::string& name : names) {
         const auto kind = traces::KindOf(name);
-        if (!kind) continue;
+        if (!kind || *kind == Kind::Backup) continue;
         const std::string path = folder + "/" + name;
-        if (*kind == Kind::Temp) found.temps.push_back(path);
-        if (*kind != Kind::Journal && *kind != Kind::Committed) continue;
-        FoundJournal j{path, *kind == Kind::Committed, std::nullopt, std::nullopt};
-        const FileBytes bytes = ReadFileUpTo(path, kSmallFileLimit);
-        if (bytes.ok()) j.entries = traces::DecodeJournal(bytes.bytes, folder);
-        if (!j.entries)
-            j.unreadable = traces::Unfinished(path, path, "", bytes.ok() ? "its record cannot be read"
-                                                                      : "its record cannot be read: " +
-                                                                            bytes.problem->reason);
-        found.journals.push_back(std::move(j));
+        if (*kind == Kind::Temp || *kind == Kind::Marker)
+            found.strays.push_back(path);
+        else
+            found.Add(ReadJournal(path));
+    }
+}
+
+Found Survey(std::span<const std::string> folders, std::span<const std::string> files) {
+    Found found;
+    for (const std::string& folder : folders) ListTraces(folder, found);
+    for (const std::string& file : files) {
+        const traces::MarkerLook look = traces::LookAtMarker(file);
+        using State = traces::MarkerLook::State;
+        if (look.state == State::Running) found.running = true;
+        if (look.state == State::Unreadable && !found.unlookable) found.unlookable = look.problem;
+        if (look.state == State::Left) found.Add(ReadJournal(look.journal));
     }
     return found;
 }
 
+// The folders of `files`, once each, in the order every process takes them.
 std::vector<std::string> FoldersOf(std::span<const std::string> files) {
-    std::vector<std::string> folders;
-    for (const std::string& f : files) folders.push_back(traces::FolderOf(f));
+    std::vector<std::pair<traces::Identity, std::string>> folders;
+    for (const std::string& f : files) {
+        std::string folder = traces::FolderOf(f);
+        folders.emplace_back(traces::IdentityOf(folder), std::move(folder));
+    }
     std::sort(folders.begin(), folders.end());
-    folders.erase(std::unique(folders.begin(), folders.end()), folders.end());
-    return folders;
+    std::vector<std::string> out;
+    for (std::size_t i = 0; i < folders.size(); ++i) {
+        const auto& [id, path] = folders[i];
+        const bool same = i > 0 && folders[i - 1].first == id && (!id.unknown || folders[i - 1].second == path);
+        if (!same) out.push_back(path);
+    }
+    return out;
 }
 
-// A file of `files` in `folder`, to name in a message about the folder.
-const std::string& FileIn(const std::string& folder, std::span<const std::string> files) {
-    for (const std::string& f : files)
-        if (traces::FolderOf(f) == folder) return f;
-    return files.front();
+std::optional<FileProblem> TakeAll(std::span<const std::string> folders, FolderLocks& locks, FolderLocks::Mode mode,
+                                   Clock::time_point deadline, const std::string& forPath) {
+    for (const std::string& folder : folders)
+        if (auto busy = locks.Take(folder, mode, deadline, forPath)) return busy;
+    return std::nullopt;
+}
+
+FileProblem AnotherUsersSave(const FoundJournal& j) {
+    return {FileProblem::Kind::Failed, j.path,
+            "Another user's save of " + traces::SetNames(*j.entries) +
+                " was cut short; only that user's program can finish it"};
+}
+
+// The journal, open and locked, once the save or recovery that holds it is
+// done; -1 when it is gone meanwhile, or with `problem` set.
+int LockJournal(const FoundJournal& j, Clock::time_point deadline, const std::string& forPath,
+                std::optional<FileProblem>& problem) {
+    FileSystem& fs = Files();
+    for (;;) {
+        int error = 0;
+        int lock = traces::LockIfAbandoned(j.path, error, traces::NoLocks::Take);
+        if (lock >= 0) {
+            // A save that committed it just before it died has renamed it:
+            // the journal read then is no longer the journal.
+            struct stat held {}, named {};
+            if (fs.Status(lock, held) == 0 && fs.PathStatus(j.path, named) == 0 && held.st_dev == named.st_dev &&
+                held.st_ino == named.st_ino)
+                return lock;
+            traces::CloseLock(lock);
+            return -1;
+        }
+        if (error == ENOENT) return -1;
+        if (error != EWOULDBLOCK) {
+            problem = traces::Unfinished(j.path, j.path, traces::SetNames(*j.entries), ProblemOf(j.path, error).reason);
+            return -1;
+        }
+        if (Clock::now() >= deadline) {
+            problem = SavingElsewhere(forPath);
+            return -1;
+        }
+        fs.Pause();
+    }
 }
 
 // Carries out a journal once it holds every folder the journal touches;
-// nothing when it is done and gone.
-std::optional<FileProblem> Finish(const FoundJournal& j, FolderLocks& locks,
-                                  std::chrono::steady_clock::time_point deadline) {
+// nothing when it is done and gone (or gone meanwhile). Only what its own
+// save could have written is carried out: a journal of this user's, whose
+// files outside its folder belong to the set `files` being saved or loaded.
+std::optional<FileProblem> Finish(const FoundJournal& j, std::span<const std::string> files, FolderLocks& locks,
+                                  Clock::time_point deadline, const std::string& forPath) {
     if (!j.entries) return j.unreadable;
-    for (const JournalEntry& e : *j.entries)
-        if (auto busy = locks.Take(traces::FolderOf(e.target), FolderLocks::Mode::Exclusive, deadline, e.target))
-            return busy;
-    int error = 0;
-    int lock = traces::LockIfAbandoned(j.path, error);
-    if (lock < 0) {
-        if (error == ENOENT) return std::nullopt;  // carried out meanwhile
-        const std::string& first = j.entries->empty() ? j.path : j.entries->front().target;
-        if (error == EWOULDBLOCK) return SavingElsewhere(first);
-        return traces::Unfinished(j.path, j.path, traces::SetNames(*j.entries), ProblemOf(j.path, error).reason);
+    const std::string set = traces::SetNames(*j.entries);
+    const std::string home = traces::FolderOf(j.path);
+    std::vector<std::string> targets;
+    for (const JournalEntry& e : *j.entries) {
+        if (traces::FolderOf(e.target) != home && !Contains(files, e.target))
+            return traces::Unfinished(e.target, j.path, set, "it stands in another folder; opening it finishes the save");
+        targets.push_back(e.target);
     }
-    auto problem = j.committed ? traces::RollForward(*j.entries, j.path) : traces::RollBack(*j.entries, j.path);
+    if (auto busy = TakeAll(FoldersOf(targets), locks, FolderLocks::Mode::Exclusive, deadline, forPath)) return busy;
+    std::optional<FileProblem> problem;
+    int lock = LockJournal(j, deadline, forPath, problem);
+    if (lock < 0) return problem;
+    if (!traces::IsOwnFile(lock))
+        problem = AnotherUsersSave(j);
+    else
+        problem = j.committed ? traces::RollForward(*j.entries, j.path) : traces::RollBack(*j.entries, j.path);
     traces::CloseLock(lock);
     return problem;
 }
 
-// Carries out every journal of `folder` (held exclusively) and removes the
-// temporary files nobody holds or needs; the journals that stay, with why.
-std::vector<std::pair<FoundJournal, FileProblem>> RecoverFolder(const std::string& folder, FolderLocks& locks,
-                                                                 std::chrono::steady_clock::time_point deadline) {
-    const FolderTraces found = TracesIn(folder);
+// Removes a temporary file or marker nobody holds and nobody needs, when
+// this user's program left it.
+void RemoveStray(const std::string& path) {
+    if (traces::KindOf(traces::NameOf(path)) == Kind::Marker) return traces::RemoveIfStale(path);
+    int error = 0;
+    int lock = traces::LockIfAbandoned(path, error);
+    if (lock < 0) return;  // a save under way, or gone already
+    // A temporary file that stays takes room and nothing else.
+    if (traces::IsOwnFile(lock)) Files().Unlink(path);
+    traces::CloseLock(lock);
+}
+
+// Carries out every journal of `folders` (held exclusively) and every one
+// the markers of `files` name, and removes the strays nobody holds or
+// needs; the journals that stay, with why.
+std::vector<std::pair<FoundJournal, FileProblem>> Recover(std::span<const std::string> folders,
+                                                          std::span<const std::string> files, FolderLocks& locks,
+                                                          Clock::time_point deadline, const std::string& forPath) {
+    const Found found = Survey(folders, files);
     std::vector<std::pair<FoundJournal, FileProblem>> stayed;
     for (const FoundJournal& j : found.journals)
-        if (auto problem = Finish(j, locks, deadline)) stayed.emplace_back(j, std::move(*problem));
+        if (auto problem = Finish(j, files, locks, deadline, forPath)) stayed.emplace_back(j, std::move(*problem));
 
-    // A journal that stays may still need its temporary files; one that
-    // cannot be read may name any of them.
-    std::set<std::string> needed;
+    // A journal that stays may still need its temporary files and markers;
+    // one that cannot be read may name any of its folder's.
+    std::set<std::string> needed, closed;
     for (const auto& [j, problem] : stayed) {
-        if (!j.entries) return stayed;
-        for (const JournalEntry& e : *j.entries) needed.insert(e.temp);
+        if (!j.entries) {
+            closed.insert(traces::FolderOf(j.path));
+            continue;
+        }
+        for (const JournalEntry& e : *j.entries) needed.insert({e.temp, traces::MarkerOf(e.target)});
     }
-    FileSystem& fs = Files();
-    for (const std::string& temp : found.temps) {
-        if (needed.contains(temp)) continue;
-        int error = 0;
-        int lock = traces::LockIfAbandoned(temp, error);
-        if (lock < 0) continue;  // a save under way, or gone already
-        // A temporary file that stays takes room and nothing else.
-        fs.Unlink(temp);
-        traces::CloseLock(lock);
+    std::set<std::string> touched;
+    for (const std::string& stray : found.strays) {
+        const std::string folder = traces::FolderOf(stray);
+        if (needed.contains(stray) || closed.contains(folder)) continue;
+        RemoveStray(stray);
+        touched.insert(folder);
     }
-    if (!found.journals.empty() || !found.temps.empty()) traces::SyncFolder(folder);
+    for (const std::string& folder : touched) traces::SyncFolder(folder);
     return stayed;
+}
+
+std::optional<FileProblem> RecoverFor(std::span<const std::string> files, FolderLocks& locks,
+                                      Clock::time_point deadline, const std::string& forPath, Purpose purpose) {
+    const std::vector<std::string> folders = FoldersOf(files);
+    if (auto busy = TakeAll(folders, locks, FolderLocks::Mode::Exclusive, deadline, forPath)) return busy;
+    for (const auto& [j, problem] : Recover(folders, files, locks, deadline, forPath))
+        if (j.Keeps(files, purpose)) return problem;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -137,54 +255,63 @@ std::optional<FileProblem> RecoverInterruptedSaves(const std::string& folderName
     std::string folder = ResolvedPath(folderName);
     if (folder.size() > 1 && folder.back() == '/') folder.pop_back();
     FolderLocks locks;
-    if (auto busy = locks.Take(folder, FolderLocks::Mode::Exclusive, LockDeadline(), folder)) return busy;
-    auto stayed = RecoverFolder(folder, locks, LockDeadline());
+    const auto deadline = LockDeadline();
+    if (auto busy = locks.Take(folder, FolderLocks::Mode::Exclusive, deadline, folder)) return busy;
+    const std::vector<std::string> folders{folder};
+    auto stayed = Recover(folders, {}, locks, deadline, folder);
     if (stayed.empty()) return std::nullopt;
     return stayed.front().second;
 }
 
 std::optional<FileProblem> RecoverSavesOf(std::span<const std::string> files, FolderLocks& locks,
                                           std::chrono::steady_clock::time_point deadline) {
-    const std::vector<std::string> folders = FoldersOf(files);
-    for (const std::string& folder : folders)
-        if (auto busy = locks.Take(folder, FolderLocks::Mode::Exclusive, deadline, FileIn(folder, files)))
-            return busy;
-    for (const std::string& folder : folders)
-        for (const auto& [j, problem] : RecoverFolder(folder, locks, deadline))
-            if (j.Blocks(files)) return problem;
-    return std::nullopt;
+    return RecoverFor(files, locks, deadline, files.front(), Purpose::Saving);
 }
 
-std::optional<FileProblem> HoldForReading(std::span<const std::string> named, FolderLocks& locks) {
+SetReading::Seen SetReading::Look(const std::string& file) {
+    struct stat st {};
+    if (Files().PathStatus(file, st) != 0) return {};
+    return {true, st.st_dev, st.st_ino, st.st_size, st.st_ctim.tv_sec, st.st_ctim.tv_nsec};
+}
+
+std::optional<FileProblem> SetReading::Hold(std::span<const std::string> named, Clock::time_point deadline) {
     // A file of the set may be a link into another folder, whose saves
     // concern the set as much as those beside the data file.
-    std::vector<std::string> files;
-    for (const std::string& path : named) files.push_back(ResolvedPath(path));
-    const auto deadline = LockDeadline();
-    const std::vector<std::string> folders = FoldersOf(files);
+    files_.clear();
+    for (const std::string& path : named) files_.push_back(ResolvedPath(path));
+    const std::string& forPath = named.front();
+    const std::vector<std::string> folders = FoldersOf(files_);
     // What a dead save left is cleared away once; after that only a save of
-    // these files cut short again (between the recovery and the shared hold)
-    // calls for another round, and a few rounds see that finished too.
+    // these files cut short again calls for another round.
     bool cleared = false;
-    for (int round = 0; round < 5; ++round) {
-        locks.ReleaseAll();
-        for (const std::string& folder : folders)
-            if (auto busy = locks.Take(folder, FolderLocks::Mode::Shared, deadline, FileIn(folder, files)))
-                return busy;
-        bool blocked = false, traces = false;
-        for (const std::string& folder : folders) {
-            const FolderTraces found = TracesIn(folder);
-            traces = traces || !found.journals.empty() || !found.temps.empty();
-            blocked = blocked || std::any_of(found.journals.begin(), found.journals.end(),
-                                             [&](const FoundJournal& j) { return j.Blocks(files); });
+    for (;;) {
+        locks_.ReleaseAll();
+        if (auto busy = TakeAll(folders, locks_, FolderLocks::Mode::Shared, deadline, forPath)) return busy;
+        seen_.clear();
+        for (const std::string& file : files_) seen_.push_back(Look(file));
+        const Found found = Survey(folders, files_);
+        const bool waiting = found.running || found.unlookable;
+        const bool kept = std::any_of(found.journals.begin(), found.journals.end(),
+                                      [&](const FoundJournal& j) { return j.Keeps(files_, Purpose::Reading); });
+        if (!waiting && !kept && (cleared || !found.Any())) return std::nullopt;
+        locks_.ReleaseAll();
+        if (!waiting) {
+            // A save of these files cut short again and again is as good as
+            // one under way.
+            if (cleared && Clock::now() >= deadline) return SavingElsewhere(forPath);
+            if (auto problem = RecoverFor(files_, locks_, deadline, forPath, Purpose::Reading)) return problem;
+            cleared = true;
+            continue;
         }
-        if (!blocked && (cleared || !traces)) return std::nullopt;
-        locks.ReleaseAll();
-        if (auto problem = RecoverSavesOf(files, locks, deadline)) return problem;
-        cleared = true;
+        if (Clock::now() >= deadline) return found.unlookable.value_or(SavingElsewhere(forPath));
+        Files().Pause();
     }
-    locks.ReleaseAll();
-    return SavingElsewhere(files.front());
+}
+
+bool SetReading::Unchanged() const {
+    for (std::size_t i = 0; i < files_.size(); ++i)
+        if (!(Look(files_[i]) == seen_[i])) return false;
+    return true;
 }
 
 }  // namespace platform

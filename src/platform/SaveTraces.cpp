@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <charconv>
 #include <csignal>
+#include <cstdio>
 #include <filesystem>
 #include <vector>
 
@@ -29,6 +30,10 @@ constexpr std::array<std::pair<Kind, std::string_view>, 4> kSuffixes{{
     {Kind::Journal, "jnl"},
     {Kind::Committed, "jok"},
 }};
+// A marker: ".kq-m" and 16 hexadecimal digits of its file's name's hash.
+constexpr std::string_view kMarkerPrefix = ".kq-m";
+constexpr std::string_view kMarkerSuffix = ".mrk";
+constexpr std::size_t kMarkerDigits = 16;
 
 std::string_view SuffixOf(Kind kind) {
     for (const auto& [k, suffix] : kSuffixes)
@@ -143,6 +148,11 @@ std::string NewName(const std::string& folder, Kind kind) {
 }
 
 std::optional<Kind> KindOf(std::string_view name) {
+    if (name.size() == kMarkerPrefix.size() + kMarkerDigits + kMarkerSuffix.size() &&
+        name.starts_with(kMarkerPrefix) && name.ends_with(kMarkerSuffix) &&
+        std::all_of(name.begin() + kMarkerPrefix.size(), name.end() - kMarkerSuffix.size(),
+                    [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); }))
+        return Kind::Marker;
     if (name.substr(0, kPrefix.size()) != kPrefix) return std::nullopt;
     name.remove_prefix(kPrefix.size());
     for (char separator : {'-', '.'}) {
@@ -162,6 +172,20 @@ std::string Renamed(const std::string& journal, Kind kind) {
     return journal.substr(0, dot + 1) + std::string(SuffixOf(kind));
 }
 
+std::string MarkerOf(const std::string& target) {
+    const std::string name = NameOf(target);
+    const Fingerprint f = FingerprintOfBytes({reinterpret_cast<const uint8_t*>(name.data()), name.size()});
+    char hex[kMarkerDigits + 1];
+    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(f.hash));
+    return FolderOf(target) + "/" + std::string(kMarkerPrefix) + hex + std::string(kMarkerSuffix);
+}
+
+Identity IdentityOf(const std::string& path) {
+    struct stat st {};
+    if (Files().PathStatus(path, st) != 0) return {};
+    return {false, st.st_dev, st.st_ino};
+}
+
 std::string FolderOf(const std::string& path) {
     const fsys::path parent = fsys::path(path).parent_path();
     return parent.empty() ? std::string(".") : parent.string();
@@ -179,7 +203,11 @@ void CloseLock(int& fd) {
     fd = -1;
 }
 
-int LockIfAbandoned(const std::string& path, int& error) {
+bool IsNoLockError(int error) {
+    return error == ENOLCK || error == ENOSYS || error == EOPNOTSUPP || error == ENOTSUP;
+}
+
+int LockIfAbandoned(const std::string& path, int& error, NoLocks noLocks) {
     FileSystem& fs = Files();
     int fd = fs.Open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY, 0);
     if (fd < 0 && errno == EACCES) fd = fs.Open(path, O_WRONLY | O_NONBLOCK | O_NOCTTY, 0);
@@ -188,7 +216,7 @@ int LockIfAbandoned(const std::string& path, int& error) {
         return -1;
     }
     struct stat st {};
-    if (fs.TryLock(fd) != 0) {
+    if (fs.TryLock(fd) != 0 && !(noLocks == NoLocks::Take && IsNoLockError(errno))) {
         error = errno;
     } else if (fs.Status(fd, st) != 0 || st.st_nlink == 0) {
         error = ENOENT;
@@ -224,6 +252,29 @@ std::optional<std::string> WriteLocked(const std::string& folder, const Contents
     fs.Unlink(*temp);
     CloseLock(fd);
     return std::nullopt;
+}
+
+void AppendField(std::string& text, std::string_view field) {
+    text += " " + std::to_string(field.size()) + ":" + std::string(field);
+}
+
+std::optional<std::string_view> TakeField(std::string_view& t) {
+    if (t.substr(0, 1) != " ") return std::nullopt;
+    t.remove_prefix(1);
+    std::size_t len = 0;
+    const auto [p, ec] = std::from_chars(t.data(), t.data() + t.size(), len);
+    if (ec != std::errc() || p == t.data() + t.size() || *p != ':') return std::nullopt;
+    t.remove_prefix(static_cast<std::size_t>(p - t.data()) + 1);
+    if (len > t.size() || len == 0) return std::nullopt;
+    const std::string_view field = t.substr(0, len);
+    if (field.find('\0') != std::string_view::npos) return std::nullopt;
+    t.remove_prefix(len);
+    return field;
+}
+
+bool IsOwnFile(int fd) {
+    struct stat st {};
+    return Files().Status(fd, st) == 0 && st.st_uid == ::geteuid();
 }
 
 void SyncFolder(const std::string& folder) {
@@ -270,12 +321,28 @@ std::optional<Fingerprint> Fingerprint::Parse(std::string_view text) {
     return f;
 }
 
+namespace {
+
+// FNV-1a: quick, and more than enough to tell a file's versions apart.
+constexpr Fingerprint kEmpty{0, 14695981039346656037ull};
+
+void Add(Fingerprint& f, std::span<const uint8_t> block) {
+    f.size += block.size();
+    for (uint8_t b : block) f.hash = (f.hash ^ b) * 1099511628211ull;
+}
+
+}  // namespace
+
+Fingerprint FingerprintOfBytes(std::span<const uint8_t> bytes) {
+    Fingerprint f = kEmpty;
+    Add(f, bytes);
+    return f;
+}
+
 std::optional<Fingerprint> FingerprintOf(const std::string& path, std::optional<FileProblem>& problem) {
-    // FNV-1a: quick, and more than enough to tell a file's versions apart.
-    Fingerprint f{0, 14695981039346656037ull};
+    Fingerprint f = kEmpty;
     problem = ReadBlocks(path, [&](std::span<const uint8_t> block) -> std::optional<FileProblem> {
-        f.size += block.size();
-        for (uint8_t b : block) f.hash = (f.hash ^ b) * 1099511628211ull;
+        Add(f, block);
         return std::nullopt;
     });
     if (problem) return std::nullopt;

@@ -20,6 +20,7 @@ enum class Kind {
     Backup,     // an old file's second name while a set is replaced
     Journal,    // what a save replaces; written, not yet committed
     Committed,  // the same once every new file is in place
+    Marker,     // beside a file a save replaces: which journal, while it stands
 };
 
 // ".kq-<pid>-<n>.<kind>", new in `folder`: no trace of any kind has the
@@ -31,6 +32,22 @@ std::string NewName(const std::string& folder, Kind kind);
 std::optional<Kind> KindOf(std::string_view fileName);
 // A journal's name with its kind changed to `kind`.
 std::string Renamed(const std::string& journal, Kind kind);
+// ".kq-m<hash of the file's name>.mrk" beside `target`: a name that follows
+// from the file's, so it is found without listing the folder, and short
+// whatever the length of the file's name.
+std::string MarkerOf(const std::string& target);
+
+// Where a file or folder is, whatever name it is reached by: its device and
+// inode (unknown: after every known one, by name). Every process takes
+// folders and markers in this order, so two cannot each hold one and wait
+// for the other.
+struct Identity {
+    bool unknown = true;
+    dev_t device = 0;
+    ino_t inode = 0;
+    auto operator<=>(const Identity&) const = default;
+};
+Identity IdentityOf(const std::string& path);
 
 std::string FolderOf(const std::string& path);
 std::string NameOf(const std::string& path);
@@ -38,10 +55,20 @@ std::string NameOf(const std::string& path);
 bool Exists(const std::string& path);
 
 void CloseLock(int& fd);
+// Whether a lock failed because the file system keeps no locks (some
+// network mounts), rather than because someone holds it.
+bool IsNoLockError(int error);
+// What to do with a trace where the file system keeps no locks, so nothing
+// tells a running save from a dead one: leave it (a temporary file only
+// takes room), or take it all the same (a journal left alone would lock its
+// files out for good).
+enum class NoLocks { Leave, Take };
 // The trace at `path`, open and locked by this process; -1 with `error` set
-// while someone holds it (EWOULDBLOCK), when it cannot be opened, or when it
-// is gone.
-int LockIfAbandoned(const std::string& path, int& error);
+// while someone holds it (EWOULDBLOCK), when it cannot be opened, when it is
+// gone, or when it cannot be locked and `noLocks` leaves it.
+int LockIfAbandoned(const std::string& path, int& error, NoLocks noLocks = NoLocks::Leave);
+// Whether the open file belongs to the user this program runs as.
+bool IsOwnFile(int fd);
 
 // What a new file holds: `data`, then perhaps what the file `restOf` holds
 // past as many bytes, with the permissions `mode` where the file system keeps
@@ -55,6 +82,13 @@ struct Contents {
 // with its lock in `fd`; its name, or nothing and why (told under `name`).
 std::optional<std::string> WriteLocked(const std::string& folder, const Contents& contents, int& fd,
                                        const std::string& name, std::optional<FileProblem>& problem);
+
+// A field of a journal or marker: " <length>:<text>", so any name fits.
+void AppendField(std::string& text, std::string_view field);
+// The next field of `text`, taken off it; nothing when there is none, or
+// when it holds a NUL byte: the system would see a name only up to it, which
+// is not the name that was checked.
+std::optional<std::string_view> TakeField(std::string_view& text);
 
 // Makes renames in a folder survive a power cut; a folder that cannot be
 // synced is no reason to fail.
@@ -74,6 +108,7 @@ struct Fingerprint {
     std::string Text() const;
     static std::optional<Fingerprint> Parse(std::string_view text);
 };
+Fingerprint FingerprintOfBytes(std::span<const uint8_t> bytes);
 // The fingerprint of the regular file at `path`, or why it cannot be had.
 std::optional<Fingerprint> FingerprintOf(const std::string& path, std::optional<FileProblem>& problem);
 

@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <cerrno>
 #include <set>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 
 #include "platform/FileSystem.h"
 #include "platform/SaveJournal.h"
+#include "platform/SaveMarkers.h"
 
 namespace platform {
 
@@ -63,6 +65,7 @@ bool StagedFiles::Hold(const std::vector<std::string>& named) {
     // names.
     std::vector<std::string> targets;
     for (const std::string& path : named) targets.push_back(ResolvedPath(path));
+    if (named_.empty() && !named.empty()) named_ = named.front();
     auto problem = RecoverSavesOf(targets, locks_, LockDeadline());
     if (problem) {
         for (std::size_t i = 0; i < named.size(); ++i)
@@ -107,12 +110,42 @@ bool StagedFiles::Abort(std::optional<FileProblem> problem) {
     if (!journal_.empty()) {
         // The same roll-back a recovery runs: what it cannot do now, the
         // journal keeps for the next one.
-        traces::RollBack(JournalEntries(), journal_);
+        traces::RollBack(JournalEntries(), journal_, MarkersHeld());
     } else {
         for (const Entry& e : staged_) Files().Unlink(e.temp);
+        RemoveMarkersHeld();
     }
     Release();
     return false;
+}
+
+traces::OwnMarkers StagedFiles::MarkersHeld() const {
+    traces::OwnMarkers paths;
+    for (const HeldMarker& m : markers_) paths.push_back(m.path);
+    return paths;
+}
+
+void StagedFiles::RemoveMarkersHeld() {
+    for (const HeldMarker& m : markers_) Files().Unlink(m.path);
+}
+
+bool StagedFiles::PlaceMarkers(const std::string& journal) {
+    // In the one order every save takes them, so two saves of one set that
+    // cannot hold its folders do not each wait for the other's.
+    std::vector<std::pair<std::pair<traces::Identity, std::string>, const Entry*>> order;
+    for (const Entry& e : staged_)
+        order.push_back({{traces::IdentityOf(FolderOf(e.target)), traces::NameOf(e.target)}, &e});
+    std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    const auto deadline = LockDeadline();
+    for (const auto& [key, e] : order) {
+        HeldMarker m{traces::MarkerOf(e->target), -1};
+        if (auto p = traces::PlaceMarker(e->target, journal, m.lock, deadline, named_)) return Fail(std::move(*p));
+        markers_.push_back(std::move(m));
+    }
+    std::set<std::string> folders;
+    for (const HeldMarker& m : markers_) folders.insert(FolderOf(m.path));
+    for (const std::string& folder : folders) traces::SyncFolder(folder);
+    return true;
 }
 
 std::vector<JournalEntry> StagedFiles::JournalEntries() const {
@@ -129,16 +162,15 @@ bool StagedFiles::CommitOne(Entry& e) {
     return true;
 }
 
-bool StagedFiles::WriteJournal() {
+bool StagedFiles::WriteJournal(const std::string& journal) {
     FileSystem& fs = Files();
-    const std::string folder = FolderOf(staged_.front().target);
+    const std::string folder = FolderOf(journal);
     const std::vector<uint8_t> bytes = traces::EncodeJournal(JournalEntries(), folder);
     // Written whole under a temporary name and renamed: a journal that exists
     // is complete, and locked from its first instant.
     const auto temp = traces::WriteLocked(folder, {bytes, std::nullopt, std::nullopt}, journalLock_,
                                           staged_.front().path, problem_);
     if (!temp) return false;
-    const std::string journal = traces::NewName(folder, traces::Kind::Journal);
     if (fs.Rename(*temp, journal) != 0) {
         Fail(staged_.front().path, errno);
         fs.Unlink(*temp);
@@ -155,6 +187,10 @@ bool StagedFiles::Commit() {
     if (staged_.empty()) return true;
     if (staged_.size() == 1) return CommitOne(staged_.front());
     FileSystem& fs = Files();
+    // Named now, so the markers can name it before it exists: a marker
+    // whose journal never came left nothing to undo.
+    const std::string journal = traces::NewName(FolderOf(staged_.front().target), traces::Kind::Journal);
+    if (!PlaceMarkers(journal)) return Abort(std::nullopt);
     std::set<std::string> folders;
     for (Entry& e : staged_) {
         folders.insert(FolderOf(e.target));
@@ -167,7 +203,7 @@ bool StagedFiles::Commit() {
         if (e.hadOld && !unread) e.old = traces::FingerprintOf(e.target, unread);
         if (unread) return Abort(FileProblem{unread->kind, e.path, unread->reason});
     }
-    if (!WriteJournal()) return Abort(std::nullopt);
+    if (!WriteJournal(journal)) return Abort(std::nullopt);
 
     // Every old file gets a second name before any new one goes in, so each
     // name of the set always holds a whole file.
@@ -185,21 +221,22 @@ bool StagedFiles::Commit() {
     journal_ = committed;
     for (const std::string& folder : folders) traces::SyncFolder(folder);
 
-    bool clean = true;
-    for (const Entry& e : staged_)
-        if (e.hadOld && fs.Unlink(e.backup) != 0 && errno != ENOENT) clean = false;
-    // With a backup left the journal stays, so a later save removes it.
-    if (clean) fs.Unlink(journal_);
+    // What cannot be removed now stays in the committed journal, for a
+    // later save or load to remove.
+    traces::RollForward(JournalEntries(), journal_, MarkersHeld());
     Release();
     return true;
 }
 
 void StagedFiles::Release() {
     for (Entry& e : staged_) CloseLock(e.tempLock);
+    for (HeldMarker& m : markers_) CloseLock(m.lock);
+    markers_.clear();
     CloseLock(journalLock_);
     staged_.clear();
     journal_.clear();
     reserved_.clear();
+    named_.clear();
     locks_.ReleaseAll();
 }
 

@@ -10,13 +10,17 @@
 // (platform/SaveRecovery.h). Stage resolves the path (absolute, symbolic
 // links followed) and writes the file in full to a temporary file with a
 // short name in the folder of the file it replaces, and syncs it. Commit then
-// records the set in a journal beside the first file (with fingerprints of
-// each old and new file), keeps each old file under a backup name (a hard link, or a
-// copy where the file system has none), renames each new one over its old
-// one, marks the journal committed, and only then deletes the backups. A
-// failure before that mark puts the old files back the way a recovery would.
-// The saving process also holds a lock on its journal and temporary files
-// for as long as the save runs.
+// puts a marker beside each file (platform/SaveMarkers.h), waiting while
+// another save's stands there, records the set in a journal beside the first
+// file (with fingerprints of each old and new file), keeps each old file
+// under a backup name (a hard link, or a copy where the file system has
+// none), renames each new one over its old one, marks the journal committed,
+// and only then deletes the backups, the markers and the journal. A failure
+// before that mark puts the old files back the way a recovery would. The
+// saving process also holds a lock on its journal, markers and temporary
+// files for as long as the save runs. A folder that cannot be held (one the
+// user may write but not list) is still saved into: its markers keep the
+// save apart from others and tell it of a save of its files cut short.
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -70,7 +74,10 @@ private:
     bool Hold(const std::vector<std::string>& named);
     bool StageFile(const std::string& path, std::span<const uint8_t> data, bool keepRest);
     bool CommitOne(Entry& e);
-    bool WriteJournal();
+    bool PlaceMarkers(const std::string& journal);
+    bool WriteJournal(const std::string& journal);
+    traces::OwnMarkers MarkersHeld() const;
+    void RemoveMarkersHeld();
     std::vector<traces::JournalEntry> JournalEntries() const;
     void Release();
     bool Fail(const std::string& path, int error);
@@ -79,9 +86,16 @@ private:
     // the reason); what cannot be undone now stays in the journal.
     bool Abort(std::optional<FileProblem> problem);
 
+    struct HeldMarker {
+        std::string path;
+        int lock = -1;
+    };
+
     std::vector<Entry> staged_;
+    std::vector<HeldMarker> markers_;
     std::string journal_;
     int journalLock_ = -1;
+    std::string named_;  // the first file named, for messages about the whole set
     FolderLocks locks_;
     std::vector<std::string> reserved_;  // targets whose folders are held and recovered
     std::optional<FileProblem> problem_;

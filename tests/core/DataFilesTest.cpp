@@ -924,14 +924,14 @@ TEST_F(DataFileSets, AFolderAnotherProgramHoldsIsWaitedForThenRefusedWithWhy) {
                    " this file; try again when it is done";
         };
         if (c.loadSays) {
-            prompts.expect(why(c.loadSays, "set.fre"), Buttons::Ok, Answer::Ok);
+            prompts.expect(why(c.loadSays, "set.dat"), Buttons::Ok, Answer::Ok);
             EXPECT_FALSE(ReadDatFile(path));
         } else {
             EXPECT_TRUE(ReadDatFile(path)) << "loads read side by side";
             CurData = before.cur;
             UFreList = before.list;
         }
-        prompts.expect(why(c.saveSays, "set.fre"), Buttons::Ok, Answer::Ok);
+        prompts.expect(why(c.saveSays, "set.dat"), Buttons::Ok, Answer::Ok);
         EXPECT_FALSE(WriteDatFile());
         EXPECT_EQ(Folder(), oldFiles);
     }

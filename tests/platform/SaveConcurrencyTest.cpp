@@ -54,11 +54,13 @@ struct SetOfFiles {
     }
     // What a load reads while it holds the set, or why it was refused.
     std::string Load() const {
-        platform::FolderLocks locks;
-        if (auto refused = platform::HoldForReading(Paths(), locks)) return "refused: " + refused->Text();
-        std::string out;
-        for (const std::string& name : names) out += name + "=" + ReadWithoutWaiting(folder + "/" + name) + "\n";
-        return out;
+        const auto read = platform::ReadSteadily(Paths(), [&] {
+            std::string out;
+            for (const std::string& name : names) out += name + "=" + ReadWithoutWaiting(folder + "/" + name) + "\n";
+            return out;
+        });
+        if (const auto* refused = std::get_if<platform::FileProblem>(&read)) return "refused: " + refused->Text();
+        return std::get<std::string>(read);
     }
     std::string Loaded(char v) const {
         std::string out;

@@ -245,9 +245,9 @@ TEST(StagedFiles, AJournalThatCannotBeReadKeepsEveryFileOfItsFolderAsItStands) {
         const auto problem = platform::ReplaceFile(dir.file(name), Bytes("new"));
         ASSERT_TRUE(problem) << name;
         EXPECT_EQ(problem->Text(), dir.file(journal) + ": " + why) << name;
-        platform::FolderLocks locks;
+        platform::SetReading reading;
         const std::vector<std::string> files{dir.file(name)};
-        const auto refused = platform::HoldForReading(files, locks);
+        const auto refused = reading.Hold(files, platform::LockDeadline());
         ASSERT_TRUE(refused) << name;
         EXPECT_EQ(refused->Text(), dir.file(journal) + ": " + why) << name;
     }

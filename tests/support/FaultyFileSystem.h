@@ -48,12 +48,23 @@ public:
     // Permission changes fail with `error`, as on a file system that keeps
     // no permissions (ENOSYS, EPERM).
     void NoModes(int error) { modeError_ = error; }
+    // Every lock fails with `error` (ENOLCK), as where the file system keeps
+    // no locks.
+    void NoLocks(int error = ENOLCK) { lockError_ = error; }
+    // `folder` may be entered but neither listed nor opened, as a folder of
+    // mode 0711 to a user who does not own it.
+    void Unlistable(std::string folder) { unlistable_ = std::move(folder); }
+    // Files whose path contains `part` belong to another user.
+    void ForeignOwner(std::string part) { foreign_ = std::move(part); }
     void Heal() {
         failStep_ = dieAfter_ = -1;
         readOnly_.clear();
         spaceLeft_.reset();
         readPart_.clear();
         unopenable_.clear();
+        unlistable_.clear();
+        foreign_.clear();
+        lockError_ = 0;
     }
 
     int steps = 0;            // changes attempted so far
@@ -63,6 +74,7 @@ public:
 
     int Open(const std::string& path, int flags, mode_t mode) override {
         if (!unopenable_.empty() && path.find(unopenable_) != std::string::npos) return Failed(EACCES);
+        if (IsUnlistable(path)) return Failed(EACCES);
         if ((flags & (O_WRONLY | O_RDWR | O_CREAT)) == 0) {
             if (ReadFails(path)) return -1;
             const int fd = FileSystem::Open(path, flags, mode);
@@ -103,6 +115,22 @@ public:
         if (modeError_) return Failed(modeError_);
         return FileSystem::ChangeMode(fd, mode);
     }
+    int TryLock(int fd) override { return lockError_ ? Failed(lockError_) : FileSystem::TryLock(fd); }
+    int TryLockShared(int fd) override { return lockError_ ? Failed(lockError_) : FileSystem::TryLockShared(fd); }
+    int Status(int fd, struct stat& st) override {
+        const int result = FileSystem::Status(fd, st);
+        if (result == 0 && fd >= 0 && static_cast<std::size_t>(fd) < readPaths_.size()) Disown(readPaths_[fd], st);
+        return result;
+    }
+    int PathStatus(const std::string& path, struct stat& st) override {
+        const int result = FileSystem::PathStatus(path, st);
+        if (result == 0) Disown(path, st);
+        return result;
+    }
+    int ListFolder(const std::string& folder, std::vector<std::string>& names) override {
+        if (IsUnlistable(folder)) return Failed(EACCES);
+        return FileSystem::ListFolder(folder, names);
+    }
     int Rename(const std::string& from, const std::string& to) override {
         if (const int e = Step("rename " + from + " -> " + to, to, from)) return Failed(e);
         return FileSystem::Rename(from, to);
@@ -127,6 +155,13 @@ private:
         if (steps == failStep_) return failError_;
         if (!readOnly_.empty() && (In(path, readOnly_) || In(other, readOnly_))) return readOnlyError_;
         return 0;
+    }
+    bool IsUnlistable(std::string path) const {
+        while (path.size() > 1 && path.back() == '/') path.pop_back();
+        return !unlistable_.empty() && path == unlistable_;
+    }
+    void Disown(const std::string& path, struct stat& st) const {
+        if (!foreign_.empty() && path.find(foreign_) != std::string::npos) st.st_uid = ::geteuid() + 1;
     }
     static bool In(const std::string& path, const std::string& folder) {
         return !path.empty() && path.rfind(folder + "/", 0) == 0;
@@ -153,6 +188,7 @@ private:
     bool readThrows_ = false;
     bool noHardLinks_ = false;
     int modeError_ = 0;
-    std::string unopenable_;
+    int lockError_ = 0;
+    std::string unopenable_, unlistable_, foreign_;
     std::vector<std::string> readPaths_;
 };

@@ -1,0 +1,66 @@
+#pragma once
+// A save's markers: one beside each file a save of a set replaces, from
+// before the save changes the first file of the set until after it changed
+// the last, naming the save's journal and locked by the save while it runs.
+// Their names follow from their files' (platform/SaveTraces.h, MarkerOf), so
+// a process that cannot list a folder, or hold it, still finds a save of its
+// files under way or cut short. The marker is also what keeps two saves of
+// one file apart where a folder cannot be held. For the file layer's own use.
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "platform/SafeFile.h"
+
+namespace platform::traces {
+
+// What a marker holds: the journal (its name as written, uncommitted) and
+// the file it stands for, both named from the marker's folder.
+std::vector<uint8_t> EncodeMarker(const std::string& journal, const std::string& target);
+// What a marker at `marker` holds: the journal it names (absolute, its
+// uncommitted name) and its file; nothing when the bytes are no marker, name
+// anything but a journal, or a file whose marker has another name.
+struct MarkerRecord {
+    std::string journal, target;
+};
+std::optional<MarkerRecord> DecodeMarker(std::span<const uint8_t> bytes, const std::string& marker);
+
+// What stands at a file's marker.
+struct MarkerLook {
+    enum class State {
+        None,        // no save of the file stands (no marker, or one that names no journal there is)
+        Running,     // a save under way holds it
+        Left,        // a save that is gone left it: `journal` is its journal, as it is named now
+        Unreadable,  // it cannot be looked into: `problem` says why
+    };
+    State state = State::None;
+    std::string journal;
+    std::optional<FileProblem> problem;
+};
+MarkerLook LookAtMarker(const std::string& target);
+
+// Puts `target`'s marker in place, naming `journal`, open and locked in
+// `fd`; waits until `deadline` while another save holds it. One that a save
+// left and that names no journal there is (a save that died before it wrote
+// its journal) is replaced when this user's program left it; one that names
+// a journal that stands is for that journal's recovery to remove. Nothing
+// when placed, else why not, told under `forPath`.
+std::optional<FileProblem> PlaceMarker(const std::string& target, const std::string& journal, int& fd,
+                                       std::chrono::steady_clock::time_point deadline, const std::string& forPath);
+
+// Removes `target`'s marker when it names `journal` (under either of its
+// names) and nobody holds it; leaves any other. Nothing when done, else why.
+std::optional<FileProblem> RemoveMarker(const std::string& target, const std::string& journal);
+// Removes the marker at `marker` when nobody holds it, this user's program
+// left it, and it names no journal that stands: a save that died before it
+// wrote its journal changed nothing.
+void RemoveIfStale(const std::string& marker);
+
+// The name the journal `journal` stands under now (uncommitted or
+// committed), or nothing when it is gone.
+std::optional<std::string> JournalNow(const std::string& journal);
+
+}  // namespace platform::traces
