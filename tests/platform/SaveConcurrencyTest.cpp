@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "ChildProcess.h"
+#include "SavedSet.h"
 #include "FaultyFileSystem.h"
 #include "FolderContents.h"
 #include "TempDir.h"
@@ -26,81 +27,15 @@ using namespace std::chrono_literals;
 
 const std::string kBusy = "Another program is saving this file; try again when it is done";
 
-// A set of three files in versions named by a letter; each version differs
-// in every file, and in length.
-struct SetOfFiles {
-    std::string folder;
-    std::array<std::string, 3> names{"a.fre", "a.ted", "a.dat"};
-
-    FolderContents Version(char v) const {
-        FolderContents out;
-        for (std::size_t i = 0; i < names.size(); ++i)
-            out[names[i]] = names[i] + " " + std::string(i + 1 + static_cast<std::size_t>(v - 'a'), v);
-        return out;
-    }
-    std::vector<std::string> Paths() const {
-        std::vector<std::string> out;
-        for (const std::string& name : names) out.push_back(folder + "/" + name);
-        return out;
-    }
-    // Saves version `v`: nothing when saved, else the problem's text.
-    std::string Save(char v) const {
-        platform::StagedFiles files;
-        const FolderContents bytes = Version(v);
-        bool saved = files.Reserve(Paths());
-        for (const std::string& name : names) saved = saved && files.Stage(folder + "/" + name, Bytes(bytes.at(name)));
-        saved = saved && files.Commit();
-        return saved ? "" : files.Problem() ? files.Problem()->Text() : "not saved";
-    }
-    // What a load reads while it holds the set, or why it was refused.
-    std::string Load() const {
-        const auto read = platform::ReadSteadily(Paths(), [&] {
-            std::string out;
-            for (const std::string& name : names) out += name + "=" + ReadWithoutWaiting(folder + "/" + name) + "\n";
-            return out;
-        });
-        if (const auto* refused = std::get_if<platform::FileProblem>(&read)) return "refused: " + refused->Text();
-        return std::get<std::string>(read);
-    }
-    std::string Loaded(char v) const {
-        std::string out;
-        for (const auto& name : names) out += name + "=" + Version(v).at(name) + "\n";
-        return out;
-    }
-    // The folder holds version `v` and nothing else.
-    void Reset(char v) const {
-        for (const auto& e : fs::directory_iterator(folder)) fs::remove(e.path());
-        for (const auto& [name, bytes] : Version(v)) TempDirWrite(name, bytes);
-    }
-    void TempDirWrite(const std::string& name, const std::string& bytes) const {
-        const int fd = ::open((folder + "/" + name).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        ASSERT_EQ(::write(fd, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
-        ::close(fd);
-    }
-};
-
-// Saves version 'n' over 'o', dying after step `n`; whether it got that far.
-bool SaveDyingAfter(const SetOfFiles& set, int n, bool hardLinks = true) {
-    FaultyFileSystem faults;
-    if (!hardLinks) faults.NoHardLinks();
-    faults.DieAfter(n);
-    set.Save('n');
-    return faults.steps > n;
-}
-
-// Saves version 'n' over 'o', dying just after the new a.fre went in;
-// whether it got that far.
-bool SaveDyingAfterItsFirstFileWentIn(const SetOfFiles& set) {
-    int renamed = 0;
-    {
-        FaultyFileSystem counting;
-        set.Save('n');
-        for (const std::string& step : counting.log)
-            if (step.find(": rename ") != std::string::npos && step.ends_with("-> " + set.folder + "/a.fre"))
-                renamed = std::stoi(step);
-    }
-    set.Reset('o');
-    return renamed > 0 && SaveDyingAfter(set, renamed);
+// Saves version `v`, telling the test once it waits for another program.
+std::string SaveSayingWhenItWaits(const SetOfFiles& set, char v, ChildProcess::Parent& parent) {
+    FaultyFileSystem watched;
+    bool said = false;
+    watched.onPause = [&] {
+        if (!said) parent.Send("waiting");
+        said = true;
+    };
+    return set.Save(v);
 }
 
 TEST(SaveRecovery, ARecoveryCutShortAtAnyOfItsStepsIsFinishedByTheNextAndLocksNothingOut) {
@@ -162,9 +97,9 @@ TEST(SaveRecovery, TwoLoadsAfterACrashReadTheSameWholeSet) {
 TEST(SaveRecovery, ASecondSaveWaitsForOneUnderWayOrGivesUpAndNeverMixesWithIt) {
     TempDir dir;
     const SetOfFiles set{dir.path()};
-    const auto saveB = [&](int patienceMs, ChildProcess::Parent&) {
+    const auto saveB = [&](int patienceMs, ChildProcess::Parent& parent) {
         platform::ScopedLockPatience patience{std::chrono::milliseconds(patienceMs)};
-        return set.Save('b');
+        return SaveSayingWhenItWaits(set, 'b', parent);
     };
     ChildProcess impatient(saveB), patient(saveB);
     for (bool firstDies : {false, true})
@@ -182,7 +117,7 @@ TEST(SaveRecovery, ASecondSaveWaitsForOneUnderWayOrGivesUpAndNeverMixesWithIt) {
                     EXPECT_EQ(impatient.Run(0), dir.file("a.fre") + ": " + kBusy);
                     EXPECT_EQ(Contents(dir), before);
                     patient.Start(10'000);
-                    std::this_thread::sleep_for(20ms);  // it is waiting now
+                    EXPECT_EQ(patient.Receive(), "waiting");
                 };
                 set.Save('a');
             }
@@ -208,7 +143,7 @@ TEST(SaveRecovery, ASaveWaitsWhileAnotherProcessRecoversADeadSaveAndIsNotUndoneB
         const auto problem = platform::RecoverInterruptedSaves(set.folder);
         return problem ? problem->Text() : "";
     });
-    ChildProcess saver([&](int, ChildProcess::Parent&) { return set.Save('b'); });
+    ChildProcess saver([&](int, ChildProcess::Parent& parent) { return SaveSayingWhenItWaits(set, 'b', parent); });
     for (int n = 1;; ++n) {
         SCOPED_TRACE("save killed after step " + std::to_string(n));
         set.Reset('o');
@@ -217,7 +152,7 @@ TEST(SaveRecovery, ASaveWaitsWhileAnotherProcessRecoversADeadSaveAndIsNotUndoneB
         std::string recovered = recovery.Receive();
         saver.Start(0);
         if (recovered == "recovering") {
-            std::this_thread::sleep_for(20ms);  // the save is waiting now
+            EXPECT_EQ(saver.Receive(), "waiting");
             recovery.Send("go");
             recovered = recovery.Receive();
         }

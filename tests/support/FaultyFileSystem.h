@@ -70,6 +70,8 @@ public:
     int steps = 0;            // changes attempted so far
     // Called with each step's number before the step is taken.
     std::function<void(int)> beforeStep;
+    // Called whenever a wait for a lock pauses: the process is waiting now.
+    std::function<void()> onPause;
     std::vector<std::string> log;  // what each step was, for failure messages
 
     int Open(const std::string& path, int flags, mode_t mode) override {
@@ -114,6 +116,10 @@ public:
         if (const int e = Step("chmod", "")) return Failed(e);
         if (modeError_) return Failed(modeError_);
         return FileSystem::ChangeMode(fd, mode);
+    }
+    void Pause() override {
+        if (onPause) onPause();
+        FileSystem::Pause();
     }
     int TryLock(int fd) override { return lockError_ ? Failed(lockError_) : FileSystem::TryLock(fd); }
     int TryLockShared(int fd) override { return lockError_ ? Failed(lockError_) : FileSystem::TryLockShared(fd); }
