@@ -73,6 +73,7 @@ public:
     // Called whenever a wait for a lock pauses: the process is waiting now.
     std::function<void()> onPause;
     std::vector<std::string> log;  // what each step was, for failure messages
+    std::vector<std::string> locked;  // what was locked, of the files opened for reading
 
     int Open(const std::string& path, int flags, mode_t mode) override {
         if (!unopenable_.empty() && path.find(unopenable_) != std::string::npos) return Failed(EACCES);
@@ -121,8 +122,10 @@ public:
         if (onPause) onPause();
         FileSystem::Pause();
     }
-    int TryLock(int fd) override { return lockError_ ? Failed(lockError_) : FileSystem::TryLock(fd); }
-    int TryLockShared(int fd) override { return lockError_ ? Failed(lockError_) : FileSystem::TryLockShared(fd); }
+    int TryLock(int fd) override { return Locked(fd, lockError_ ? Failed(lockError_) : FileSystem::TryLock(fd)); }
+    int TryLockShared(int fd) override {
+        return Locked(fd, lockError_ ? Failed(lockError_) : FileSystem::TryLockShared(fd));
+    }
     int Status(int fd, struct stat& st) override {
         const int result = FileSystem::Status(fd, st);
         if (result == 0 && fd >= 0 && static_cast<std::size_t>(fd) < readPaths_.size()) Disown(readPaths_[fd], st);
@@ -161,6 +164,10 @@ private:
         if (steps == failStep_) return failError_;
         if (!readOnly_.empty() && (In(path, readOnly_) || In(other, readOnly_))) return readOnlyError_;
         return 0;
+    }
+    int Locked(int fd, int result) {
+        if (result == 0 && fd >= 0 && static_cast<std::size_t>(fd) < readPaths_.size()) locked.push_back(readPaths_[fd]);
+        return result;
     }
     bool IsUnlistable(std::string path) const {
         while (path.size() > 1 && path.back() == '/') path.pop_back();

@@ -3,6 +3,7 @@
 // what a save cut short, a second program or an odd folder does to it.
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -70,13 +71,19 @@ struct SetOfFiles {
     }
 };
 
-// Saves version 'n' over 'o', dying after step `n`; whether it got that far.
-inline bool SaveDyingAfter(const SetOfFiles& set, int n, bool hardLinks = true) {
+// Saves version 'n' over 'o', dying after step `n`, on a file system set up
+// by `as`; whether it got that far.
+inline bool SaveDyingAfter(const SetOfFiles& set, int n, const std::function<void(FaultyFileSystem&)>& as) {
     FaultyFileSystem faults;
-    if (!hardLinks) faults.NoHardLinks();
+    as(faults);
     faults.DieAfter(n);
     set.Save('n');
     return faults.steps > n;
+}
+inline bool SaveDyingAfter(const SetOfFiles& set, int n, bool hardLinks = true) {
+    return SaveDyingAfter(set, n, [&](FaultyFileSystem& faults) {
+        if (!hardLinks) faults.NoHardLinks();
+    });
 }
 
 // The step of a save of 'n' over 'o' (with the set at 'o' before and after)
