@@ -40,8 +40,9 @@ std::optional<FileProblem> FolderLocks::Take(const std::string& folder, Mode mod
                                              const std::string& forPath) {
     FileSystem& fs = Files();
     const int fd = fs.Open(folder, O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_NOCTTY, 0);
-    // A folder that cannot be opened cannot be listed or changed either;
-    // whatever comes next says why.
+    // A folder that cannot be opened (one that may be entered but not
+    // listed) cannot be held: the markers of its sets' files stand in for
+    // the lock (platform/SaveMarkers.h).
     if (fd < 0) return std::nullopt;
     struct stat st {};
     if (fs.Status(fd, st) != 0) {

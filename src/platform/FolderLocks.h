@@ -6,8 +6,9 @@
 // folder, a folder the user may only read can still be held for a load, and
 // the system drops the lock when its holder dies. A process that finds a
 // folder held waits a few seconds at most, then gives up with a reason the
-// user can act on. Where the file system has no such locks, folders go
-// unlocked and the trace files' own locks are all that tells a running save
+// user can act on. A folder that cannot be opened goes unheld; the markers
+// a save puts beside its files stand in for its lock. Where the file system
+// has no such locks, folders go unlocked, and nothing tells a running save
 // from a dead one.
 #include <chrono>
 #include <optional>
@@ -43,8 +44,8 @@ public:
     FolderLocks& operator=(const FolderLocks&) = delete;
 
     // Holds `folder` in `mode`, waiting while another holds it until
-    // `deadline`; nothing when held (or when the file system has no locks),
-    // else why not, told under `forPath`. A folder held already in the same
+    // `deadline`; nothing when held (or when the folder cannot be opened, or
+    // the file system has no locks), else why not, told under `forPath`. A folder held already in the same
     // mode, or exclusively, costs nothing.
     std::optional<FileProblem> Take(const std::string& folder, Mode mode,
                                     std::chrono::steady_clock::time_point deadline, const std::string& forPath);

@@ -104,8 +104,13 @@ MarkerLook LookAtMarker(const std::string& target) {
     FileSystem& fs = Files();
     const int fd = fs.Open(marker, O_RDONLY | O_NONBLOCK | O_NOCTTY, 0);
     if (fd < 0) {
-        if (errno == ENOENT) return {};
-        return {MarkerLook::State::Unreadable, "", ProblemOf(marker, errno)};
+        const int error = errno;
+        // Only a marker that is there and cannot be opened (another user's,
+        // made private) hides a save; a folder that cannot be searched hides
+        // the set's own files too, whose reads then say why.
+        struct stat st {};
+        if (error == ENOENT || fs.PathStatus(marker, st) != 0) return {};
+        return {MarkerLook::State::Unreadable, "", ProblemOf(marker, error)};
     }
     MarkerLook look;
     if (fs.TryLockShared(fd) != 0 && !IsNoLockError(errno)) {

@@ -185,6 +185,11 @@ TEST(FolderReach, AnotherUserReadingAFolderItMayNotListSeesNoHalfSavedSet) {
     const FolderContents whole = Contents(set.folder);
     EXPECT_EQ(nobody.Run(0), set.Loaded('o'));
     EXPECT_EQ(Contents(set.folder), whole);
+
+    // A folder that may not even be entered hides no marker: the files'
+    // own reads say what is wrong.
+    ASSERT_EQ(::chmod(set.folder.c_str(), 0700), 0);
+    EXPECT_EQ(nobody.Run(0), "a.fre=\na.ted=\na.dat=\n");
 }
 
 // A reader who may not change the folder (no write permission, a read-only
