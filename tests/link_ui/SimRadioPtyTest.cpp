@@ -203,7 +203,7 @@ public:
         fd_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
         if (fd_ >= 0 && (::grantpt(fd_) != 0 || ::unlockpt(fd_) != 0)) HangUp();
         // Opened before the port takes the device for itself.
-        if (fd_ >= 0) device_ = ::open(::ptsname(fd_), O_RDWR | O_NOCTTY | O_NONBLOCK);
+        if (fd_ >= 0) device_ = ::open(Device().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
     }
     ~Terminal() {
         HangUp();
@@ -213,7 +213,10 @@ public:
     Terminal& operator=(const Terminal&) = delete;
 
     bool Ok() const { return fd_ >= 0 && device_ >= 0; }
-    std::string Device() const { return ::ptsname(fd_); }
+    std::string Device() const {
+        const char* name = fd_ >= 0 ? ::ptsname(fd_) : nullptr;
+        return name ? name : "";
+    }
     void HangUp() {
         if (fd_ >= 0) ::close(fd_);
         fd_ = -1;
@@ -285,14 +288,21 @@ private:
     platform::FileSystem* previous_ = nullptr;
 };
 
+// A port opened on a terminal of its own.
+class QtSerialPortOnATerminal : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(line.Ok());
+        ASSERT_TRUE(t.opened) << t.port.LastError();
+    }
+    Terminal line;
+    TerminalPort t{line};
+};
+
 // Bytes written reach the device when Write returns, not when the event
 // loop next looks at the port: nothing the program does after a send (the
 // progress display) can hold a frame up.
-TEST(QtSerialPortTest, WrittenBytesReachTheDeviceBeforeTheEventLoopRuns) {
-    Terminal line;
-    ASSERT_TRUE(line.Ok());
-    TerminalPort t(line);
-    ASSERT_TRUE(t.opened) << t.port.LastError();
+TEST_F(QtSerialPortOnATerminal, WrittenBytesReachTheDeviceBeforeTheEventLoopRuns) {
     const Bytes frame = BuildLinkRequest();
     ASSERT_TRUE(t.port.Write(frame));
     EXPECT_EQ(line.Receive(false, frame.size()), frame);
@@ -301,11 +311,7 @@ TEST(QtSerialPortTest, WrittenBytesReachTheDeviceBeforeTheEventLoopRuns) {
 // A frame the device takes only part of: the rest follows once the device
 // has room, each byte once, and a frame written meanwhile waits behind it
 // even when the device could take that frame at once.
-TEST(QtSerialPortTest, AFrameTheDeviceTakesOnlyPartOfLeavesWholeAndFirst) {
-    Terminal line;
-    ASSERT_TRUE(line.Ok());
-    TerminalPort t(line);
-    ASSERT_TRUE(t.opened) << t.port.LastError();
+TEST_F(QtSerialPortOnATerminal, AFrameTheDeviceTakesOnlyPartOfLeavesWholeAndFirst) {
     Bytes first(1000);
     for (std::size_t i = 0; i < first.size(); ++i) first[i] = static_cast<uint8_t>(i % 251);
     const Bytes second = BuildLinkRequest();
@@ -334,11 +340,7 @@ TEST(QtSerialPortTest, AFrameTheDeviceTakesOnlyPartOfLeavesWholeAndFirst) {
 // A device with no room at all answers the direct write "try again" while
 // the port holds nothing: no failure, the frame waits in the port and goes
 // once the device has room, once.
-TEST(QtSerialPortTest, AFrameTheDeviceHasNoRoomForGoesOnceItHasRoom) {
-    Terminal line;
-    ASSERT_TRUE(line.Ok());
-    TerminalPort t(line);
-    ASSERT_TRUE(t.opened) << t.port.LastError();
+TEST_F(QtSerialPortOnATerminal, AFrameTheDeviceHasNoRoomForGoesOnceItHasRoom) {
     const Bytes frame = BuildLinkRequest();
 
     line.Full();
@@ -357,11 +359,7 @@ TEST(QtSerialPortTest, AFrameTheDeviceHasNoRoomForGoesOnceItHasRoom) {
 
 // A device that fails the write is a failed write with the system's reason,
 // as when QSerialPort refuses the bytes.
-TEST(QtSerialPortTest, ADeviceThatFailsTheWriteFailsIt) {
-    Terminal line;
-    ASSERT_TRUE(line.Ok());
-    TerminalPort t(line);
-    ASSERT_TRUE(t.opened) << t.port.LastError();
+TEST_F(QtSerialPortOnATerminal, ADeviceThatFailsTheWriteFailsIt) {
     line.HangUp();
     EXPECT_FALSE(t.port.Write(BuildLinkRequest()));
     EXPECT_EQ(t.port.LastError(), "cannot write to " + t.port.DevicePath() + ": " + std::strerror(EIO));
