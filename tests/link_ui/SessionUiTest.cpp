@@ -16,6 +16,7 @@
 #include <random>
 #include <thread>
 
+#include "DeviceLinks.h"
 #include "HangLimit.h"
 #include "KeyPresses.h"
 #include "ProgramSandbox.h"
@@ -70,7 +71,7 @@ protected:
         std::string error;
         ASSERT_TRUE(pty_.Open(error)) << error;
         server_ = std::thread([this] { pty_.Serve(radio_, stop_); });
-        const std::string path = pty_.DevicePath();
+        const std::string path = links_.To(pty_.DevicePath());
         hooks_.makePort = [path] {
             auto p = std::make_unique<platform::QtSerialPort>();
             p->SetDevicePathOverride(path);
@@ -87,6 +88,7 @@ protected:
 
     ProgramSandbox sandbox;
     sim::SimRadio radio_;
+    DeviceLinks links_;
     sim::SimPty pty_;
     std::atomic<bool> stop_{false};
     std::thread server_;

@@ -21,6 +21,7 @@
 #include <QSerialPort>
 #include <QTimer>
 
+#include "DeviceLinks.h"
 #include "HangLimit.h"
 #include "ProgramSandbox.h"
 #include "core/SharedState.h"
@@ -43,7 +44,7 @@ protected:
         std::string error;
         ASSERT_TRUE(pty_.Open(error)) << error;
         server_ = std::thread([this] { pty_.Serve(*radio_, stop_); });
-        port.SetDevicePathOverride(pty_.DevicePath());
+        port.SetDevicePathOverride(links_.To(pty_.DevicePath()));
         ASSERT_TRUE(port.SetSettings("9600,N,8,1"));
         port.SetNoHandshaking();
         port.SetBinaryInput();
@@ -92,6 +93,7 @@ protected:
     int events_ = 0;
 
 private:
+    DeviceLinks links_;
     sim::SimPty pty_;
     std::unique_ptr<sim::SimRadio> radio_;
     std::atomic<bool> stop_{false};
@@ -171,10 +173,11 @@ TEST_F(SimRadioPtyTest, ACutLineIsReportedWithTheDevice) {
 }
 
 TEST(QtSerialPortTest, OpenFailuresNameTheDeviceAndTheRemedy) {
+    DeviceLinks links;
     platform::QtSerialPort port;
-    port.SetDevicePathOverride("/nonexistent/ttyUSB0");
+    port.SetDevicePathOverride(links.Missing());
     EXPECT_FALSE(port.Open());
-    EXPECT_EQ(port.LastError().rfind("cannot open /nonexistent/ttyUSB0: no such device", 0), 0u)
+    EXPECT_EQ(port.LastError().rfind("cannot open " + links.Missing() + ": no such device", 0), 0u)
         << port.LastError();
 
     const std::string denied = platform::OpenFailureText("/dev/ttyUSB0", QSerialPort::PermissionError, false, "");
@@ -202,8 +205,11 @@ public:
     Terminal() {
         fd_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
         if (fd_ >= 0 && (::grantpt(fd_) != 0 || ::unlockpt(fd_) != 0)) HangUp();
+        const char* device = fd_ >= 0 ? ::ptsname(fd_) : nullptr;
+        if (!device) return;
+        path_ = links_.To(device);
         // Opened before the port takes the device for itself.
-        if (fd_ >= 0) device_ = ::open(Device().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+        device_ = ::open(device, O_RDWR | O_NOCTTY | O_NONBLOCK);
     }
     ~Terminal() {
         HangUp();
@@ -213,10 +219,8 @@ public:
     Terminal& operator=(const Terminal&) = delete;
 
     bool Ok() const { return fd_ >= 0 && device_ >= 0; }
-    std::string Device() const {
-        const char* name = fd_ >= 0 ? ::ptsname(fd_) : nullptr;
-        return name ? name : "";
-    }
+    // The path the port opens.
+    const std::string& Device() const { return path_; }
     void HangUp() {
         if (fd_ >= 0) ::close(fd_);
         fd_ = -1;
@@ -244,6 +248,8 @@ public:
     }
 
 private:
+    DeviceLinks links_;
+    std::string path_;
     int fd_ = -1;
     int device_ = -1;
 };
