@@ -66,7 +66,9 @@ protected:
     static QString Lang(int id) { return QString::fromStdString(GetLangText(static_cast<int16_t>(id))); }
 
     // The session's port is a real serial port on the simulated radio's
-    // terminal; its dialogs are the real ones.
+    // terminal; its dialogs are the real ones. The radio answers every frame,
+    // so the reply timer only ends a hang (the session's time-outs are tested
+    // on a virtual clock).
     void StartRadio() {
         std::string error;
         ASSERT_TRUE(pty_.Open(error)) << error;
@@ -77,7 +79,7 @@ protected:
             p->SetDevicePathOverride(path);
             return p;
         };
-        hooks_.makeTimer = [] { return std::make_unique<platform::QtReplyTimer>(); };
+        hooks_.makeTimer = [] { return std::make_unique<platform::QtReplyTimer>(kHangLimitMs); };
         AddSessionDialogs(hooks_);
         installed_.emplace(hooks_);
     }

@@ -39,8 +39,12 @@ using Bytes = std::vector<uint8_t>;
 
 class SimRadioPtyTest : public testing::Test {
 protected:
-    void Start(sim::SimRadioConfig config = {}) {
+    // The radio answers every frame it does not drop: only a test of the
+    // reply time-out needs the program's own interval, the others a timer
+    // that ticks only when the test has hung.
+    void Start(sim::SimRadioConfig config = {}, int replyTimeoutMs = kHangLimitMs) {
         radio_ = std::make_unique<sim::SimRadio>(std::move(config));
+        timer = std::make_unique<platform::QtReplyTimer>(replyTimeoutMs);
         std::string error;
         ASSERT_TRUE(pty_.Open(error)) << error;
         server_ = std::thread([this] { pty_.Serve(*radio_, stop_); });
@@ -58,8 +62,8 @@ protected:
             }
             loop_.quit();
         });
-        timer.OnTick([this] {
-            timer.Stop();
+        timer->OnTick([this] {
+            timer->Stop();
             ticked_ = true;
             loop_.quit();
         });
@@ -74,20 +78,20 @@ protected:
         got_.reset();
         ticked_ = false;
         events_ = 0;
-        EXPECT_TRUE(SendFrame(port, timer, frame, replyLength)) << port.LastError();
+        EXPECT_TRUE(SendFrame(port, *timer, frame, replyLength)) << port.LastError();
         QTimer guard;
         guard.setSingleShot(true);
         QObject::connect(&guard, &QTimer::timeout, &loop_, &QEventLoop::quit);
         guard.start(kHangLimit);
         while (!got_ && !ticked_ && !lost_ && guard.isActive()) loop_.exec();
-        timer.Stop();
+        timer->Stop();
         return got_;
     }
     sim::SimRadio& Radio() { return *radio_; }
 
     ProgramSandbox sandbox;
     platform::QtSerialPort port;
-    platform::QtReplyTimer timer;
+    std::unique_ptr<platform::QtReplyTimer> timer;
     bool ticked_ = false;
     bool lost_ = false;
     int events_ = 0;
@@ -153,7 +157,7 @@ TEST_F(SimRadioPtyTest, SlowSingleBytesMakeOneReceiveEvent) {
 TEST_F(SimRadioPtyTest, NoReplyLetsTheTimerTick) {
     sim::SimRadioConfig config;
     config.faults = {{sim::FaultKind::Drop, 1}};
-    Start(config);
+    Start(config, platform::kReplyTimeoutMs);
     EXPECT_FALSE(Exchange(BuildLinkRequest(), kLinkReplyLength));
     EXPECT_TRUE(ticked_);
     EXPECT_EQ(port.InBufferCount(), 7u);  // the echo alone

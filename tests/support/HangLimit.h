@@ -6,3 +6,4 @@
 #include <chrono>
 
 inline constexpr std::chrono::seconds kHangLimit{30};
+inline constexpr int kHangLimitMs = static_cast<int>(std::chrono::milliseconds(kHangLimit).count());
