@@ -7,6 +7,7 @@
 
 #include <QSerialPort>
 
+#include "platform/FileSystem.h"
 #include "platform/Guard.h"
 #include "platform/SerialDevices.h"
 #include "platform/TextConvert.h"
@@ -42,13 +43,15 @@ private:
 
 // What a device opened without waiting takes of `bytes` now. A full device
 // takes nothing, which is no failure; `error` is the system's code of one.
+// Through the file layer, so that tests can stand in a device that takes
+// only part of a frame, or nothing.
 struct DirectWrite {
     std::size_t taken = 0;
     int error = 0;
 };
 DirectWrite WriteWithoutWaiting(int fd, std::span<const uint8_t> bytes) {
     for (;;) {
-        const auto n = ::write(fd, bytes.data(), bytes.size());
+        const auto n = Files().Write(fd, bytes.data(), bytes.size());
         if (n >= 0) return {static_cast<std::size_t>(n), 0};
         if (errno == EINTR) continue;
         if (errno == EAGAIN || errno == EWOULDBLOCK) return {};

@@ -6,12 +6,13 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include <QApplication>
-#include <QElapsedTimer>
 
 #include "ProgramSandbox.h"
+#include "WaitFor.h"
 #include "app/Startup.h"
 #include "app/ui/ShowMainWindow.h"
 #include "core/SharedState.h"
@@ -21,6 +22,7 @@
 #include "platform/SerialDevices.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Controls.h"
+#include "platform/ui/FirstPaint.h"
 
 namespace {
 
@@ -40,10 +42,12 @@ protected:
     platform::ScopedSerialScanOptions scan{platform::SerialScanOptions{devices.path(), false}};
 };
 
-void PaintFor(int ms) {
-    QElapsedTimer waited;
-    waited.start();
-    while (waited.elapsed() < ms) QApplication::processEvents();
+// Lets `window` paint, and waits until what waited for its first paint has
+// run: asked for after the program's own, this runs after them.
+void Paint(frmMain& window) {
+    const auto painted = std::make_shared<bool>(false);
+    platform::AfterFirstPaint([&window](const QWidget& w) { return &w == &window; }, [painted] { *painted = true; });
+    EXPECT_TRUE(WaitFor([&] { return *painted; })) << "the window never painted";
 }
 
 }  // namespace
@@ -54,7 +58,7 @@ TEST_F(LateStartup, WhatWaitsForTheFirstPaintComesBeforeTheUser) {
         std::function<void(frmMain&)> act;
     };
     const Case cases[] = {
-        {"the window painted", [](frmMain&) { PaintFor(300); }},
+        {"the window painted", Paint},
         {"a command before it painted", [](frmMain& w) { w.RunCommand(MainCommand::TVList); }},
         {"a double-click on the grid before it painted", [](frmMain& w) { w.MSFlexGrid1_DblClick(0); }},
         {"the window closed before it painted", [](frmMain& w) { w.close(); }},

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCloseEvent>
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -11,12 +11,13 @@
 #include <QTimer>
 
 #include <atomic>
-#include <chrono>
 #include <map>
 #include <optional>
 #include <random>
 #include <thread>
 
+#include "DeviceLinks.h"
+#include "HangLimit.h"
 #include "KeyPresses.h"
 #include "ProgramSandbox.h"
 #include "ScriptedPrompts.h"
@@ -65,18 +66,20 @@ protected:
     static QString Lang(int id) { return QString::fromStdString(GetLangText(static_cast<int16_t>(id))); }
 
     // The session's port is a real serial port on the simulated radio's
-    // terminal; its dialogs are the real ones.
+    // terminal; its dialogs are the real ones. The radio answers every frame,
+    // so the reply timer only ends a hang (the session's time-outs are tested
+    // on a virtual clock).
     void StartRadio() {
         std::string error;
         ASSERT_TRUE(pty_.Open(error)) << error;
         server_ = std::thread([this] { pty_.Serve(radio_, stop_); });
-        const std::string path = pty_.DevicePath();
+        const std::string path = links_.To(pty_.DevicePath());
         hooks_.makePort = [path] {
             auto p = std::make_unique<platform::QtSerialPort>();
             p->SetDevicePathOverride(path);
             return p;
         };
-        hooks_.makeTimer = [] { return std::make_unique<platform::QtReplyTimer>(); };
+        hooks_.makeTimer = [] { return std::make_unique<platform::QtReplyTimer>(kHangLimitMs); };
         AddSessionDialogs(hooks_);
         installed_.emplace(hooks_);
     }
@@ -87,6 +90,7 @@ protected:
 
     ProgramSandbox sandbox;
     sim::SimRadio radio_;
+    DeviceLinks links_;
     sim::SimPty pty_;
     std::atomic<bool> stop_{false};
     std::thread server_;
@@ -143,43 +147,61 @@ TEST_F(SessionUiTest, ProgressDialogShowsThePercentageAndOnlyAsksToCancel) {
 // The session hands over every new percentage once its next frame is out;
 // the display takes them as a person can follow them: the first at once, then
 // at most one per refresh interval, the latest, and the last one always
-// before the dialog closes.
+// before the dialog closes. Counted against the ticks of the display's own
+// refresh timer, which hold however slowly the machine runs.
 TEST_F(SessionUiTest, ProgressDisplayIsCoalescedAndShowsTheLastValue) {
     CommMode = SessionMode::Read;
     FrmProgressView view;
     auto* label = platform::Control<QLabel>(&view.Form(), "Label2");
     auto* bar = platform::Control<QProgressBar>(&view.Form(), "ProgressBar1");
-    ASSERT_TRUE(label && bar);
+    auto* refresh = platform::Control<QTimer>(&view.Form(), "RefreshTimer");
+    ASSERT_TRUE(label && bar && refresh);
+    int handed = 0;
+    const auto hand = [&](int value) { view.SetProgressValue(handed = value); };
     int changes = 0;
     QObject::connect(bar, &QProgressBar::valueChanged, [&] { ++changes; });
-    QElapsedTimer running;
+    // Connected after the dialog's own handler: sees what a tick left shown.
+    int ticks = 0;
+    int ticksWithoutTheLatest = 0;
+    QObject::connect(refresh, &QTimer::timeout, [&] {
+        ++ticks;
+        if (bar->value() != handed) ++ticksWithoutTheLatest;
+    });
     view.RunModal([&] {
-        running.start();
-        view.SetProgressValue(1);
+        hand(1);
         EXPECT_EQ(label->text(), "1%") << "a still display shows a value at once";
-        for (int v = 2; v <= 57; ++v) view.SetProgressValue(v);
+        for (int v = 2; v <= 57; ++v) hand(v);
         EXPECT_EQ(label->text(), "1%");
-        EXPECT_TRUE(WaitFor([&] { return label->text() == "57%"; })) << "the latest value once the interval is up";
-        EXPECT_EQ(bar->value(), 57);
+        EXPECT_TRUE(WaitFor([&] { return ticks == 1; }));
+        EXPECT_EQ(label->text(), "57%") << "the latest value once the interval is up";
         EXPECT_EQ(changes, 2);
-        // A new value every millisecond or so for a while.
-        QElapsedTimer stream;
-        stream.start();
-        for (int v = 0; stream.elapsed() < 300; v = (v + 1) % 98) {
-            view.SetProgressValue(v);
-            QApplication::processEvents(QEventLoop::AllEvents, 1);
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+
+        // A new value every time the event loop has looked, for three ticks:
+        // each tick shows the latest, and nothing changes between ticks.
+        const QDeadlineTimer hang(kHangLimit);
+        for (int v = 0; ticks < 4 && !hang.hasExpired();) {
+            do v = v % 96 + 1;
+            while (v == bar->value());  // a value the display does not show
+            hand(v);
+            QApplication::processEvents();
         }
+        EXPECT_EQ(ticks, 4) << "the display stopped following a steady stream";
+        EXPECT_EQ(changes, 2 + 3);
+
+        // Still for a whole interval: the next value shows at once.
+        EXPECT_TRUE(WaitFor([&] { return !refresh->isActive(); }));
+        EXPECT_EQ(changes, 5);
+        hand(98);
+        EXPECT_EQ(label->text(), "98%");
         // The session ends right after its last counts.
-        view.SetProgressValue(99);
-        view.SetProgressValue(100);
+        hand(99);
+        hand(100);
         view.Close();
     });
     EXPECT_EQ(label->text(), "100%");
     EXPECT_EQ(bar->value(), 100);
-    // At most one change per interval, and the last one on closing.
-    EXPECT_LE(changes, running.elapsed() / kProgressRefreshMs + 2);
-    EXPECT_GE(changes, 4);
+    EXPECT_EQ(changes, 7);
+    EXPECT_EQ(ticksWithoutTheLatest, 0);
 }
 
 TEST_F(SessionUiTest, PasswordDialog) {
@@ -352,12 +374,9 @@ TEST_F(SessionUiTest, EmbeddedInformationReadShowsTheViewer) {
     });
     poll.start();
     ReadRMGDataFromRadio();
-    QElapsedTimer limit;
-    limit.start();
-    while (CommMode != SessionMode::Idle && limit.elapsed() < 20'000) QApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_TRUE(WaitFor([] { return CommMode == SessionMode::Idle; })) << "the session ends";
     poll.stop();
     StopRadio();
-    EXPECT_EQ(CommMode, SessionMode::Idle);
     const std::map<std::string, QString> expected = {
         {"title", "Embedded Message"}, {"model", "KQ-314"}, {"band", "Band 2"},    {"Text1(0)", ""},
         {"Text1(1)", "SN20240001"},    {"Text1(5)", "V2.00"}, {"Text1(6)", "LOT-7"}, {"Text1(8)", "DEALER 9"},

@@ -4,6 +4,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -15,16 +16,19 @@
 #include <thread>
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QSerialPort>
 #include <QTimer>
 
+#include "DeviceLinks.h"
+#include "HangLimit.h"
 #include "ProgramSandbox.h"
 #include "core/SharedState.h"
 #include "link/Protocol.h"
 #include "link/SimPty.h"
 #include "link/SimRadio.h"
+#include "platform/FileSystem.h"
 #include "platform/QtSerialPort.h"
 #include "platform/ReplyTimer.h"
 #include "platform/SerialDevices.h"
@@ -35,12 +39,16 @@ using Bytes = std::vector<uint8_t>;
 
 class SimRadioPtyTest : public testing::Test {
 protected:
-    void Start(sim::SimRadioConfig config = {}) {
+    // The radio answers every frame it does not drop: only a test of the
+    // reply time-out needs the program's own interval, the others a timer
+    // that ticks only when the test has hung.
+    void Start(sim::SimRadioConfig config = {}, int replyTimeoutMs = kHangLimitMs) {
         radio_ = std::make_unique<sim::SimRadio>(std::move(config));
+        timer = std::make_unique<platform::QtReplyTimer>(replyTimeoutMs);
         std::string error;
         ASSERT_TRUE(pty_.Open(error)) << error;
         server_ = std::thread([this] { pty_.Serve(*radio_, stop_); });
-        port.SetDevicePathOverride(pty_.DevicePath());
+        port.SetDevicePathOverride(links_.To(pty_.DevicePath()));
         ASSERT_TRUE(port.SetSettings("9600,N,8,1"));
         port.SetNoHandshaking();
         port.SetBinaryInput();
@@ -54,8 +62,8 @@ protected:
             }
             loop_.quit();
         });
-        timer.OnTick([this] {
-            timer.Stop();
+        timer->OnTick([this] {
+            timer->Stop();
             ticked_ = true;
             loop_.quit();
         });
@@ -70,25 +78,26 @@ protected:
         got_.reset();
         ticked_ = false;
         events_ = 0;
-        EXPECT_TRUE(SendFrame(port, timer, frame, replyLength)) << port.LastError();
+        EXPECT_TRUE(SendFrame(port, *timer, frame, replyLength)) << port.LastError();
         QTimer guard;
         guard.setSingleShot(true);
         QObject::connect(&guard, &QTimer::timeout, &loop_, &QEventLoop::quit);
-        guard.start(3000);
+        guard.start(kHangLimit);
         while (!got_ && !ticked_ && !lost_ && guard.isActive()) loop_.exec();
-        timer.Stop();
+        timer->Stop();
         return got_;
     }
     sim::SimRadio& Radio() { return *radio_; }
 
     ProgramSandbox sandbox;
     platform::QtSerialPort port;
-    platform::QtReplyTimer timer;
+    std::unique_ptr<platform::QtReplyTimer> timer;
     bool ticked_ = false;
     bool lost_ = false;
     int events_ = 0;
 
 private:
+    DeviceLinks links_;
     sim::SimPty pty_;
     std::unique_ptr<sim::SimRadio> radio_;
     std::atomic<bool> stop_{false};
@@ -148,7 +157,7 @@ TEST_F(SimRadioPtyTest, SlowSingleBytesMakeOneReceiveEvent) {
 TEST_F(SimRadioPtyTest, NoReplyLetsTheTimerTick) {
     sim::SimRadioConfig config;
     config.faults = {{sim::FaultKind::Drop, 1}};
-    Start(config);
+    Start(config, platform::kReplyTimeoutMs);
     EXPECT_FALSE(Exchange(BuildLinkRequest(), kLinkReplyLength));
     EXPECT_TRUE(ticked_);
     EXPECT_EQ(port.InBufferCount(), 7u);  // the echo alone
@@ -168,10 +177,11 @@ TEST_F(SimRadioPtyTest, ACutLineIsReportedWithTheDevice) {
 }
 
 TEST(QtSerialPortTest, OpenFailuresNameTheDeviceAndTheRemedy) {
+    DeviceLinks links;
     platform::QtSerialPort port;
-    port.SetDevicePathOverride("/nonexistent/ttyUSB0");
+    port.SetDevicePathOverride(links.Missing());
     EXPECT_FALSE(port.Open());
-    EXPECT_EQ(port.LastError().rfind("cannot open /nonexistent/ttyUSB0: no such device", 0), 0u)
+    EXPECT_EQ(port.LastError().rfind("cannot open " + links.Missing() + ": no such device", 0), 0u)
         << port.LastError();
 
     const std::string denied = platform::OpenFailureText("/dev/ttyUSB0", QSerialPort::PermissionError, false, "");
@@ -192,40 +202,49 @@ TEST(QtSerialPortTest, OpenFailuresNameTheDeviceAndTheRemedy) {
 }
 
 // The far end of a pseudo-terminal: the port opens its device, the test reads
-// what reached the line. The terminal takes only some kilobytes before a
-// write to it would wait.
+// what reached the line. The test can also stop the device's output, which
+// leaves it with no room at all, and start it again.
 class Terminal {
 public:
     Terminal() {
         fd_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
         if (fd_ >= 0 && (::grantpt(fd_) != 0 || ::unlockpt(fd_) != 0)) HangUp();
+        const char* device = fd_ >= 0 ? ::ptsname(fd_) : nullptr;
+        if (!device) return;
+        path_ = links_.To(device);
+        // Opened before the port takes the device for itself.
+        device_ = ::open(device, O_RDWR | O_NOCTTY | O_NONBLOCK);
     }
-    ~Terminal() { HangUp(); }
+    ~Terminal() {
+        HangUp();
+        if (device_ >= 0) ::close(device_);
+    }
     Terminal(const Terminal&) = delete;
     Terminal& operator=(const Terminal&) = delete;
 
-    bool Ok() const { return fd_ >= 0; }
-    std::string Device() const { return ::ptsname(fd_); }
+    bool Ok() const { return fd_ >= 0 && device_ >= 0; }
+    // The path the port opens.
+    const std::string& Device() const { return path_; }
     void HangUp() {
         if (fd_ >= 0) ::close(fd_);
         fd_ = -1;
     }
-    // What arrives until at least `count` bytes are there (five seconds at
-    // most) and the line then stays quiet a moment. With `serve` false the
-    // event loop never runs, so nothing QSerialPort holds is sent meanwhile.
-    Bytes Receive(bool serve, std::size_t count = 0) {
+    // A full device: a write that does not wait takes nothing ("try again"),
+    // and the device is not ready for writing, until Room.
+    void Full() { ::tcflow(device_, TCOOFF); }
+    void Room() { ::tcflow(device_, TCOON); }
+    // The next `count` bytes that reach the line; fewer only when the line
+    // hangs up or the wait reaches kHangLimit. With `serve` false the event
+    // loop never runs, so nothing QSerialPort holds is sent meanwhile.
+    Bytes Receive(bool serve, std::size_t count) {
         Bytes got;
         std::array<uint8_t, 65536> chunk{};
-        QElapsedTimer t;
-        t.start();
-        while (t.elapsed() < 5000) {
-            if (serve) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        const QDeadlineTimer hang(kHangLimit);
+        while (got.size() < count && !hang.hasExpired()) {
+            if (serve) QCoreApplication::processEvents(QEventLoop::AllEvents);
             pollfd p{fd_, POLLIN, 0};
-            if (::poll(&p, 1, 100) != 1) {
-                if (got.size() >= count) break;
-                continue;
-            }
-            const auto n = ::read(fd_, chunk.data(), chunk.size());
+            if (::poll(&p, 1, serve ? 5 : 100) != 1) continue;
+            const auto n = ::read(fd_, chunk.data(), std::min(chunk.size(), count - got.size()));
             if (n <= 0) break;
             got.insert(got.end(), chunk.begin(), chunk.begin() + n);
         }
@@ -233,7 +252,10 @@ public:
     }
 
 private:
+    DeviceLinks links_;
+    std::string path_;
     int fd_ = -1;
+    int device_ = -1;
 };
 
 // A port on the terminal that remembers whether it reported itself lost.
@@ -248,14 +270,49 @@ struct TerminalPort {
     bool lost = false;
 };
 
+// A full device that has room for `room` bytes of the port's next direct
+// write and none after them: the write takes that much, and the device is
+// full again. Installed for the life of the object.
+class DeviceWithRoom : public platform::FileSystem {
+public:
+    DeviceWithRoom(Terminal& line, std::size_t room) : line_(line), room_(room) {
+        line_.Full();
+        previous_ = platform::SetFileSystem(this);
+    }
+    ~DeviceWithRoom() override { platform::SetFileSystem(previous_); }
+    DeviceWithRoom(const DeviceWithRoom&) = delete;
+    DeviceWithRoom& operator=(const DeviceWithRoom&) = delete;
+
+    ssize_t Write(int fd, const void* data, std::size_t size) override {
+        if (room_ == 0) return FileSystem::Write(fd, data, size);  // the full device answers for itself
+        line_.Room();
+        const ssize_t n = FileSystem::Write(fd, data, std::min(size, room_));
+        line_.Full();
+        if (n > 0) room_ -= static_cast<std::size_t>(n);
+        return n;
+    }
+
+private:
+    Terminal& line_;
+    std::size_t room_;
+    platform::FileSystem* previous_ = nullptr;
+};
+
+// A port opened on a terminal of its own.
+class QtSerialPortOnATerminal : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(line.Ok());
+        ASSERT_TRUE(t.opened) << t.port.LastError();
+    }
+    Terminal line;
+    TerminalPort t{line};
+};
+
 // Bytes written reach the device when Write returns, not when the event
 // loop next looks at the port: nothing the program does after a send (the
 // progress display) can hold a frame up.
-TEST(QtSerialPortTest, WrittenBytesReachTheDeviceBeforeTheEventLoopRuns) {
-    Terminal line;
-    ASSERT_TRUE(line.Ok());
-    TerminalPort t(line);
-    ASSERT_TRUE(t.opened) << t.port.LastError();
+TEST_F(QtSerialPortOnATerminal, WrittenBytesReachTheDeviceBeforeTheEventLoopRuns) {
     const Bytes frame = BuildLinkRequest();
     ASSERT_TRUE(t.port.Write(frame));
     EXPECT_EQ(line.Receive(false, frame.size()), frame);
@@ -264,41 +321,55 @@ TEST(QtSerialPortTest, WrittenBytesReachTheDeviceBeforeTheEventLoopRuns) {
 // A frame the device takes only part of: the rest follows once the device
 // has room, each byte once, and a frame written meanwhile waits behind it
 // even when the device could take that frame at once.
-TEST(QtSerialPortTest, AFrameTheDeviceTakesOnlyPartOfLeavesWholeAndFirst) {
-    Terminal line;
-    ASSERT_TRUE(line.Ok());
-    TerminalPort t(line);
-    ASSERT_TRUE(t.opened) << t.port.LastError();
-    Bytes first(256 * 1024);
+TEST_F(QtSerialPortOnATerminal, AFrameTheDeviceTakesOnlyPartOfLeavesWholeAndFirst) {
+    Bytes first(1000);
     for (std::size_t i = 0; i < first.size(); ++i) first[i] = static_cast<uint8_t>(i % 251);
     const Bytes second = BuildLinkRequest();
+    constexpr std::size_t kTaken = 300;
 
-    ASSERT_TRUE(t.port.Write(first)) << t.port.LastError();
-    Bytes sent = line.Receive(false, 1);
-    ASSERT_LT(sent.size(), first.size()) << "the terminal took the whole frame at once";
-    ASSERT_FALSE(sent.empty());
-    // The device has room again; the rest of the first frame waits in QSerialPort.
+    {
+        DeviceWithRoom device(line, kTaken);
+        ASSERT_TRUE(t.port.Write(first)) << t.port.LastError();
+        ASSERT_FALSE(t.lost) << "a full device is no lost one: " << t.port.LastError();
+    }
+    EXPECT_EQ(line.Receive(false, kTaken), Bytes(first.begin(), first.begin() + kTaken));
+    line.Room();
     ASSERT_TRUE(t.port.Write(second)) << t.port.LastError();
-    const Bytes rest = line.Receive(true, first.size() + second.size() - sent.size());
-    sent.insert(sent.end(), rest.begin(), rest.end());
-
-    Bytes expected = first;
+    Bytes expected(first.begin() + kTaken, first.end());
     expected.insert(expected.end(), second.begin(), second.end());
-    EXPECT_EQ(sent.size(), expected.size());
-    const auto diff = std::mismatch(sent.begin(), sent.end(), expected.begin(), expected.end());
-    EXPECT_TRUE(diff.first == sent.end() && diff.second == expected.end())
-        << "the line differs from byte " << (diff.first - sent.begin());
+    const Bytes rest = line.Receive(true, expected.size());
+
+    EXPECT_EQ(rest.size(), expected.size());
+    const auto diff = std::mismatch(rest.begin(), rest.end(), expected.begin(), expected.end());
+    EXPECT_TRUE(diff.first == rest.end() && diff.second == expected.end())
+        << "the line differs from byte " << kTaken + (diff.first - rest.begin());
+    EXPECT_FALSE(t.lost) << t.port.LastError();
+    EXPECT_TRUE(t.port.IsOpen());
+}
+
+// A device with no room at all answers the direct write "try again" while
+// the port holds nothing: no failure, the frame waits in the port and goes
+// once the device has room, once.
+TEST_F(QtSerialPortOnATerminal, AFrameTheDeviceHasNoRoomForGoesOnceItHasRoom) {
+    const Bytes frame = BuildLinkRequest();
+
+    line.Full();
+    ASSERT_TRUE(t.port.Write(frame)) << t.port.LastError();
+    ASSERT_FALSE(t.lost) << "a full device is no lost one: " << t.port.LastError();
+    EXPECT_EQ(t.port.LastError(), "");
+    line.Room();
+    EXPECT_EQ(line.Receive(true, frame.size()), frame);
+    // What comes next on the line is the next frame: the first went once.
+    const Bytes next = BuildIdentifyRequest();
+    ASSERT_TRUE(t.port.Write(next)) << t.port.LastError();
+    EXPECT_EQ(line.Receive(true, next.size()), next);
     EXPECT_FALSE(t.lost) << t.port.LastError();
     EXPECT_TRUE(t.port.IsOpen());
 }
 
 // A device that fails the write is a failed write with the system's reason,
 // as when QSerialPort refuses the bytes.
-TEST(QtSerialPortTest, ADeviceThatFailsTheWriteFailsIt) {
-    Terminal line;
-    ASSERT_TRUE(line.Ok());
-    TerminalPort t(line);
-    ASSERT_TRUE(t.opened) << t.port.LastError();
+TEST_F(QtSerialPortOnATerminal, ADeviceThatFailsTheWriteFailsIt) {
     line.HangUp();
     EXPECT_FALSE(t.port.Write(BuildLinkRequest()));
     EXPECT_EQ(t.port.LastError(), "cannot write to " + t.port.DevicePath() + ": " + std::strerror(EIO));

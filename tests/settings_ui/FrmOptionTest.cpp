@@ -8,12 +8,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 
 #include "KeyPresses.h"
 #include "ProgramSandbox.h"
+#include "WaitFor.h"
 #include "core/Defaults.h"
 #include "core/LangText.h"
 #include "core/SharedState.h"
@@ -47,9 +47,7 @@ protected:
     static void Show(QWidget& w) {
         w.show();
         QApplication::setActiveWindow(&w);
-        QElapsedTimer t;
-        t.start();
-        while (!w.isActiveWindow() && t.elapsed() < 2000) QApplication::processEvents(QEventLoop::AllEvents, 20);
+        EXPECT_TRUE(WaitFor([&] { return w.isActiveWindow(); }));
     }
 
     ProgramSandbox sandbox;

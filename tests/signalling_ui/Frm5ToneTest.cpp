@@ -90,7 +90,7 @@ protected:
     static void Show(QWidget& w) {
         w.show();
         QApplication::setActiveWindow(&w);
-        WaitFor([&] { return w.isActiveWindow(); });
+        EXPECT_TRUE(WaitFor([&] { return w.isActiveWindow(); }));
     }
 
     ProgramSandbox sandbox;

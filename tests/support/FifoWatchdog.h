@@ -4,7 +4,9 @@
 // watchdog opens the FIFO from the other end, which lets the blocked call go
 // on (a reader then reads nothing, a writer fails), and records whom it found
 // waiting. So a program that waits on a FIFO fails its test instead of
-// hanging the test run.
+// hanging the test run. The limit is one only a hang reaches: the watchdog
+// cannot tell a blocked open from a program that opens the FIFO without
+// waiting to see what it is, so it must not look while a slow test still runs.
 #include <sys/stat.h>
 
 #include <chrono>
@@ -18,10 +20,11 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "HangLimit.h"
+
 class FifoWatchdog {
 public:
-    explicit FifoWatchdog(std::vector<std::string> fifos,
-                          std::chrono::milliseconds limit = std::chrono::milliseconds(1000))
+    explicit FifoWatchdog(std::vector<std::string> fifos, std::chrono::milliseconds limit = kHangLimit)
         : fifos_(std::move(fifos)) {
         // A write into a FIFO the watchdog opened and closed again must not
         // end the test program.

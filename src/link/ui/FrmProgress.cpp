@@ -35,14 +35,15 @@ constexpr auto kForm = platform::Form("FrmProgress").Size(5190, 1815);
 
 }  // namespace
 
-FrmProgress::FrmProgress(QWidget* parent) : QDialog(parent) {
+FrmProgress::FrmProgress(QWidget* parent)
+    : QDialog(parent), refresh_(platform::Named(new QTimer(this), "RefreshTimer")) {
     setModal(true);
     platform::BuildForm(*this, kForm, kRows);
     platform::OnEvent(platform::Ctl<QPushButton>(this, "Command1"), &QPushButton::clicked, this, "Command1_Click",
                       [this] { Command1_Click(); });
-    refresh_.setSingleShot(true);
-    refresh_.setInterval(kProgressRefreshMs);
-    platform::OnEvent(&refresh_, &QTimer::timeout, this, "SetProgressValue", [this] { ShowDueProgress(); });
+    refresh_->setSingleShot(true);
+    refresh_->setInterval(kProgressRefreshMs);
+    platform::OnEvent(refresh_, &QTimer::timeout, this, "SetProgressValue", [this] { ShowDueProgress(); });
     platform::RunGuarded("ProgressForm_Load", [this] { Form_Load(); });
 }
 
@@ -76,13 +77,13 @@ void FrmProgress::SetProgressValue(int32_t value) {
 
 void FrmProgress::FollowProgress(int32_t value) {
     due_ = value;
-    if (!refresh_.isActive()) ShowDueProgress();
+    if (!refresh_->isActive()) ShowDueProgress();
 }
 
 void FrmProgress::ShowDueProgress() {
     if (!due_) return;
     SetProgressValue(*std::exchange(due_, std::nullopt));
-    refresh_.start();
+    refresh_->start();
 }
 
 void FrmProgress::Command1_Click() { CommCancel = true; }
@@ -96,7 +97,7 @@ void FrmProgress::RunModal(const std::function<void()>& load) {
 
 void FrmProgress::CloseBySession() {
     ShowDueProgress();
-    refresh_.stop();
+    refresh_->stop();
     closed_ = true;
     closing_ = true;
     if (isVisible()) QDialog::done(QDialog::Accepted);

@@ -2,7 +2,8 @@
 // The progress dialog of a read or a write: the percentage done and a
 // Cancel button. Cancel (and closing the window, or Escape) only asks the
 // session to stop; the session closes the dialog when it ends. Controls:
-// Label1, Label2 (the percentage), ProgressBar1, Command1 (Cancel).
+// Label1, Label2 (the percentage), ProgressBar1, Command1 (Cancel), and the
+// timer RefreshTimer that spaces the display's changes.
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -44,7 +45,7 @@ private:
 
     bool closing_ = false;
     bool closed_ = false;
-    QTimer refresh_;
+    QTimer* refresh_;
     std::optional<int32_t> due_;
 };
 
