@@ -1,7 +1,8 @@
 #pragma once
-// The system calls every file the program reads or writes goes through, so
-// tests can make one of them fail (a rename refused, a full disk, a folder
-// that cannot be written, a process killed half-way) without changing the
+// The system calls every file the program reads or writes goes through (and
+// the direct write to a serial device), so tests can make one of them fail
+// (a rename refused, a full disk, a folder that cannot be written or listed,
+// a device with no room, a process killed half-way) without changing the
 // code that production runs. The base class is the real file system; a test
 // installs a subclass for the length of one test.
 #include <sys/stat.h>
