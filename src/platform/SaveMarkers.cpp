@@ -47,18 +47,6 @@ std::optional<std::string> StandingJournal(int fd, const std::string& marker, co
     return JournalNow(record->journal);
 }
 
-int WriteAllTo(int fd, std::span<const uint8_t> data) {
-    FileSystem& fs = Files();
-    std::size_t done = 0;
-    while (done < data.size()) {
-        const ssize_t n = fs.Write(fd, data.data() + done, data.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return n < 0 ? errno : EIO;
-        done += static_cast<std::size_t>(n);
-    }
-    return 0;
-}
-
 FileProblem LeftByAnotherUser(const std::string& marker) {
     return {FileProblem::Kind::Failed, marker,
             "Another user's save of this file was cut short; only that user's program can clear it"};
@@ -135,7 +123,7 @@ std::optional<FileProblem> PlaceMarker(const std::string& target, const std::str
             // Whoever found it before it was locked may have taken it for a
             // dead save's and removed it: then another is placed.
             if ((locked == 0 && fs.Status(fd, st) == 0 && st.st_nlink > 0) || IsNoLockError(locked)) {
-                const int error = WriteAllTo(fd, bytes);
+                const int error = WriteAll(fd, bytes);
                 if (error == 0 && fs.Sync(fd) == 0) return std::nullopt;
                 const FileProblem problem = ProblemOf(forPath, error ? error : errno);
                 fs.Unlink(marker);

@@ -78,17 +78,6 @@ std::optional<std::string> CreateLocked(const std::string& folder, mode_t mode, 
     return std::nullopt;
 }
 
-int WriteAll(FileSystem& fs, int fd, std::span<const uint8_t> data) {
-    std::size_t done = 0;
-    while (done < data.size()) {
-        const ssize_t n = fs.Write(fd, data.data() + done, data.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return errno;
-        if (n == 0) return EIO;
-        done += static_cast<std::size_t>(n);
-    }
-    return 0;
-}
 
 // Reads the regular file at `path` a block at a time, handing each block to
 // `use` (which may stop the reading with a problem of its own). A missing
@@ -121,7 +110,7 @@ std::optional<FileProblem> CopyRest(const std::string& source, std::size_t skip,
     auto problem = ReadBlocks(source, [&](std::span<const uint8_t> block) -> std::optional<FileProblem> {
         const std::size_t skipped = std::min(skip, block.size());
         skip -= skipped;
-        if (const int error = WriteAll(Files(), fd, block.subspan(skipped))) return ProblemOf(name, error);
+        if (const int error = WriteAll(fd, block.subspan(skipped))) return ProblemOf(name, error);
         return std::nullopt;
     });
     // Nothing to keep of a file that is not there.
@@ -240,7 +229,7 @@ std::optional<std::string> WriteLocked(const std::string& folder, const Contents
         problem = ProblemOf(name, error);
         return std::nullopt;
     }
-    error = WriteAll(fs, fd, contents.data);
+    error = WriteAll(fd, contents.data);
     if (error) problem = ProblemOf(name, error);
     if (!problem && contents.restOf) problem = CopyRest(*contents.restOf, contents.data.size(), fd, name);
     // The permissions are copied where the file system keeps them; one that
@@ -252,6 +241,19 @@ std::optional<std::string> WriteLocked(const std::string& folder, const Contents
     fs.Unlink(*temp);
     CloseLock(fd);
     return std::nullopt;
+}
+
+int WriteAll(int fd, std::span<const uint8_t> data) {
+    FileSystem& fs = Files();
+    std::size_t done = 0;
+    while (done < data.size()) {
+        const ssize_t n = fs.Write(fd, data.data() + done, data.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return errno;
+        if (n == 0) return EIO;
+        done += static_cast<std::size_t>(n);
+    }
+    return 0;
 }
 
 void AppendField(std::string& text, std::string_view field) {

@@ -83,6 +83,9 @@ struct Contents {
 std::optional<std::string> WriteLocked(const std::string& folder, const Contents& contents, int& fd,
                                        const std::string& name, std::optional<FileProblem>& problem);
 
+// Writes all of `data` to `fd`; 0, or the system's error.
+int WriteAll(int fd, std::span<const uint8_t> data);
+
 // A field of a journal or marker: " <length>:<text>", so any name fits.
 void AppendField(std::string& text, std::string_view field);
 // The next field of `text`, taken off it; nothing when there is none, or
