@@ -45,8 +45,8 @@ public:
 
     // Holds `folder` in `mode`, waiting while another holds it until
     // `deadline`; nothing when held (or when the folder cannot be opened, or
-    // the file system has no locks), else why not, told under `forPath`. A folder held already in the same
-    // mode, or exclusively, costs nothing.
+    // the file system has no locks), else why not, told under `forPath`. A
+    // folder held already in the same mode, or exclusively, costs nothing.
     std::optional<FileProblem> Take(const std::string& folder, Mode mode,
                                     std::chrono::steady_clock::time_point deadline, const std::string& forPath);
     void ReleaseAll();

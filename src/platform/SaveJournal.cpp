@@ -86,17 +86,18 @@ void SyncFolders(const std::vector<JournalEntry>& entries) {
 // journal: the journal goes last, so a run cut short finds it and does the
 // rest, and the markers stand until every file is whole.
 std::optional<FileProblem> RemoveTraces(const std::vector<JournalEntry>& entries, const std::string& journal,
-                                        const std::string& set, const OwnMarkers& own) {
+                                        const std::string& set, Markers markers) {
     std::vector<const std::string*> traces;
     for (const JournalEntry& e : entries) traces.insert(traces.end(), {&e.backup, &e.temp});
     if (auto p = RemoveAll(traces)) return Unfinished(p->path, journal, set, p->reason);
     for (const JournalEntry& e : entries) {
-        const std::string marker = MarkerOf(e.target);
-        const bool ours = std::find(own.begin(), own.end(), marker) != own.end();
-        if (ours && Files().Unlink(marker) != 0 && errno != ENOENT)
-            return Unfinished(marker, journal, set, ProblemOf(marker, errno).reason);
-        if (auto p = ours ? std::nullopt : RemoveMarker(e.target, journal))
-            return Unfinished(p->path, journal, set, p->reason);
+        std::optional<FileProblem> p;
+        if (markers == Markers::LeftBehind) {
+            p = RemoveMarker(e.target, journal);
+        } else if (const std::string marker = MarkerOf(e.target); Files().Unlink(marker) != 0 && errno != ENOENT) {
+            p = ProblemOf(marker, errno);
+        }
+        if (p) return Unfinished(p->path, journal, set, p->reason);
     }
     SyncFolders(entries);
     if (Files().Unlink(journal) != 0 && errno != ENOENT) {
@@ -179,7 +180,7 @@ bool Whole(const std::vector<JournalEntry>& entries) {
 }
 
 std::optional<FileProblem> RollBack(const std::vector<JournalEntry>& entries, const std::string& journal,
-                                    const OwnMarkers& own) {
+                                    Markers markers) {
     const std::string set = SetNames(entries);
     // First what must change, and whether it can: nothing changes unless
     // every old file can be had.
@@ -202,12 +203,12 @@ std::optional<FileProblem> RollBack(const std::vector<JournalEntry>& entries, co
         if (done != 0) return Unfinished(e.target, journal, set, ProblemOf(e.target, errno).reason);
     }
     SyncFolders(entries);
-    return RemoveTraces(entries, journal, set, own);
+    return RemoveTraces(entries, journal, set, markers);
 }
 
 std::optional<FileProblem> RollForward(const std::vector<JournalEntry>& entries, const std::string& journal,
-                                       const OwnMarkers& own) {
-    return RemoveTraces(entries, journal, SetNames(entries), own);
+                                       Markers markers) {
+    return RemoveTraces(entries, journal, SetNames(entries), markers);
 }
 
 }  // namespace platform::traces

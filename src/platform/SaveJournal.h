@@ -51,19 +51,20 @@ FileProblem Unfinished(const std::string& path, const std::string& journal, cons
 // traces are still to be removed.
 bool Whole(const std::vector<JournalEntry>& entries);
 
-// The markers (platform/SaveMarkers.h) the process carrying a journal out
-// placed itself and holds: removed without a look, where any other marker
-// is removed only when it names the journal and nobody holds it.
-using OwnMarkers = std::vector<std::string>;
+// Who holds the markers (platform/SaveMarkers.h) of a journal's files: the
+// save carrying out its own journal placed them all and removes them
+// without a look; a recovery removes one only when it names the journal and
+// nobody holds it.
+enum class Markers { LeftBehind, HeldHere };
 
 // Puts every old file back and removes the new ones, then the backups and
 // temporary files, the markers, and the journal. Changes nothing when an old
 // file is nowhere to be had. Nothing when done and the journal is gone.
 std::optional<FileProblem> RollBack(const std::vector<JournalEntry>& entries, const std::string& journal,
-                                    const OwnMarkers& own = {});
+                                    Markers markers = Markers::LeftBehind);
 // Every new file is in place: removes what is left of the save, then the
 // journal.
 std::optional<FileProblem> RollForward(const std::vector<JournalEntry>& entries, const std::string& journal,
-                                       const OwnMarkers& own = {});
+                                       Markers markers = Markers::LeftBehind);
 
 }  // namespace platform::traces

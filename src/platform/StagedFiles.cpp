@@ -110,19 +110,13 @@ bool StagedFiles::Abort(std::optional<FileProblem> problem) {
     if (!journal_.empty()) {
         // The same roll-back a recovery runs: what it cannot do now, the
         // journal keeps for the next one.
-        traces::RollBack(JournalEntries(), journal_, MarkersHeld());
+        traces::RollBack(JournalEntries(), journal_, traces::Markers::HeldHere);
     } else {
         for (const Entry& e : staged_) Files().Unlink(e.temp);
         RemoveMarkersHeld();
     }
     Release();
     return false;
-}
-
-traces::OwnMarkers StagedFiles::MarkersHeld() const {
-    traces::OwnMarkers paths;
-    for (const HeldMarker& m : markers_) paths.push_back(m.path);
-    return paths;
 }
 
 void StagedFiles::RemoveMarkersHeld() {
@@ -223,7 +217,7 @@ bool StagedFiles::Commit() {
 
     // What cannot be removed now stays in the committed journal, for a
     // later save or load to remove.
-    traces::RollForward(JournalEntries(), journal_, MarkersHeld());
+    traces::RollForward(JournalEntries(), journal_, traces::Markers::HeldHere);
     Release();
     return true;
 }

@@ -76,7 +76,6 @@ private:
     bool CommitOne(Entry& e);
     bool PlaceMarkers(const std::string& journal);
     bool WriteJournal(const std::string& journal);
-    traces::OwnMarkers MarkersHeld() const;
     void RemoveMarkersHeld();
     std::vector<traces::JournalEntry> JournalEntries() const;
     void Release();
