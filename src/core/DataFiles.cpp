@@ -17,8 +17,8 @@
 #include "platform/ProgramFolder.h"
 #include "platform/Prompts.h"
 #include "platform/SafeFile.h"
-#include "platform/SaveRecovery.h"
-#include "platform/StagedFiles.h"
+#include "platform/save/SaveRecovery.h"
+#include "platform/save/StagedFiles.h"
 
 namespace {
 

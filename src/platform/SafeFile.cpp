@@ -9,7 +9,7 @@
 #include <sys/stat.h>
 
 #include "platform/FileSystem.h"
-#include "platform/StagedFiles.h"
+#include "platform/save/StagedFiles.h"
 
 namespace platform {
 

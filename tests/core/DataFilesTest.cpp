@@ -19,7 +19,7 @@
 #include "core/MainWindowHooks.h"
 #include "core/SavedCopy.h"
 #include "core/StartupState.h"
-#include "platform/StagedFiles.h"
+#include "platform/save/StagedFiles.h"
 
 using namespace std::string_literals;
 using platform::Answer;

@@ -22,9 +22,9 @@
 #include "FolderContents.h"
 #include "SavedSet.h"
 #include "TempDir.h"
-#include "platform/FolderLocks.h"
-#include "platform/SaveRecovery.h"
-#include "platform/StagedFiles.h"
+#include "platform/save/FolderLocks.h"
+#include "platform/save/SaveRecovery.h"
+#include "platform/save/StagedFiles.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include "FaultyFileSystem.h"
 #include "FolderContents.h"
 #include "TempDir.h"
-#include "platform/SaveRecovery.h"
-#include "platform/SaveTraces.h"
+#include "platform/save/SaveRecovery.h"
+#include "platform/save/SaveTraces.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "FifoWatchdog.h"
 #include "TempDir.h"
 #include "platform/SafeFile.h"
-#include "platform/StagedFiles.h"
+#include "platform/save/StagedFiles.h"
 
 namespace {
 

@@ -16,9 +16,9 @@
 #include "FaultyFileSystem.h"
 #include "FolderContents.h"
 #include "TempDir.h"
-#include "platform/FolderLocks.h"
-#include "platform/SaveRecovery.h"
-#include "platform/StagedFiles.h"
+#include "platform/save/FolderLocks.h"
+#include "platform/save/SaveRecovery.h"
+#include "platform/save/StagedFiles.h"
 
 namespace {
 

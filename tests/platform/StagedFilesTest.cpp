@@ -17,7 +17,7 @@
 #include "FaultyFileSystem.h"
 #include "FolderContents.h"
 #include "TempDir.h"
-#include "platform/StagedFiles.h"
+#include "platform/save/StagedFiles.h"
 
 namespace {
 

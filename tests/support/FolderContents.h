@@ -11,7 +11,7 @@
 #include <unistd.h>
 
 #include "TempDir.h"
-#include "platform/StagedFiles.h"
+#include "platform/save/StagedFiles.h"
 
 using FolderContents = std::map<std::string, std::string>;
 

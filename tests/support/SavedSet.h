@@ -15,8 +15,8 @@
 
 #include "FaultyFileSystem.h"
 #include "FolderContents.h"
-#include "platform/SaveRecovery.h"
-#include "platform/StagedFiles.h"
+#include "platform/save/SaveRecovery.h"
+#include "platform/save/StagedFiles.h"
 
 // A set of three files in versions named by a letter; each version differs
 // in every file, and in length.

@@ -14,7 +14,7 @@
 #include "core/HyperRange.h"
 #include "core/SharedState.h"
 #include "platform/ProgramFolder.h"
-#include "platform/StagedFiles.h"
+#include "platform/save/StagedFiles.h"
 
 namespace {
 

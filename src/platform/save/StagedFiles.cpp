@@ -1,4 +1,4 @@
-#include "platform/StagedFiles.h"
+#include "platform/save/StagedFiles.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -9,8 +9,8 @@
 #include <sys/stat.h>
 
 #include "platform/FileSystem.h"
-#include "platform/SaveJournal.h"
-#include "platform/SaveMarkers.h"
+#include "platform/save/SaveJournal.h"
+#include "platform/save/SaveMarkers.h"
 
 namespace platform {
 

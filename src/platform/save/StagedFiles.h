@@ -5,12 +5,12 @@
 // set holds a whole file at every instant.
 //
 // A save holds the folder of each file it stages exclusively
-// (platform/FolderLocks.h) from its first Stage there until it ends, and
+// (platform/save/FolderLocks.h) from its first Stage there until it ends, and
 // finishes first any save cut short that touches the file
-// (platform/SaveRecovery.h). Stage resolves the path (absolute, symbolic
+// (platform/save/SaveRecovery.h). Stage resolves the path (absolute, symbolic
 // links followed) and writes the file in full to a temporary file with a
 // short name in the folder of the file it replaces, and syncs it. Commit then
-// puts a marker beside each file (platform/SaveMarkers.h), waiting while
+// puts a marker beside each file (platform/save/SaveMarkers.h), waiting while
 // another save's stands there, records the set in a journal beside the first
 // file (with fingerprints of each old and new file), keeps each old file
 // under a backup name (a hard link, or a copy where the file system has
@@ -27,11 +27,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/FolderLocks.h"
+#include "platform/save/FolderLocks.h"
 #include "platform/SafeFile.h"
-#include "platform/SaveJournal.h"
-#include "platform/SaveRecovery.h"
-#include "platform/SaveTraces.h"
+#include "platform/save/SaveJournal.h"
+#include "platform/save/SaveRecovery.h"
+#include "platform/save/SaveTraces.h"
 
 namespace platform {
 

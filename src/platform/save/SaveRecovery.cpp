@@ -1,4 +1,4 @@
-#include "platform/SaveRecovery.h"
+#include "platform/save/SaveRecovery.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -9,9 +9,9 @@
 #include <sys/stat.h>
 
 #include "platform/FileSystem.h"
-#include "platform/SaveJournal.h"
-#include "platform/SaveMarkers.h"
-#include "platform/SaveTraces.h"
+#include "platform/save/SaveJournal.h"
+#include "platform/save/SaveMarkers.h"
+#include "platform/save/SaveTraces.h"
 
 namespace platform {
 

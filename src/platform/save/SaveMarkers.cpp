@@ -1,4 +1,4 @@
-#include "platform/SaveMarkers.h"
+#include "platform/save/SaveMarkers.h"
 
 #include <cerrno>
 #include <filesystem>
@@ -8,8 +8,8 @@
 #include <sys/stat.h>
 
 #include "platform/FileSystem.h"
-#include "platform/FolderLocks.h"
-#include "platform/SaveTraces.h"
+#include "platform/save/FolderLocks.h"
+#include "platform/save/SaveTraces.h"
 
 namespace platform::traces {
 

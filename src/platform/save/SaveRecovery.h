@@ -2,12 +2,12 @@
 // Finishing the saves a dead process cut short, and holding a set of files
 // steady while it is read.
 //
-// A save cut short leaves its journal (platform/SaveJournal.h): one not yet
+// A save cut short leaves its journal (platform/save/SaveJournal.h): one not yet
 // committed is rolled back, a committed one rolled forward. Whoever does it
 // holds every folder the journal touches exclusively, so no save, load or
 // other recovery meets it half-way. A journal is found by listing its
 // folder, or through the marker a save puts beside each of its files
-// (platform/SaveMarkers.h) where a folder cannot be listed.
+// (platform/save/SaveMarkers.h) where a folder cannot be listed.
 //
 // A journal is carried out only where its own save could have written it:
 // by the user it belongs to, and, for a file outside its own folder, only by
@@ -30,7 +30,7 @@
 #include <variant>
 #include <vector>
 
-#include "platform/FolderLocks.h"
+#include "platform/save/FolderLocks.h"
 #include "platform/SafeFile.h"
 
 namespace platform {

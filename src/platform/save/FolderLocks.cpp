@@ -1,4 +1,4 @@
-#include "platform/FolderLocks.h"
+#include "platform/save/FolderLocks.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -42,7 +42,7 @@ std::optional<FileProblem> FolderLocks::Take(const std::string& folder, Mode mod
     const int fd = fs.Open(folder, O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_NOCTTY, 0);
     // A folder that cannot be opened (one that may be entered but not
     // listed) cannot be held: the markers of its sets' files stand in for
-    // the lock (platform/SaveMarkers.h).
+    // the lock (platform/save/SaveMarkers.h).
     if (fd < 0) return std::nullopt;
     struct stat st {};
     if (fs.Status(fd, st) != 0) {

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "platform/SafeFile.h"
-#include "platform/SaveTraces.h"
+#include "platform/save/SaveTraces.h"
 
 namespace platform::traces {
 
@@ -51,7 +51,7 @@ FileProblem Unfinished(const std::string& path, const std::string& journal, cons
 // traces are still to be removed.
 bool Whole(const std::vector<JournalEntry>& entries);
 
-// Who holds the markers (platform/SaveMarkers.h) of a journal's files: the
+// Who holds the markers (platform/save/SaveMarkers.h) of a journal's files: the
 // save carrying out its own journal placed them all and removes them
 // without a look; a recovery removes one only when it names the journal and
 // nobody holds it.

@@ -1,4 +1,4 @@
-#include "platform/SaveTraces.h"
+#include "platform/save/SaveTraces.h"
 
 #include <algorithm>
 #include <array>

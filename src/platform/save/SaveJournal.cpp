@@ -1,4 +1,4 @@
-#include "platform/SaveJournal.h"
+#include "platform/save/SaveJournal.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "platform/FileSystem.h"
-#include "platform/SaveMarkers.h"
+#include "platform/save/SaveMarkers.h"
 
 namespace platform::traces {
 

@@ -2,7 +2,7 @@
 // A save's markers: one beside each file a save of a set replaces, from
 // before the save changes the first file of the set until after it changed
 // the last, naming the save's journal and locked by the save while it runs.
-// Their names follow from their files' (platform/SaveTraces.h, MarkerOf), so
+// Their names follow from their files' (platform/save/SaveTraces.h, MarkerOf), so
 // a process that cannot list a folder, or hold it, still finds a save of its
 // files under way or cut short. The marker is also what keeps two saves of
 // one file apart where a folder cannot be held. For the file layer's own use.
