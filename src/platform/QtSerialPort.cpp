@@ -78,13 +78,23 @@ std::string OpenFailureText(const std::string& path, int error, bool accessible,
 }
 
 std::string LostPortText(const std::string& path, int error, const std::string& detail) {
-    // A failed write, and a resource error (the system's own code, such as an
-    // input/output error), carry the system's reason. A read that ends is
-    // reported as a read error whose text is whatever the system said last,
-    // unrelated and different from run to run: the device was simply gone.
+    // Which error QSerialPort meets first when a line goes away is a matter of
+    // timing, so the message names the loss the same way for each of them and
+    // lets the system's reason follow where there is one. A failed write, and
+    // a resource error (the system's own code, such as an input/output error),
+    // carry that reason. A read that ends is reported as a read error whose
+    // text is whatever the system said last, unrelated and different from run
+    // to run: it is left out.
+    std::string text = "The device " + path + " was removed or stopped answering";
     const bool systemReason = error == QSerialPort::ResourceError || error == QSerialPort::WriteError;
-    if (systemReason && !detail.empty()) return AsSentence(detail + " on " + path);
-    return "The device " + path + " was removed or stopped answering.";
+    if (systemReason) {
+        // The reason sits inside the sentence: worded as the system words it,
+        // without a full stop of its own.
+        std::string reason = AsSentence(detail);
+        while (!reason.empty() && (reason.back() == '.' || reason.back() == ' ')) reason.pop_back();
+        if (!reason.empty()) text += " (" + reason + ")";
+    }
+    return text + ".";
 }
 
 QtSerialPort::QtSerialPort() = default;

@@ -49,8 +49,10 @@ private:
 // from a missing permission).
 std::string OpenFailureText(const std::string& path, int error, bool accessible,
                             const std::string& detail);
-// The words for a device that failed while open, as a sentence; `error` is
-// the QSerialPort::SerialPortError value, `detail` the system's text.
+// The words for a device that failed while open, as a sentence that reads the
+// same whichever error reported the loss; `error` is the
+// QSerialPort::SerialPortError value, `detail` the system's text, which
+// follows in brackets where it is the system's reason.
 std::string LostPortText(const std::string& path, int error, const std::string& detail);
 
 }  // namespace platform
