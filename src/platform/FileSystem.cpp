@@ -30,6 +30,7 @@ int FileSystem::TryLock(int fd) { return ::flock(fd, LOCK_EX | LOCK_NB); }
 int FileSystem::TryLockShared(int fd) { return ::flock(fd, LOCK_SH | LOCK_NB); }
 int FileSystem::Status(int fd, struct stat& st) { return ::fstat(fd, &st); }
 int FileSystem::PathStatus(const std::string& path, struct stat& st) { return ::stat(path.c_str(), &st); }
+int FileSystem::LinkStatus(const std::string& path, struct stat& st) { return ::lstat(path.c_str(), &st); }
 int FileSystem::Access(const std::string& path, int mode) {
     return ::faccessat(AT_FDCWD, path.c_str(), mode, AT_EACCESS);
 }

@@ -36,6 +36,7 @@ public:
     virtual int TryLockShared(int fd);
     virtual int Status(int fd, struct stat& st);
     virtual int PathStatus(const std::string& path, struct stat& st);  // follows links
+    virtual int LinkStatus(const std::string& path, struct stat& st);  // of a link itself
     // Whether this process may open the file with `mode` (W_OK, R_OK).
     virtual int Access(const std::string& path, int mode);
     // The names in `folder` (without "." and ".."); -1 with errno set when

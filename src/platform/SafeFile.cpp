@@ -21,9 +21,9 @@ FileProblem ProblemOf(const std::string& path, int error) {
     return p;
 }
 
-int OpenRegularFile(const std::string& path, std::optional<FileProblem>& problem) {
+int OpenRegularFile(const std::string& path, std::optional<FileProblem>& problem, Links links) {
     FileSystem& fs = Files();
-    const int fd = fs.Open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY, 0);
+    const int fd = fs.Open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | (links == Links::Refuse ? O_NOFOLLOW : 0), 0);
     if (fd < 0) {
         problem = ProblemOf(path, errno);
         return -1;

@@ -41,8 +41,10 @@ struct FileBytes {
 // An open descriptor of the regular file at `path` for reading, or -1 with
 // `problem` set: anything but a regular file is refused ("Not a regular
 // file"; a folder: "Is a directory") once it is open, and the open never
-// waits for a writer.
-int OpenRegularFile(const std::string& path, std::optional<FileProblem>& problem);
+// waits for a writer. With Links::Refuse a symbolic link at `path` is refused
+// too ("Too many levels of symbolic links"), not followed.
+enum class Links { Follow, Refuse };
+int OpenRegularFile(const std::string& path, std::optional<FileProblem>& problem, Links links = Links::Follow);
 
 // The whole file when it holds at most `limit` bytes. A longer file is
 // refused (Kind::TooLong) after reading no more than limit + 1 bytes.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -36,6 +37,23 @@ TEST(StagedFiles, AllFilesChangeOnlyAtCommit) {
     EXPECT_EQ(dir.read("a.fre"), "new channels");
     EXPECT_EQ(dir.read("a.dat"), "new data");
     EXPECT_TRUE(NoTemporaryFiles(dir));
+}
+
+// Each sync waits for the disk: a save of a data file and its channel file
+// takes no more than it needs to survive a power cut at any instant.
+TEST(StagedFiles, ASaveOfTwoFilesSyncsElevenTimes) {
+    TempDir dir;
+    dir.write("a.fre", "old channels");
+    dir.write("a.dat", "old data");
+    FaultyFileSystem counting;
+    platform::StagedFiles files;
+    ASSERT_TRUE(files.Reserve(std::vector<std::string>{dir.file("a.dat"), dir.file("a.fre")}));
+    ASSERT_TRUE(files.Stage(dir.file("a.fre"), Bytes("new channels")));
+    ASSERT_TRUE(files.Stage(dir.file("a.dat"), Bytes("new data")));
+    ASSERT_TRUE(files.Commit());
+    EXPECT_EQ(std::count_if(counting.log.begin(), counting.log.end(),
+                            [](const std::string& step) { return step.ends_with(": sync"); }),
+              11);
 }
 
 TEST(StagedFiles, ASaveThatNeverReachesItsRenamesLeavesTheOldFiles) {

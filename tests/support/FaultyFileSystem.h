@@ -7,6 +7,7 @@
 // killed there; its files are closed, so their locks go as a dead process's
 // do), refuse every change in one folder, fill the disk, fail reads, or
 // refuse hard links as a FAT file system does.
+#include <algorithm>
 #include <cerrno>
 #include <cstddef>
 #include <functional>
@@ -52,10 +53,14 @@ public:
     // no locks.
     void NoLocks(int error = ENOLCK) { lockError_ = error; }
     // `folder` may be entered but neither listed nor opened, as a folder of
-    // mode 0711 to a user who does not own it.
-    void Unlistable(std::string folder) { unlistable_ = std::move(folder); }
-    // Files whose path contains `part` belong to another user.
-    void ForeignOwner(std::string part) { foreign_ = std::move(part); }
+    // mode 0711 to a user who does not own it; each call adds one.
+    void Unlistable(std::string folder) { unlistable_.push_back(std::move(folder)); }
+    // Removing a file whose path contains `part` fails with EPERM, as for
+    // another user's file in a shared folder.
+    void Undeletable(std::string part) { undeletable_ = std::move(part); }
+    // Files whose path contains `part` belong to another user; each call
+    // adds one.
+    void ForeignOwner(std::string part) { foreign_.push_back(std::move(part)); }
     void Heal() {
         failStep_ = dieAfter_ = -1;
         readOnly_.clear();
@@ -63,6 +68,7 @@ public:
         readPart_.clear();
         unopenable_.clear();
         unlistable_.clear();
+        undeletable_.clear();
         foreign_.clear();
         lockError_ = 0;
     }
@@ -73,19 +79,17 @@ public:
     // Called whenever a wait for a lock pauses: the process is waiting now.
     std::function<void()> onPause;
     std::vector<std::string> log;  // what each step was, for failure messages
-    std::vector<std::string> locked;  // what was locked, of the files opened for reading
+    std::vector<std::string> locked;  // what was locked, in order, by the path it was opened by
 
     int Open(const std::string& path, int flags, mode_t mode) override {
         if (!unopenable_.empty() && path.find(unopenable_) != std::string::npos) return Failed(EACCES);
         if (IsUnlistable(path)) return Failed(EACCES);
         if ((flags & (O_WRONLY | O_RDWR | O_CREAT)) == 0) {
             if (ReadFails(path)) return -1;
-            const int fd = FileSystem::Open(path, flags, mode);
-            if (fd >= 0) readPaths_.resize(std::max<std::size_t>(readPaths_.size(), fd + 1)), readPaths_[fd] = path;
-            return fd;
+            return Opened(Opened(FileSystem::Open(path, flags, mode), path, readPaths_), path, openPaths_);
         }
         if (const int e = Step("open " + path, path)) return Failed(e);
-        return FileSystem::Open(path, flags, mode);
+        return Opened(FileSystem::Open(path, flags, mode), path, openPaths_);
     }
     ssize_t Read(int fd, void* buffer, std::size_t size) override {
         if (fd >= 0 && static_cast<std::size_t>(fd) < readPaths_.size() && ReadFails(readPaths_[fd])) return -1;
@@ -107,7 +111,8 @@ public:
         return fd >= 0 ? 0 : Failed(EBADF);
     }
     int Close(int fd) override {
-        if (fd >= 0 && static_cast<std::size_t>(fd) < readPaths_.size()) readPaths_[fd].clear();
+        for (auto* paths : {&readPaths_, &openPaths_})
+            if (fd >= 0 && static_cast<std::size_t>(fd) < paths->size()) (*paths)[fd].clear();
         // A killed process's files are closed all the same.
         const int e = Step("close", "");
         const int result = FileSystem::Close(fd);
@@ -136,6 +141,11 @@ public:
         if (result == 0) Disown(path, st);
         return result;
     }
+    int LinkStatus(const std::string& path, struct stat& st) override {
+        const int result = FileSystem::LinkStatus(path, st);
+        if (result == 0) Disown(path, st);
+        return result;
+    }
     int ListFolder(const std::string& folder, std::vector<std::string>& names) override {
         if (IsUnlistable(folder)) return Failed(EACCES);
         return FileSystem::ListFolder(folder, names);
@@ -146,6 +156,7 @@ public:
     }
     int Unlink(const std::string& path) override {
         if (const int e = Step("unlink " + path, path)) return Failed(e);
+        if (!undeletable_.empty() && path.find(undeletable_) != std::string::npos) return Failed(EPERM);
         return FileSystem::Unlink(path);
     }
     int Link(const std::string& from, const std::string& to) override {
@@ -166,15 +177,20 @@ private:
         return 0;
     }
     int Locked(int fd, int result) {
-        if (result == 0 && fd >= 0 && static_cast<std::size_t>(fd) < readPaths_.size()) locked.push_back(readPaths_[fd]);
+        if (result == 0 && fd >= 0 && static_cast<std::size_t>(fd) < openPaths_.size()) locked.push_back(openPaths_[fd]);
         return result;
     }
     bool IsUnlistable(std::string path) const {
         while (path.size() > 1 && path.back() == '/') path.pop_back();
-        return !unlistable_.empty() && path == unlistable_;
+        return std::find(unlistable_.begin(), unlistable_.end(), path) != unlistable_.end();
     }
     void Disown(const std::string& path, struct stat& st) const {
-        if (!foreign_.empty() && path.find(foreign_) != std::string::npos) st.st_uid = ::geteuid() + 1;
+        for (const std::string& part : foreign_)
+            if (path.find(part) != std::string::npos) st.st_uid = ::geteuid() + 1;
+    }
+    static int Opened(int fd, const std::string& path, std::vector<std::string>& paths) {
+        if (fd >= 0) paths.resize(std::max<std::size_t>(paths.size(), fd + 1)), paths[fd] = path;
+        return fd;
     }
     static bool In(const std::string& path, const std::string& folder) {
         return !path.empty() && path.rfind(folder + "/", 0) == 0;
@@ -202,6 +218,9 @@ private:
     bool noHardLinks_ = false;
     int modeError_ = 0;
     int lockError_ = 0;
-    std::string unopenable_, unlistable_, foreign_;
-    std::vector<std::string> readPaths_;
+    std::string unopenable_, undeletable_;
+    std::vector<std::string> unlistable_, foreign_;
+    // The path each open descriptor was opened by: those opened for reading,
+    // and all of them.
+    std::vector<std::string> readPaths_, openPaths_;
 };

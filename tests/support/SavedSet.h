@@ -75,7 +75,7 @@ struct SetOfFiles {
 // by `as`; whether it got that far.
 inline bool SaveDyingAfter(const SetOfFiles& set, int n, const std::function<void(FaultyFileSystem&)>& as) {
     FaultyFileSystem faults;
-    as(faults);
+    if (as) as(faults);
     faults.DieAfter(n);
     set.Save('n');
     return faults.steps > n;
@@ -87,12 +87,15 @@ inline bool SaveDyingAfter(const SetOfFiles& set, int n, bool hardLinks = true) 
 }
 
 // The step of a save of 'n' over 'o' (with the set at 'o' before and after)
-// whose rename ends in `to`; 0 when there is none.
-inline int RenameStep(const SetOfFiles& set, const std::string& to) {
+// whose rename ends in `to`, on a file system set up by `as` (a folder that
+// cannot be listed or held takes fewer steps); 0 when there is none.
+inline int RenameStep(const SetOfFiles& set, const std::string& to,
+                      const std::function<void(FaultyFileSystem&)>& as = {}) {
     int step = 0;
     set.Reset('o');
     {
         FaultyFileSystem counting;
+        if (as) as(counting);
         set.Save('n');
         for (const std::string& line : counting.log)
             if (line.find(": rename ") != std::string::npos && line.ends_with(to)) step = std::stoi(line);
@@ -101,11 +104,12 @@ inline int RenameStep(const SetOfFiles& set, const std::string& to) {
     return step;
 }
 
-// Saves version 'n' over 'o', dying just after the new a.fre went in;
-// whether it got that far.
-inline bool SaveDyingAfterItsFirstFileWentIn(const SetOfFiles& set) {
-    const int renamed = RenameStep(set, "-> " + set.folder + "/a.fre");
-    return renamed > 0 && SaveDyingAfter(set, renamed);
+// Saves version 'n' over 'o', dying just after the new a.fre went in, on a
+// file system set up by `as`; whether it got that far.
+inline bool SaveDyingAfterItsFirstFileWentIn(const SetOfFiles& set,
+                                             const std::function<void(FaultyFileSystem&)>& as = {}) {
+    const int renamed = RenameStep(set, "-> " + set.folder + "/a.fre", as);
+    return renamed > 0 && SaveDyingAfter(set, renamed, as);
 }
 
 // Saves version 'n' over 'o', dying once its journal is written, before it

@@ -1,5 +1,6 @@
 #include "platform/save/SaveMarkers.h"
 
+#include <cctype>
 #include <cerrno>
 #include <filesystem>
 #include <string_view>
@@ -20,36 +21,51 @@ namespace fsys = std::filesystem;
 constexpr std::string_view kHead = "KQMARK 1\n";
 // A marker holds two short names; anything longer is no marker.
 constexpr std::size_t kMarkerLimit = 4096;
+// Rounds a placing may take without waiting (a marker removed or replaced
+// between two looks) once its patience is over.
+constexpr int kQuickRounds = 100;
 
-// The marker's bytes, read through `fd`.
-std::optional<std::vector<uint8_t>> ReadMarker(int fd) {
-    std::vector<uint8_t> bytes(kMarkerLimit + 1);
-    std::size_t got = 0;
-    while (got < bytes.size()) {
-        const ssize_t n = Files().Read(fd, bytes.data() + got, bytes.size() - got);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return std::nullopt;
-        if (n == 0) break;
-        got += static_cast<std::size_t>(n);
-    }
-    bytes.resize(got);
-    return bytes;
-}
-
-// The journal the marker open in `fd` names, as it is named now, when it is
-// `target`'s marker (any file's, without one); nothing when it names none
-// that stands.
-std::optional<std::string> StandingJournal(int fd, const std::string& marker, const std::string* target) {
-    const auto bytes = ReadMarker(fd);
-    if (!bytes) return std::nullopt;
-    const auto record = DecodeMarker(*bytes, marker);
+// The journal the marker open in `fd` leads to, read, when it counts for the
+// file `target` (for the file the marker names, without one): a journal that
+// names the file, or one of the marker's own folder that cannot be read.
+std::optional<JournalFile> CountingJournal(int fd, const std::string& marker, const std::string* target) {
+    const auto bytes = ReadOpen(fd, kMarkerLimit);
+    const auto record = bytes ? DecodeMarker(*bytes, marker) : std::nullopt;
     if (!record || (target && record->target != *target)) return std::nullopt;
-    return JournalNow(record->journal);
+    const auto now = JournalNow(record->journal);
+    auto journal = now ? ReadJournalFile(*now) : std::nullopt;
+    if (!journal) return std::nullopt;
+    const bool counts = journal->entries ? journal->Names(record->target) : FolderOf(*now) == FolderOf(marker);
+    if (!counts) return std::nullopt;
+    return journal;
 }
 
-FileProblem LeftByAnotherUser(const std::string& marker) {
+std::string Capitalized(std::string text) {
+    if (!text.empty()) text.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(text.front())));
+    return text;
+}
+
+FileProblem InTheWay(const std::string& marker, const std::string& odd, const std::string& name) {
     return {FileProblem::Kind::Failed, marker,
-            "Another user's save of this file was cut short; only that user's program can clear it"};
+            Capitalized(odd) + " stands where the save marker of " + name + " goes; remove it, then save again"};
+}
+
+FileProblem LeftByAnotherUser(const std::string& marker, const std::string& name) {
+    return {FileProblem::Kind::Failed, marker,
+            "Another user's program left this save marker of " + name +
+                " behind; only that user or the folder's owner can remove it"};
+}
+
+FileProblem CutShortByAnotherUser(const std::string& marker, const std::string& name, const JournalFile& journal) {
+    return {FileProblem::Kind::Failed, marker,
+            "Another user's save of " + name + " was cut short (" + NameOf(journal.path) +
+                " keeps its record); only that user's program can finish it"};
+}
+
+FileProblem CutShort(const std::string& marker, const std::string& name, const JournalFile& journal) {
+    return {FileProblem::Kind::Failed, marker,
+            "A save of " + name + " that was cut short stands in the way (" + NameOf(journal.path) +
+                " keeps its record); open the file to finish it, then save again"};
 }
 
 }  // namespace
@@ -70,6 +86,9 @@ std::optional<MarkerRecord> DecodeMarker(std::span<const uint8_t> bytes, const s
     const auto journal = TakeField(t);
     const auto name = journal ? TakeField(t) : std::nullopt;
     if (!name || t != "\n") return std::nullopt;
+    // Both are named from the marker's folder: the journal by a relative
+    // path, the file by its bare name.
+    if (journal->starts_with('/') || name->find('/') != std::string_view::npos) return std::nullopt;
     const fsys::path folder = FolderOf(marker);
     MarkerRecord record{(folder / std::string(*journal)).lexically_normal().string(),
                         (folder / std::string(*name)).lexically_normal().string()};
@@ -89,92 +108,139 @@ std::optional<std::string> JournalNow(const std::string& journal) {
 
 MarkerLook LookAtMarker(const std::string& target) {
     const std::string marker = MarkerOf(target);
-    FileSystem& fs = Files();
-    const int fd = fs.Open(marker, O_RDONLY | O_NONBLOCK | O_NOCTTY, 0);
-    if (fd < 0) {
-        const int error = errno;
-        // Only a marker that is there and cannot be opened (another user's,
-        // made private) hides a save; a folder that cannot be searched hides
-        // the set's own files too, whose reads then say why.
-        struct stat st {};
-        if (error == ENOENT || fs.PathStatus(marker, st) != 0) return {};
-        return {MarkerLook::State::Unreadable, "", ProblemOf(marker, error)};
+    // Nothing there, a folder that cannot be searched (which hides the set's
+    // own files too, whose reads then say why), or anything but a file: no
+    // save of this program's stands.
+    struct stat st {};
+    if (Files().LinkStatus(marker, st) != 0 || !S_ISREG(st.st_mode)) return {};
+    TraceFile found = OpenTrace(marker);
+    if (found.fd < 0) {
+        if (found.error == ENOENT || !found.odd.empty()) return {};
+        // There and private: it may hide a save.
+        return {MarkerLook::State::Unreadable, std::nullopt, ProblemOf(marker, found.error)};
     }
     MarkerLook look;
-    if (fs.TryLockShared(fd) != 0 && !IsNoLockError(errno)) {
+    if (Files().TryLockShared(found.fd) != 0 && !IsNoLockError(errno)) {
         look.state = MarkerLook::State::Running;
-    } else if (const auto journal = StandingJournal(fd, marker, &target)) {
-        look = {MarkerLook::State::Left, *journal, std::nullopt};
+    } else if (auto journal = CountingJournal(found.fd, marker, &target)) {
+        look = {MarkerLook::State::Left, std::move(journal), std::nullopt};
     }
-    fs.Close(fd);
+    found.Close();
     return look;
 }
 
-std::optional<FileProblem> PlaceMarker(const std::string& target, const std::string& journal, int& fd,
+namespace {
+
+// Creates the marker at its name, exclusively, where the file system has no
+// hard links: 0 when placed (open and locked in `fd`), else the system's
+// error (EEXIST while something stands there). Its permissions are set
+// before a byte goes in: an empty marker says nothing.
+int CreateMarker(const std::string& marker, std::span<const uint8_t> bytes, mode_t mode, int& fd) {
+    FileSystem& fs = Files();
+    fd = fs.Open(marker, O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_NOFOLLOW, mode);
+    if (fd < 0) return errno;
+    struct stat st {};
+    const int locked = fs.TryLock(fd) == 0 ? 0 : errno;
+    // Whoever found it before it was locked may have taken it for a dead
+    // save's and removed it: then another is placed.
+    if (!((locked == 0 && fs.Status(fd, st) == 0 && st.st_nlink > 0) || IsNoLockError(locked))) {
+        CloseLock(fd);
+        return ENOENT;
+    }
+    fs.ChangeMode(fd, mode);
+    int error = WriteAll(fd, bytes);
+    if (error == 0 && fs.Sync(fd) != 0) error = errno;
+    if (error == 0) return 0;
+    fs.Unlink(marker);
+    CloseLock(fd);
+    return error == EEXIST || error == ENOENT ? EIO : error;
+}
+
+}  // namespace
+
+std::optional<FileProblem> PlaceMarker(const std::string& target, const std::string& journal, mode_t mode, int& fd,
                                        std::chrono::steady_clock::time_point deadline, const std::string& forPath) {
     FileSystem& fs = Files();
     const std::string marker = MarkerOf(target);
+    const std::string name = NameOf(target);
     const std::vector<uint8_t> bytes = EncodeMarker(journal, target);
-    for (;;) {
-        fd = fs.Open(marker, O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY, 0644);
-        if (fd >= 0) {
-            struct stat st {};
-            const int locked = fs.TryLock(fd) == 0 ? 0 : errno;
-            // Whoever found it before it was locked may have taken it for a
-            // dead save's and removed it: then another is placed.
-            if ((locked == 0 && fs.Status(fd, st) == 0 && st.st_nlink > 0) || IsNoLockError(locked)) {
-                const int error = WriteAll(fd, bytes);
-                if (error == 0 && fs.Sync(fd) == 0) return std::nullopt;
-                const FileProblem problem = ProblemOf(forPath, error ? error : errno);
-                fs.Unlink(marker);
+    // Whoever may read the file may read its marker, whatever the umask.
+    const mode_t readable = 0600 | (mode & 0044);
+    // Written whole, with its permissions, and locked under a temporary
+    // name, then linked to its own: a marker is never seen empty or private,
+    // even when its save dies half-way through placing it.
+    std::optional<FileProblem> problem;
+    std::optional<std::string> temp =
+        WriteLocked(FolderOf(marker), {bytes, std::nullopt, readable}, fd, forPath, problem);
+    if (!temp) return problem;
+    const auto done = [&](std::optional<FileProblem> result) {
+        if (temp) fs.Unlink(*temp);
+        if (result) CloseLock(fd);
+        return result;
+    };
+    for (int round = 0;; ++round) {
+        // Whatever keeps changing at the marker's name, the loop ends with
+        // the patience.
+        if (round >= kQuickRounds && std::chrono::steady_clock::now() >= deadline)
+            return done(SavingElsewhere(forPath));
+        int error = 0;
+        if (temp) {
+            error = fs.Link(*temp, marker) == 0 ? 0 : errno;
+            if (IsNoHardLinkError(error)) {
+                fs.Unlink(*temp);
+                temp.reset();
                 CloseLock(fd);
-                return problem;
+                continue;
             }
-            CloseLock(fd);
+        } else {
+            error = CreateMarker(marker, bytes, readable, fd);
+            if (error == ENOENT) continue;
+        }
+        if (error == 0) return done(std::nullopt);
+        if (error != EEXIST) return done(ProblemOf(forPath, error));
+        TraceFile found = LockIfAbandoned(marker, NoLocks::Take);
+        if (!found.odd.empty()) return done(InTheWay(marker, found.odd, name));
+        if (found.fd < 0) {
+            if (found.error == ENOENT) continue;
+            if (found.error != EWOULDBLOCK) return done(ProblemOf(marker, found.error));
+            // A save under way holds it.
+            if (std::chrono::steady_clock::now() >= deadline) return done(SavingElsewhere(forPath));
+            fs.Pause();
             continue;
         }
-        if (errno != EEXIST) return ProblemOf(forPath, errno);
-        int error = 0;
-        int found = LockIfAbandoned(marker, error, NoLocks::Take);
-        if (found < 0 && error == ENOENT) continue;
-        if (found < 0 && error != EWOULDBLOCK) return ProblemOf(marker, error);
-        if (found >= 0) {
-            // Left by a save that is gone: one that got as far as its journal
-            // is that journal's recovery's to clear.
-            const bool stands = StandingJournal(found, marker, &target).has_value();
-            const bool own = IsOwnFile(found);
-            if (!stands && own && fs.Unlink(marker) != 0 && errno != ENOENT) error = errno;
-            CloseLock(found);
-            if (!stands && !own) return LeftByAnotherUser(marker);
-            if (!stands && error) return ProblemOf(marker, error);
-            if (!stands) continue;
-        }
-        if (std::chrono::steady_clock::now() >= deadline) return SavingElsewhere(forPath);
-        fs.Pause();
+        const auto left = CountingJournal(found.fd, marker, &target);
+        if (!found.Own())
+            problem = left ? CutShortByAnotherUser(marker, name, *left) : LeftByAnotherUser(marker, name);
+        else if (left && KindOf(NameOf(left->path)) == Kind::Journal)
+            problem = CutShort(marker, name, *left);
+        // Else it leads nowhere (its save died before its journal, or its
+        // journal is gone), or to a committed save whose leftovers a look at
+        // its folder clears: this user's, and replaced.
+        else if (fs.Unlink(marker) != 0 && errno != ENOENT)
+            problem = ProblemOf(marker, errno);
+        found.Close();
+        if (problem) return done(problem);
     }
 }
 
-std::optional<FileProblem> RemoveMarker(const std::string& target, const std::string& journal) {
+void RemoveMarker(const std::string& target, const std::string& journal) {
     const std::string marker = MarkerOf(target);
-    int error = 0;
-    int fd = LockIfAbandoned(marker, error, NoLocks::Take);
-    if (fd < 0) return std::nullopt;  // none, or another save's
-    std::optional<FileProblem> problem;
-    const auto bytes = ReadMarker(fd);
-    const auto record = bytes ? DecodeMarker(*bytes, marker) : std::nullopt;
-    if (record && record->target == target && record->journal == Renamed(journal, Kind::Journal) &&
-        Files().Unlink(marker) != 0 && errno != ENOENT)
-        problem = ProblemOf(marker, errno);
-    CloseLock(fd);
-    return problem;
+    TraceFile found = LockIfAbandoned(marker, NoLocks::Take);
+    if (found.Own()) {
+        const auto bytes = ReadOpen(found.fd, kMarkerLimit);
+        const auto record = bytes ? DecodeMarker(*bytes, marker) : std::nullopt;
+        if (record && record->target == target && record->journal == Renamed(journal, Kind::Journal))
+            Files().Unlink(marker);
+    }
+    found.Close();
 }
 
-void RemoveIfStale(const std::string& marker) {
-    int error = 0;
-    int fd = LockIfAbandoned(marker, error);
-    if (fd < 0) return;
-    if (IsOwnFile(fd) && !StandingJournal(fd, marker, nullptr)) Files().Unlink(marker);
-    CloseLock(fd);
+bool RemoveIfStale(const std::string& marker) {
+    // Without locks a running save's marker cannot be told from a stale one.
+    TraceFile found = LockIfAbandoned(marker);
+    const bool removed = found.Own() && !CountingJournal(found.fd, marker, nullptr) && Files().Unlink(marker) == 0;
+    found.Close();
+    return removed;
 }
 
 }  // namespace platform::traces

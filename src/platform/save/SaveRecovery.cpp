@@ -30,15 +30,14 @@ bool Contains(std::span<const std::string> files, const std::string& file) {
 enum class Purpose { Reading, Saving };
 
 // A journal found in a folder or through a marker, read.
-struct FoundJournal {
-    std::string path;
+struct FoundJournal : traces::JournalFile {
     bool committed = false;
-    std::optional<std::vector<JournalEntry>> entries;  // nothing: it cannot be read
-    std::optional<FileProblem> unreadable;
+
+    explicit FoundJournal(traces::JournalFile file)
+        : JournalFile(std::move(file)), committed(traces::KindOf(traces::NameOf(path)) == Kind::Committed) {}
 
     bool Names(std::span<const std::string> files) const {
-        return entries && std::any_of(entries->begin(), entries->end(),
-                                      [&](const JournalEntry& e) { return Contains(files, e.target); });
+        return std::any_of(files.begin(), files.end(), [&](const std::string& f) { return JournalFile::Names(f); });
     }
     // Whether `files` may be replaced while the journal stays: a committed
     // save left every file new, and only a journal that cannot be read may
@@ -53,17 +52,6 @@ struct FoundJournal {
     }
 };
 
-FoundJournal ReadJournal(const std::string& path) {
-    FoundJournal j{path, traces::KindOf(traces::NameOf(path)) == Kind::Committed, std::nullopt, std::nullopt};
-    const FileBytes bytes = ReadFileUpTo(path, kSmallFileLimit);
-    if (bytes.ok()) j.entries = traces::DecodeJournal(bytes.bytes, traces::FolderOf(path));
-    if (!j.entries)
-        j.unreadable = traces::Unfinished(path, path, "", bytes.ok() ? "its record cannot be read"
-                                                                  : "its record cannot be read: " +
-                                                                        bytes.problem->reason);
-    return j;
-}
-
 // What a look at a set's folders and at its files' markers finds.
 struct Found {
     std::vector<FoundJournal> journals;
@@ -72,7 +60,9 @@ struct Found {
     std::optional<FileProblem> unlookable;  // a marker that cannot be looked into
 
     bool Any() const { return !journals.empty() || !strays.empty(); }
-    void Add(FoundJournal j) {
+    void Add(std::optional<traces::JournalFile> file) {
+        if (!file) return;
+        FoundJournal j(std::move(*file));
         if (std::none_of(journals.begin(), journals.end(), [&](const FoundJournal& k) { return k.IsJournal(j.path); }))
             journals.push_back(std::move(j));
     }
@@ -90,7 +80,7 @@ void ListTraces(const std::string& folder, Found& found) {
         if (*kind == Kind::Temp || *kind == Kind::Marker)
             found.strays.push_back(path);
         else
-            found.Add(ReadJournal(path));
+            found.Add(traces::ReadJournalFile(path));
     }
 }
 
@@ -98,11 +88,11 @@ Found Survey(std::span<const std::string> folders, std::span<const std::string> 
     Found found;
     for (const std::string& folder : folders) ListTraces(folder, found);
     for (const std::string& file : files) {
-        const traces::MarkerLook look = traces::LookAtMarker(file);
+        traces::MarkerLook look = traces::LookAtMarker(file);
         using State = traces::MarkerLook::State;
         if (look.state == State::Running) found.running = true;
         if (look.state == State::Unreadable && !found.unlookable) found.unlookable = look.problem;
-        if (look.state == State::Left) found.Add(ReadJournal(look.journal));
+        if (look.state == State::Left) found.Add(std::move(look.journal));
     }
     return found;
 }
@@ -137,34 +127,45 @@ FileProblem AnotherUsersSave(const FoundJournal& j) {
                 " was cut short; only that user's program can finish it"};
 }
 
+// Why a load leaves a journal where the file system keeps no locks: a
+// running save cannot be told from a dead one, and only a save finishes it.
+FileProblem MayBeUnderWay(const FoundJournal& j) {
+    return {FileProblem::Kind::Failed, j.path,
+            "A save of " + traces::SetNames(*j.entries) +
+                " may still be under way (this file system keeps no locks that would tell); try again when it is "
+                "done, or save the file to finish a save that was cut short"};
+}
+
 // The journal, open and locked, once the save or recovery that holds it is
-// done; -1 when it is gone meanwhile, or with `problem` set.
-int LockJournal(const FoundJournal& j, Clock::time_point deadline, const std::string& forPath,
-                std::optional<FileProblem>& problem) {
-    FileSystem& fs = Files();
+// done; not open when it is gone meanwhile, or with `problem` set.
+traces::TraceFile LockJournal(const FoundJournal& j, traces::NoLocks noLocks, Clock::time_point deadline,
+                              const std::string& forPath, std::optional<FileProblem>& problem) {
     for (;;) {
-        int error = 0;
-        int lock = traces::LockIfAbandoned(j.path, error, traces::NoLocks::Take);
-        if (lock >= 0) {
-            // A save that committed it just before it died has renamed it:
+        traces::TraceFile lock = traces::LockIfAbandoned(j.path, noLocks);
+        if (lock.fd >= 0) {
+            // The file read must be the one locked, still under its name: a
+            // save that committed it just before it died has renamed it, and
             // the journal read then is no longer the journal.
-            struct stat held {}, named {};
-            if (fs.Status(lock, held) == 0 && fs.PathStatus(j.path, named) == 0 && held.st_dev == named.st_dev &&
-                held.st_ino == named.st_ino)
+            if (lock.st.st_dev == j.st.st_dev && lock.st.st_ino == j.st.st_ino && traces::StillAt(lock, j.path))
                 return lock;
-            traces::CloseLock(lock);
-            return -1;
+            lock.Close();
+            return lock;
         }
-        if (error == ENOENT) return -1;
-        if (error != EWOULDBLOCK) {
-            problem = traces::Unfinished(j.path, j.path, traces::SetNames(*j.entries), ProblemOf(j.path, error).reason);
-            return -1;
+        if (lock.error == ENOENT || !lock.odd.empty()) return lock;
+        if (traces::IsNoLockError(lock.error)) {
+            problem = MayBeUnderWay(j);
+            return lock;
+        }
+        if (lock.error != EWOULDBLOCK) {
+            problem = traces::Unfinished(j.path, j.path, traces::SetNames(*j.entries),
+                                         ProblemOf(j.path, lock.error).reason);
+            return lock;
         }
         if (Clock::now() >= deadline) {
             problem = SavingElsewhere(forPath);
-            return -1;
+            return lock;
         }
-        fs.Pause();
+        Files().Pause();
     }
 }
 
@@ -172,8 +173,10 @@ int LockJournal(const FoundJournal& j, Clock::time_point deadline, const std::st
 // nothing when it is done and gone (or gone meanwhile). Only what its own
 // save could have written is carried out: a journal of this user's, whose
 // files outside its folder belong to the set `files` being saved or loaded.
+// A load never carries out a journal it cannot lock: where the file system
+// keeps no locks, its save may still be running.
 std::optional<FileProblem> Finish(const FoundJournal& j, std::span<const std::string> files, FolderLocks& locks,
-                                  Clock::time_point deadline, const std::string& forPath) {
+                                  Clock::time_point deadline, const std::string& forPath, Purpose purpose) {
     if (!j.entries) return j.unreadable;
     const std::string set = traces::SetNames(*j.entries);
     const std::string home = traces::FolderOf(j.path);
@@ -185,26 +188,26 @@ std::optional<FileProblem> Finish(const FoundJournal& j, std::span<const std::st
     }
     if (auto busy = TakeAll(FoldersOf(targets), locks, FolderLocks::Mode::Exclusive, deadline, forPath)) return busy;
     std::optional<FileProblem> problem;
-    int lock = LockJournal(j, deadline, forPath, problem);
-    if (lock < 0) return problem;
-    if (!traces::IsOwnFile(lock))
+    const auto noLocks = purpose == Purpose::Reading ? traces::NoLocks::Leave : traces::NoLocks::Take;
+    traces::TraceFile lock = LockJournal(j, noLocks, deadline, forPath, problem);
+    if (lock.fd < 0) return problem;
+    if (!lock.Own())
         problem = AnotherUsersSave(j);
     else
         problem = j.committed ? traces::RollForward(*j.entries, j.path) : traces::RollBack(*j.entries, j.path);
-    traces::CloseLock(lock);
+    lock.Close();
     return problem;
 }
 
 // Removes a temporary file or marker nobody holds and nobody needs, when
-// this user's program left it.
-void RemoveStray(const std::string& path) {
+// this user's program left it; whether it did.
+bool RemoveStray(const std::string& path) {
     if (traces::KindOf(traces::NameOf(path)) == Kind::Marker) return traces::RemoveIfStale(path);
-    int error = 0;
-    int lock = traces::LockIfAbandoned(path, error);
-    if (lock < 0) return;  // a save under way, or gone already
+    traces::TraceFile lock = traces::LockIfAbandoned(path);
     // A temporary file that stays takes room and nothing else.
-    if (traces::IsOwnFile(lock)) Files().Unlink(path);
-    traces::CloseLock(lock);
+    const bool removed = lock.Own() && Files().Unlink(path) == 0;
+    lock.Close();
+    return removed;
 }
 
 // Carries out every journal of `folders` (held exclusively) and every one
@@ -212,11 +215,13 @@ void RemoveStray(const std::string& path) {
 // needs; the journals that stay, with why.
 std::vector<std::pair<FoundJournal, FileProblem>> Recover(std::span<const std::string> folders,
                                                           std::span<const std::string> files, FolderLocks& locks,
-                                                          Clock::time_point deadline, const std::string& forPath) {
+                                                          Clock::time_point deadline, const std::string& forPath,
+                                                          Purpose purpose) {
     const Found found = Survey(folders, files);
     std::vector<std::pair<FoundJournal, FileProblem>> stayed;
     for (const FoundJournal& j : found.journals)
-        if (auto problem = Finish(j, files, locks, deadline, forPath)) stayed.emplace_back(j, std::move(*problem));
+        if (auto problem = Finish(j, files, locks, deadline, forPath, purpose))
+            stayed.emplace_back(j, std::move(*problem));
 
     // A journal that stays may still need its temporary files and markers;
     // one that cannot be read may name any of its folder's.
@@ -232,8 +237,7 @@ std::vector<std::pair<FoundJournal, FileProblem>> Recover(std::span<const std::s
     for (const std::string& stray : found.strays) {
         const std::string folder = traces::FolderOf(stray);
         if (needed.contains(stray) || closed.contains(folder)) continue;
-        RemoveStray(stray);
-        touched.insert(folder);
+        if (RemoveStray(stray)) touched.insert(folder);
     }
     for (const std::string& folder : touched) traces::SyncFolder(folder);
     return stayed;
@@ -243,7 +247,7 @@ std::optional<FileProblem> RecoverFor(std::span<const std::string> files, Folder
                                       Clock::time_point deadline, const std::string& forPath, Purpose purpose) {
     const std::vector<std::string> folders = FoldersOf(files);
     if (auto busy = TakeAll(folders, locks, FolderLocks::Mode::Exclusive, deadline, forPath)) return busy;
-    for (const auto& [j, problem] : Recover(folders, files, locks, deadline, forPath))
+    for (const auto& [j, problem] : Recover(folders, files, locks, deadline, forPath, purpose))
         if (j.Keeps(files, purpose)) return problem;
     return std::nullopt;
 }
@@ -258,7 +262,7 @@ std::optional<FileProblem> RecoverInterruptedSaves(const std::string& folderName
     const auto deadline = LockDeadline();
     if (auto busy = locks.Take(folder, FolderLocks::Mode::Exclusive, deadline, folder)) return busy;
     const std::vector<std::string> folders{folder};
-    auto stayed = Recover(folders, {}, locks, deadline, folder);
+    auto stayed = Recover(folders, {}, locks, deadline, folder, Purpose::Saving);
     if (stayed.empty()) return std::nullopt;
     return stayed.front().second;
 }

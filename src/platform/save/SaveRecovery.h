@@ -2,9 +2,9 @@
 // Finishing the saves a dead process cut short, and holding a set of files
 // steady while it is read.
 //
-// A save cut short leaves its journal (platform/save/SaveJournal.h): one not yet
-// committed is rolled back, a committed one rolled forward. Whoever does it
-// holds every folder the journal touches exclusively, so no save, load or
+// A save cut short leaves its journal (platform/save/SaveJournal.h): one not
+// yet committed is rolled back, a committed one rolled forward. Whoever does
+// it holds every folder the journal touches exclusively, so no save, load or
 // other recovery meets it half-way. A journal is found by listing its
 // folder, or through the marker a save puts beside each of its files
 // (platform/save/SaveMarkers.h) where a folder cannot be listed.
@@ -21,6 +21,10 @@
 // user's program left them, except those a journal names, which only its own
 // recovery removes; a backup outside any journal is never removed, since it
 // may be the only copy of a file.
+//
+// A load carries out only a journal it can lock: where the file system
+// keeps no locks its save may still be running, so the load changes no file
+// and reads the set only where it stands whole; the next save finishes it.
 #include <chrono>
 #include <optional>
 #include <span>

@@ -83,31 +83,35 @@ std::optional<std::string> CreateLocked(const std::string& folder, mode_t mode, 
 // `use` (which may stop the reading with a problem of its own). A missing
 // file is a problem of kind Missing.
 template <class Use>
-std::optional<FileProblem> ReadBlocks(const std::string& path, Use&& use) {
-    std::optional<FileProblem> problem;
-    const int in = OpenRegularFile(path, problem);
-    if (in < 0) return problem;
-    FileSystem& fs = Files();
+int ReadOpenBlocks(int fd, Use&& use) {
     std::vector<uint8_t> block(64 * 1024);
     for (;;) {
-        const ssize_t n = fs.Read(in, block.data(), block.size());
+        const ssize_t n = Files().Read(fd, block.data(), block.size());
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            problem = ProblemOf(path, errno);
-            break;
-        }
-        if (n == 0) break;
-        problem = use(std::span<const uint8_t>(block).first(static_cast<std::size_t>(n)));
-        if (problem) break;
+        if (n < 0) return errno;
+        if (n == 0) return 0;
+        if (!use(std::span<const uint8_t>(block).first(static_cast<std::size_t>(n)))) return 0;
     }
-    fs.Close(in);
+}
+
+template <class Use>
+std::optional<FileProblem> ReadBlocks(const std::string& path, Links links, Use&& use) {
+    std::optional<FileProblem> problem;
+    const int in = OpenRegularFile(path, problem, links);
+    if (in < 0) return problem;
+    const int error = ReadOpenBlocks(in, [&](std::span<const uint8_t> block) {
+        problem = use(block);
+        return !problem;
+    });
+    if (error) problem = ProblemOf(path, error);
+    Files().Close(in);
     return problem;
 }
 
 // Appends what `source` holds past its first `skip` bytes to `fd`, however
 // long the file is.
 std::optional<FileProblem> CopyRest(const std::string& source, std::size_t skip, int fd, const std::string& name) {
-    auto problem = ReadBlocks(source, [&](std::span<const uint8_t> block) -> std::optional<FileProblem> {
+    auto problem = ReadBlocks(source, Links::Follow, [&](std::span<const uint8_t> block) -> std::optional<FileProblem> {
         const std::size_t skipped = std::min(skip, block.size());
         skip -= skipped;
         if (const int error = WriteAll(fd, block.subspan(skipped))) return ProblemOf(name, error);
@@ -116,11 +120,6 @@ std::optional<FileProblem> CopyRest(const std::string& source, std::size_t skip,
     // Nothing to keep of a file that is not there.
     if (problem && problem->kind == FileProblem::Kind::Missing) problem.reset();
     return problem;
-}
-
-bool IsNoHardLinkError(int error) {
-    return error == EPERM || error == EXDEV || error == EMLINK || error == ENOTSUP || error == EOPNOTSUPP ||
-           error == ENOSYS;
 }
 
 }  // namespace
@@ -192,28 +191,91 @@ void CloseLock(int& fd) {
     fd = -1;
 }
 
+bool IsNoHardLinkError(int error) {
+    return error == EPERM || error == EXDEV || error == EMLINK || error == ENOTSUP || error == EOPNOTSUPP ||
+           error == ENOSYS;
+}
+
 bool IsNoLockError(int error) {
     return error == ENOLCK || error == ENOSYS || error == EOPNOTSUPP || error == ENOTSUP;
 }
 
-int LockIfAbandoned(const std::string& path, int& error, NoLocks noLocks) {
-    FileSystem& fs = Files();
-    int fd = fs.Open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY, 0);
-    if (fd < 0 && errno == EACCES) fd = fs.Open(path, O_WRONLY | O_NONBLOCK | O_NOCTTY, 0);
-    if (fd < 0) {
-        error = errno;
-        return -1;
-    }
+bool TraceFile::Own() const { return fd >= 0 && st.st_uid == ::geteuid(); }
+
+void TraceFile::Close() { CloseLock(fd); }
+
+std::string OddFileAt(const std::string& path) {
     struct stat st {};
-    if (fs.TryLock(fd) != 0 && !(noLocks == NoLocks::Take && IsNoLockError(errno))) {
-        error = errno;
-    } else if (fs.Status(fd, st) != 0 || st.st_nlink == 0) {
-        error = ENOENT;
-    } else {
-        return fd;
+    if (Files().LinkStatus(path, st) != 0 || S_ISREG(st.st_mode)) return "";
+    if (S_ISLNK(st.st_mode)) return "a symbolic link";
+    if (S_ISDIR(st.st_mode)) return "a folder";
+    if (S_ISFIFO(st.st_mode)) return "a named pipe";
+    if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode)) return "a device";
+    if (S_ISSOCK(st.st_mode)) return "a socket";
+    return "something other than a file";
+}
+
+TraceFile OpenTrace(const std::string& path, Opening opening) {
+    FileSystem& fs = Files();
+    TraceFile t;
+    // Looked at before it is opened, so that no device is ever opened and no
+    // link followed; what was opened is checked again, in case the name
+    // changed hands meanwhile.
+    struct stat named {};
+    if (fs.LinkStatus(path, named) != 0) {
+        t.error = errno;
+        return t;
     }
-    CloseLock(fd);
-    return -1;
+    if (!S_ISREG(named.st_mode)) {
+        t.odd = OddFileAt(path);
+        if (t.odd.empty()) t.error = ENOENT;  // replaced by a file meanwhile: looked at again later
+        return t;
+    }
+    constexpr int kFlags = O_NONBLOCK | O_NOCTTY | O_NOFOLLOW;
+    t.fd = fs.Open(path, O_RDONLY | kFlags, 0);
+    if (t.fd < 0 && errno == EACCES && opening == Opening::ToLock) t.fd = fs.Open(path, O_WRONLY | kFlags, 0);
+    if (t.fd < 0) {
+        t.error = errno == ELOOP ? ENOENT : errno;
+        return t;
+    }
+    if (fs.Status(t.fd, t.st) != 0 || !S_ISREG(t.st.st_mode) || t.st.st_dev != named.st_dev ||
+        t.st.st_ino != named.st_ino) {
+        t.Close();
+        t.error = ENOENT;
+    }
+    return t;
+}
+
+TraceFile LockIfAbandoned(const std::string& path, NoLocks noLocks) {
+    FileSystem& fs = Files();
+    TraceFile t = OpenTrace(path, Opening::ToLock);
+    if (t.fd < 0) return t;
+    struct stat st {};
+    if (fs.TryLock(t.fd) != 0 && !(noLocks == NoLocks::Take && IsNoLockError(errno))) {
+        t.error = errno;
+    } else if (fs.Status(t.fd, st) != 0 || st.st_nlink == 0) {
+        t.error = ENOENT;  // removed by whoever held it
+    } else {
+        return t;
+    }
+    t.Close();
+    return t;
+}
+
+bool StillAt(const TraceFile& trace, const std::string& path) {
+    struct stat named {};
+    return trace.fd >= 0 && Files().LinkStatus(path, named) == 0 && named.st_dev == trace.st.st_dev &&
+           named.st_ino == trace.st.st_ino;
+}
+
+std::optional<std::vector<uint8_t>> ReadOpen(int fd, std::size_t limit) {
+    std::vector<uint8_t> bytes;
+    const int error = ReadOpenBlocks(fd, [&](std::span<const uint8_t> block) {
+        bytes.insert(bytes.end(), block.begin(), block.end());
+        return bytes.size() <= limit;
+    });
+    if (error || bytes.size() > limit) return std::nullopt;
+    return bytes;
 }
 
 std::optional<std::string> WriteLocked(const std::string& folder, const Contents& contents, int& fd,
@@ -272,11 +334,6 @@ std::optional<std::string_view> TakeField(std::string_view& t) {
     if (field.find('\0') != std::string_view::npos) return std::nullopt;
     t.remove_prefix(len);
     return field;
-}
-
-bool IsOwnFile(int fd) {
-    struct stat st {};
-    return Files().Status(fd, st) == 0 && st.st_uid == ::geteuid();
 }
 
 void SyncFolder(const std::string& folder) {
@@ -343,11 +400,21 @@ Fingerprint FingerprintOfBytes(std::span<const uint8_t> bytes) {
 
 std::optional<Fingerprint> FingerprintOf(const std::string& path, std::optional<FileProblem>& problem) {
     Fingerprint f = kEmpty;
-    problem = ReadBlocks(path, [&](std::span<const uint8_t> block) -> std::optional<FileProblem> {
+    problem = ReadBlocks(path, Links::Refuse, [&](std::span<const uint8_t> block) -> std::optional<FileProblem> {
         Add(f, block);
         return std::nullopt;
     });
     if (problem) return std::nullopt;
+    return f;
+}
+
+std::optional<Fingerprint> FingerprintOfOpen(int fd) {
+    Fingerprint f = kEmpty;
+    const int error = ReadOpenBlocks(fd, [&](std::span<const uint8_t> block) {
+        Add(f, block);
+        return true;
+    });
+    if (error) return std::nullopt;
     return f;
 }
 

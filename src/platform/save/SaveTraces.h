@@ -8,7 +8,9 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include <sys/stat.h>
 #include <sys/types.h>
 
 #include "platform/SafeFile.h"
@@ -55,6 +57,8 @@ std::string NameOf(const std::string& path);
 bool Exists(const std::string& path);
 
 void CloseLock(int& fd);
+// Whether a hard link failed because the file system has none (FAT).
+bool IsNoHardLinkError(int error);
 // Whether a lock failed because the file system keeps no locks (some
 // network mounts), rather than because someone holds it.
 bool IsNoLockError(int error);
@@ -63,12 +67,35 @@ bool IsNoLockError(int error);
 // takes room), or take it all the same (a journal left alone would lock its
 // files out for good).
 enum class NoLocks { Leave, Take };
-// The trace at `path`, open and locked by this process; -1 with `error` set
-// while someone holds it (EWOULDBLOCK), when it cannot be opened, when it is
-// gone, or when it cannot be locked and `noLocks` leaves it.
-int LockIfAbandoned(const std::string& path, int& error, NoLocks noLocks = NoLocks::Leave);
-// Whether the open file belongs to the user this program runs as.
-bool IsOwnFile(int fd);
+// A trace of a save found on disk, opened. Only a regular file is ever a
+// trace of this file layer's: a symbolic link, a folder, a named pipe or a
+// device at a trace's name is never opened, followed, moved or removed.
+struct TraceFile {
+    int fd = -1;             // open when >= 0
+    int error = 0;           // else why not: ENOENT when nothing stands there
+    std::string odd;         // else what stands there instead ("a symbolic link")
+    struct stat st {};       // of the file opened: whose it is, and which
+    bool Own() const;        // whether it belongs to the user this program runs as
+    void Close();
+};
+// The regular file at `path`, opened for reading without following a link
+// and without waiting; for a lock, where the user may not read it, opened
+// for writing.
+enum class Opening { ToRead, ToLock };
+TraceFile OpenTrace(const std::string& path, Opening opening = Opening::ToRead);
+// The same, locked by this process; not opened (`error` EWOULDBLOCK) while
+// someone holds it, and not when it cannot be locked and `noLocks` leaves it
+// (`error` the lock's).
+TraceFile LockIfAbandoned(const std::string& path, NoLocks noLocks = NoLocks::Leave);
+// What stands at `path` when it is no regular file ("a symbolic link", "a
+// folder", "a named pipe", "a device", "a socket"); empty for a regular file
+// or nothing.
+std::string OddFileAt(const std::string& path);
+// Whether the name `path` still stands for the file open in `trace`.
+bool StillAt(const TraceFile& trace, const std::string& path);
+// Up to `limit` bytes of an open file, from where it stands; nothing when
+// it cannot be read, or holds more.
+std::optional<std::vector<uint8_t>> ReadOpen(int fd, std::size_t limit);
 
 // What a new file holds: `data`, then perhaps what the file `restOf` holds
 // past as many bytes, with the permissions `mode` where the file system keeps
@@ -112,7 +139,10 @@ struct Fingerprint {
     static std::optional<Fingerprint> Parse(std::string_view text);
 };
 Fingerprint FingerprintOfBytes(std::span<const uint8_t> bytes);
-// The fingerprint of the regular file at `path`, or why it cannot be had.
+// The fingerprint of the regular file at `path` (a link is not followed),
+// or why it cannot be had.
 std::optional<Fingerprint> FingerprintOf(const std::string& path, std::optional<FileProblem>& problem);
+// The fingerprint of what the open file holds; nothing when it cannot be read.
+std::optional<Fingerprint> FingerprintOfOpen(int fd);
 
 }  // namespace platform::traces

@@ -7,6 +7,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/FileSystem.h"
 #include "platform/save/SaveJournal.h"
@@ -28,12 +29,24 @@ std::optional<FileProblem> ReplaceProblemOf(const std::string& path, const std::
     // made read-only is refused here as its open for writing would be.
     if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return ProblemOf(path, EACCES);
     if (Files().Access(target, W_OK) != 0) return ProblemOf(path, errno);
+    // Known before anything is written: a save that could write the file
+    // but not rename over it would leave traces it could not remove (its
+    // backups are the owner's files) in the owner's way.
+    struct stat folder {};
+    if (Files().PathStatus(traces::FolderOf(target), folder) == 0 &&
+        !StickyFolderLets(folder.st_mode, folder.st_uid, st.st_uid, ::geteuid()))
+        return FileProblem{FileProblem::Kind::Failed, path,
+                           "This shared folder lets only the file's owner replace it (Operation not permitted)"};
     return std::nullopt;
 }
 
 }  // namespace
 
 bool IsSaveTraceName(const std::string& fileName) { return traces::KindOf(fileName).has_value(); }
+
+bool StickyFolderLets(mode_t folderMode, uid_t folderOwner, uid_t fileOwner, uid_t user) {
+    return (folderMode & S_ISVTX) == 0 || user == 0 || user == fileOwner || user == folderOwner;
+}
 
 std::optional<FileProblem> ReplaceProblem(const std::string& path) {
     struct stat st {};
@@ -101,6 +114,8 @@ bool StagedFiles::StageFile(const std::string& path, std::span<const uint8_t> da
     const auto temp = traces::WriteLocked(FolderOf(e.target), contents, e.tempLock, path, problem_);
     if (!temp) return false;
     e.temp = *temp;
+    // A new file is born with the umask's permissions.
+    e.mode = contents.mode.value_or(Files().Status(e.tempLock, st) == 0 ? st.st_mode & 07777 : 0600);
     staged_.push_back(std::move(e));
     return true;
 }
@@ -110,7 +125,7 @@ bool StagedFiles::Abort(std::optional<FileProblem> problem) {
     if (!journal_.empty()) {
         // The same roll-back a recovery runs: what it cannot do now, the
         // journal keeps for the next one.
-        traces::RollBack(JournalEntries(), journal_, traces::Markers::HeldHere);
+        traces::RollBack(JournalEntries(), journal_, traces::CarriedOutBy::ItsSave);
     } else {
         for (const Entry& e : staged_) Files().Unlink(e.temp);
         RemoveMarkersHeld();
@@ -133,7 +148,8 @@ bool StagedFiles::PlaceMarkers(const std::string& journal) {
     const auto deadline = LockDeadline();
     for (const auto& [key, e] : order) {
         HeldMarker m{traces::MarkerOf(e->target), -1};
-        if (auto p = traces::PlaceMarker(e->target, journal, m.lock, deadline, named_)) return Fail(std::move(*p));
+        if (auto p = traces::PlaceMarker(e->target, journal, e->mode, m.lock, deadline, named_))
+            return Fail(std::move(*p));
         markers_.push_back(std::move(m));
     }
     std::set<std::string> folders;
@@ -160,9 +176,13 @@ bool StagedFiles::WriteJournal(const std::string& journal) {
     FileSystem& fs = Files();
     const std::string folder = FolderOf(journal);
     const std::vector<uint8_t> bytes = traces::EncodeJournal(JournalEntries(), folder);
+    // Whoever may read a file of the set may read the journal, which says
+    // whether the set stands whole, whatever the umask.
+    mode_t mode = 0600;
+    for (const Entry& e : staged_) mode |= e.mode & 0044;
     // Written whole under a temporary name and renamed: a journal that exists
     // is complete, and locked from its first instant.
-    const auto temp = traces::WriteLocked(folder, {bytes, std::nullopt, std::nullopt}, journalLock_,
+    const auto temp = traces::WriteLocked(folder, {bytes, std::nullopt, mode}, journalLock_,
                                           staged_.front().path, problem_);
     if (!temp) return false;
     if (fs.Rename(*temp, journal) != 0) {
@@ -217,7 +237,7 @@ bool StagedFiles::Commit() {
 
     // What cannot be removed now stays in the committed journal, for a
     // later save or load to remove.
-    traces::RollForward(JournalEntries(), journal_, traces::Markers::HeldHere);
+    traces::RollForward(JournalEntries(), journal_, traces::CarriedOutBy::ItsSave);
     Release();
     return true;
 }

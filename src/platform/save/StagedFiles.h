@@ -15,8 +15,10 @@
 // file (with fingerprints of each old and new file), keeps each old file
 // under a backup name (a hard link, or a copy where the file system has
 // none), renames each new one over its old one, marks the journal committed,
-// and only then deletes the backups, the markers and the journal. A failure
-// before that mark puts the old files back the way a recovery would. The
+// and only then deletes the backups, the journal and last the markers. A
+// failure before that mark puts the old files back the way a recovery would.
+// Whether every file may be replaced (a shared folder lets only a file's
+// owner replace it) is known before anything is written. The
 // saving process also holds a lock on its journal, markers and temporary
 // files for as long as the save runs. A folder that cannot be held (one the
 // user may write but not list) is still saved into: its markers keep the
@@ -26,6 +28,8 @@
 #include <span>
 #include <string>
 #include <vector>
+
+#include <sys/types.h>
 
 #include "platform/save/FolderLocks.h"
 #include "platform/SafeFile.h"
@@ -70,6 +74,7 @@ private:
     struct Entry : traces::JournalEntry {
         std::string path;   // as the caller named it, for messages
         int tempLock = -1;  // the temporary file, open and locked
+        mode_t mode = 0;    // the new file's permissions
     };
     bool Hold(const std::vector<std::string>& named);
     bool StageFile(const std::string& path, std::span<const uint8_t> data, bool keepRest);
@@ -104,11 +109,18 @@ private:
 // there is none. A folder or a device in a file's place is never replaced,
 // nor a file the user may not write: one whose open for writing would fail,
 // or that has no write permission for anyone (which holds for the superuser
-// too, whom the system would let write it).
+// too, whom the system would let write it), or another user's in a shared
+// folder (StickyFolderLets).
 std::optional<FileProblem> ReplaceProblem(const std::string& path);
 
-// True for the names this file layer gives its temporary files, backups and
-// journals.
+// True for the names this file layer gives its temporary files, backups,
+// journals and markers.
 bool IsSaveTraceName(const std::string& fileName);
+
+// Whether a folder of mode `folderMode` owned by `folderOwner` lets `user`
+// rename over (or remove) a file of `fileOwner`: in a folder with the
+// sticky bit (a shared folder such as /tmp) only the file's owner, the
+// folder's owner and the superuser may.
+bool StickyFolderLets(mode_t folderMode, uid_t folderOwner, uid_t fileOwner, uid_t user);
 
 }  // namespace platform
