@@ -78,10 +78,8 @@ std::optional<std::string> CreateLocked(const std::string& folder, mode_t mode, 
     return std::nullopt;
 }
 
-
-// Reads the regular file at `path` a block at a time, handing each block to
-// `use` (which may stop the reading with a problem of its own). A missing
-// file is a problem of kind Missing.
+// Reads the open file from where it stands a block at a time, handing each
+// block to `use`, which returns whether to read on; 0, or the system's error.
 template <class Use>
 int ReadOpenBlocks(int fd, Use&& use) {
     std::vector<uint8_t> block(64 * 1024);
@@ -94,6 +92,9 @@ int ReadOpenBlocks(int fd, Use&& use) {
     }
 }
 
+// Reads the regular file at `path` a block at a time, handing each block to
+// `use` (which may stop the reading with a problem of its own). A missing
+// file is a problem of kind Missing.
 template <class Use>
 std::optional<FileProblem> ReadBlocks(const std::string& path, Links links, Use&& use) {
     std::optional<FileProblem> problem;
@@ -204,15 +205,24 @@ bool TraceFile::Own() const { return fd >= 0 && st.st_uid == ::geteuid(); }
 
 void TraceFile::Close() { CloseLock(fd); }
 
+namespace {
+
+// What an entry of mode `mode` is when it is no regular file; empty for one.
+std::string OddKind(mode_t mode) {
+    if (S_ISREG(mode)) return "";
+    if (S_ISLNK(mode)) return "a symbolic link";
+    if (S_ISDIR(mode)) return "a folder";
+    if (S_ISFIFO(mode)) return "a named pipe";
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
+    if (S_ISSOCK(mode)) return "a socket";
+    return "something other than a file";
+}
+
+}  // namespace
+
 std::string OddFileAt(const std::string& path) {
     struct stat st {};
-    if (Files().LinkStatus(path, st) != 0 || S_ISREG(st.st_mode)) return "";
-    if (S_ISLNK(st.st_mode)) return "a symbolic link";
-    if (S_ISDIR(st.st_mode)) return "a folder";
-    if (S_ISFIFO(st.st_mode)) return "a named pipe";
-    if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode)) return "a device";
-    if (S_ISSOCK(st.st_mode)) return "a socket";
-    return "something other than a file";
+    return Files().LinkStatus(path, st) == 0 ? OddKind(st.st_mode) : "";
 }
 
 TraceFile OpenTrace(const std::string& path, Opening opening) {
@@ -226,11 +236,8 @@ TraceFile OpenTrace(const std::string& path, Opening opening) {
         t.error = errno;
         return t;
     }
-    if (!S_ISREG(named.st_mode)) {
-        t.odd = OddFileAt(path);
-        if (t.odd.empty()) t.error = ENOENT;  // replaced by a file meanwhile: looked at again later
-        return t;
-    }
+    t.odd = OddKind(named.st_mode);
+    if (!t.odd.empty()) return t;
     constexpr int kFlags = O_NONBLOCK | O_NOCTTY | O_NOFOLLOW;
     t.fd = fs.Open(path, O_RDONLY | kFlags, 0);
     if (t.fd < 0 && errno == EACCES && opening == Opening::ToLock) t.fd = fs.Open(path, O_WRONLY | kFlags, 0);
